@@ -1,0 +1,59 @@
+#include "engine/calc_input.h"
+
+#include <cmath>
+
+#include "engine/catalogue.h"
+#include "engine/numtext.h"
+
+namespace tamrisk {
+
+namespace {
+constexpr std::string_view SquareMetre = "\xE3\x8E\xA1";  // "㎡" U+33A1
+constexpr std::string_view Vswr = "VSWR";
+}  // namespace
+
+std::string MakeLabel(double typed, const std::string& prefix, const std::string& unit) {
+  std::string label = FormatSignReserving(typed);
+  if (prefix != NoPrefix) label += prefix;
+  if (unit != Vswr) label += unit;
+  return label;
+}
+
+std::optional<double> ScaleByPrefix(double typed, const std::string& prefix,
+                                    const std::string& unit) {
+  for (const PrefixEntry& p : PrefixCatalogue) {
+    if (p.text != prefix) continue;
+    const int power = unit == SquareMetre ? 2 * p.powerOfTen : p.powerOfTen;
+    const double scaled =
+        power < 0 ? typed / PowerOfTen(-power) : typed * PowerOfTen(power);
+    if (!std::isfinite(scaled)) return std::nullopt;
+    return scaled;
+  }
+  return typed;  // no prefix, or a text the catalogue does not know
+}
+
+std::optional<NormalizedInput> NormalizeInput(const RunInput& in) {
+  const std::optional<double> t1 = ParseNumber(in.param1);
+  const std::optional<double> t2 = ParseNumber(in.param2);
+  if (!t1 || !t2) return std::nullopt;
+
+  NormalizedInput out;
+  out.param1Text = FormatGeneral(*t1);
+  out.param2Text = FormatGeneral(*t2);
+  CalcInput& c = out.input;
+  c.unit1 = in.unit1;
+  c.unit2 = in.unit2;
+  c.filter = in.unit3;
+  c.prefix1 = in.subUnit1;
+  c.prefix2 = in.subUnit2;
+  c.label1 = MakeLabel(*t1, c.prefix1, c.unit1);
+  c.label2 = MakeLabel(*t2, c.prefix2, c.unit2);
+  const std::optional<double> v1 = ScaleByPrefix(*t1, c.prefix1, c.unit1);
+  const std::optional<double> v2 = ScaleByPrefix(*t2, c.prefix2, c.unit2);
+  if (!v1 || !v2) return std::nullopt;
+  c.value1 = *v1;
+  c.value2 = *v2;
+  return out;
+}
+
+}  // namespace tamrisk

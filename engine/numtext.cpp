@@ -1,0 +1,201 @@
+#include "engine/numtext.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <system_error>
+
+namespace tamrisk {
+
+namespace {
+
+bool IsIgnoredBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+
+int DigitValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return 99;
+}
+
+// Reads digits of the given radix after "&H" or "&O".
+std::optional<double> ParseRadix(std::string_view s, int radix) {
+  double value = 0;
+  for (char c : s) {
+    int d = DigitValue(c);
+    if (d >= radix) break;
+    value = value * radix + d;
+  }
+  if (!std::isfinite(value)) return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
+std::optional<double> ParseNumber(std::string_view text) {
+  std::string s;
+  s.reserve(text.size());
+  for (char c : text) {
+    if (!IsIgnoredBlank(c)) s.push_back(c);
+  }
+  if (s.size() >= 2 && s[0] == '&') {
+    if (s[1] == 'H' || s[1] == 'h') return ParseRadix(std::string_view(s).substr(2), 16);
+    if (s[1] == 'O' || s[1] == 'o') return ParseRadix(std::string_view(s).substr(2), 8);
+    return 0.0;
+  }
+
+  // Longest leading decimal number: sign, digits with one point, exponent.
+  std::string number;
+  size_t i = 0;
+  bool negative = false;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+    negative = s[i] == '-';
+    ++i;
+  }
+  bool anyDigit = false;
+  bool point = false;
+  int firstNonZero = -1;  // position of the first significant digit relative to the point
+  int intDigits = 0;
+  for (; i < s.size(); ++i) {
+    char c = s[i];
+    if (c >= '0' && c <= '9') {
+      anyDigit = true;
+      if (!point) ++intDigits;
+      if (c != '0' && firstNonZero == -1) firstNonZero = point ? 1 : 0;
+      number.push_back(c);
+    } else if (c == '.' && !point) {
+      point = true;
+      number.push_back('.');
+    } else {
+      break;
+    }
+  }
+  if (!anyDigit) return 0.0;
+  if (i < s.size() && (s[i] == 'E' || s[i] == 'e' || s[i] == 'D' || s[i] == 'd')) {
+    size_t j = i + 1;
+    std::string exponent = "e";
+    if (j < s.size() && (s[j] == '+' || s[j] == '-')) {
+      exponent.push_back(s[j]);
+      ++j;
+    }
+    bool expDigit = false;
+    for (; j < s.size() && s[j] >= '0' && s[j] <= '9'; ++j) {
+      exponent.push_back(s[j]);
+      expDigit = true;
+    }
+    if (expDigit) number += exponent;
+  }
+  double value = 0;
+  auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), value,
+                                   std::chars_format::general);
+  (void)ptr;
+  if (ec == std::errc::result_out_of_range) {
+    if (firstNonZero == -1) return 0.0;
+    // Out of range either way: a huge magnitude has no double; a tiny one is 0.
+    std::string_view exp = number;
+    auto e = exp.find('e');
+    long long e10 = 0;
+    if (e != std::string_view::npos) {
+      std::string_view digits = exp.substr(e + 1);
+      bool neg = !digits.empty() && digits[0] == '-';
+      if (!digits.empty() && (digits[0] == '-' || digits[0] == '+')) digits.remove_prefix(1);
+      for (char c : digits) {
+        if (e10 < 100000000) e10 = e10 * 10 + (c - '0');
+      }
+      if (neg) e10 = -e10;
+    }
+    if (e10 + intDigits > 0) return std::nullopt;
+    return 0.0;
+  } else if (ec != std::errc()) {
+    return 0.0;
+  }
+  if (!std::isfinite(value)) return std::nullopt;
+  if (value == 0) return 0.0;  // never a negative zero
+  return negative ? -value : value;
+}
+
+std::string FormatGeneral(double x) {
+  if (x == 0) return "0";
+  char buf[64];
+  auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::general, 15);
+  std::string s(buf, res.ptr);
+  for (char& c : s) {
+    if (c == 'e') c = 'E';
+  }
+  return s;
+}
+
+std::string FormatSignReserving(double x) {
+  if (x < 0) return FormatGeneral(x);
+  return " " + FormatGeneral(x);
+}
+
+Decimal15 ToDecimal15(double x) {
+  Decimal15 d{};
+  std::memset(d.digits, '0', sizeof d.digits);
+  d.exponent = 0;
+  if (x == 0 || !std::isfinite(x)) return d;
+  char buf[64];
+  auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(x), std::chars_format::scientific, 14);
+  // Layout: d.dddddddddddddde[+-]xx
+  const char* p = buf;
+  d.digits[0] = *p++;
+  ++p;  // '.'
+  for (int k = 1; k < 15; ++k) d.digits[k] = *p++;
+  ++p;  // 'e'
+  int e = 0;
+  std::from_chars(p[0] == '+' ? p + 1 : p, res.ptr, e);
+  d.exponent = e;
+  return d;
+}
+
+std::string RoundHalfAway(double x, int decimals, int minIntDigits) {
+  std::string n;  // the digits of |x| * 10^decimals, rounded to an integer
+  if (x == 0) {
+    n = "0";
+  } else {
+    Decimal15 d = ToDecimal15(x);
+    const int kept = d.exponent + 1 + decimals;  // digits that survive
+    if (kept <= 0) {
+      n = (kept == 0 && d.digits[0] >= '5') ? "1" : "0";
+    } else if (kept >= 15) {
+      n.assign(d.digits, 15);
+      n.append(static_cast<size_t>(kept - 15), '0');
+    } else {
+      n.assign(d.digits, static_cast<size_t>(kept));
+      if (d.digits[kept] >= '5') {
+        int k = kept - 1;
+        while (k >= 0 && n[static_cast<size_t>(k)] == '9') n[static_cast<size_t>(k--)] = '0';
+        if (k < 0) n.insert(n.begin(), '1');
+        else ++n[static_cast<size_t>(k)];
+      }
+    }
+  }
+  const size_t minLen = static_cast<size_t>(decimals + minIntDigits);
+  if (n.size() < minLen) n.insert(0, minLen - n.size(), '0');
+  std::string out;
+  if (x < 0) out.push_back('-');
+  out.append(n, 0, n.size() - static_cast<size_t>(decimals));
+  if (decimals > 0) {
+    out.push_back('.');
+    out.append(n, n.size() - static_cast<size_t>(decimals), std::string::npos);
+  }
+  return out;
+}
+
+double PowerOfTen(int e) {
+  static const auto table = [] {
+    std::array<double, 649> t{};
+    for (int k = -340; k <= 308; ++k) {
+      std::string s = "1e" + std::to_string(k);
+      double v = 0;
+      std::from_chars(s.data(), s.data() + s.size(), v);
+      t[static_cast<size_t>(k + 340)] = v;
+    }
+    return t;
+  }();
+  return table[static_cast<size_t>(e + 340)];
+}
+
+}  // namespace tamrisk

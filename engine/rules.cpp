@@ -1,0 +1,237 @@
+#include "engine/rules.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "engine/catalogue.h"
+
+namespace tamrisk {
+
+bool FormulaDomain::strictRules = false;
+
+bool UnitSpec::Matches(std::string_view unit) const {
+  const bool listed = std::find(units.begin(), units.end(), unit) != units.end();
+  return kind == Kind::AnyExcept ? !listed : listed;
+}
+
+UnitSpec AnyOf(std::initializer_list<const char*> units, const char* name) {
+  return UnitSpec(UnitSpec::Kind::AnyOf, std::vector<std::string>(units.begin(), units.end()),
+                  name);
+}
+
+UnitSpec AnyUnitExcept(std::initializer_list<const char*> units, const char* name) {
+  return UnitSpec(UnitSpec::Kind::AnyExcept, std::vector<std::string>(units.begin(), units.end()),
+                  name);
+}
+
+UnitSpec Named(const char* unit, const char* name) {
+  return UnitSpec(UnitSpec::Kind::Exact, {unit}, name);
+}
+
+Units Either(UnitSpec first, UnitSpec second) { return {std::move(first), std::move(second), true}; }
+Units ThisOrder(UnitSpec first, UnitSpec second) {
+  return {std::move(first), std::move(second), false};
+}
+
+RuleRow RuleRow::WithSwappedLine(const char* l) const {
+  RuleRow r = *this;
+  r.swappedLine = l;
+  return r;
+}
+
+RuleRow Rule(Units units, Filter filter, Compute compute, const char* line) {
+  return RuleRow{std::move(units), std::move(filter), nullptr, compute, line, {}};
+}
+
+RuleRow Rule(Units units, Filter filter, Condition condition, Compute compute, const char* line) {
+  return RuleRow{std::move(units), std::move(filter), condition, compute, line, {}};
+}
+
+Section Doc(std::initializer_list<const char*> lines) {
+  return Section{std::vector<std::string>(lines.begin(), lines.end())};
+}
+
+bool FormulaRule::UnitsMatch(const CalcInput& in) const {
+  const std::string& u1 = param[0] == 1 ? in.unit1 : in.unit2;
+  const std::string& u2 = param[1] == 1 ? in.unit1 : in.unit2;
+  return slot[0].Matches(u1) && slot[1].Matches(u2);
+}
+
+bool FormulaRule::FilterAllows(const std::string& filter) const {
+  if (filter == NoFilter) return true;
+  const auto& units = row->filter.units;
+  return std::find(units.begin(), units.end(), filter) != units.end();
+}
+
+int Ctx::ParamOf(std::string_view name) const {
+  if (rule_.name[0] == name) return rule_.param[0];
+  if (rule_.name[1] == name) return rule_.param[1];
+  throw RuleDefinitionError("unknown parameter name in a rule: " + std::string(name));
+}
+
+Num Ctx::Value(std::string_view name) const {
+  return ParamOf(name) == 1 ? Num(in_.value1) : Num(in_.value2);
+}
+
+const std::string& Ctx::Label(std::string_view name) const {
+  return ParamOf(name) == 1 ? in_.label1 : in_.label2;
+}
+
+const std::string& Ctx::Unit(std::string_view name) const {
+  return ParamOf(name) == 1 ? in_.unit1 : in_.unit2;
+}
+
+bool Ctx::Unfiltered() const { return in_.filter == NoFilter; }
+
+namespace {
+
+// Splits a line template into literal text, labels, unit texts, results and
+// inner line breaks.
+std::vector<FormulaRule::Piece> CompileLine(const std::string& line, const std::string names[2],
+                                            int& resultCount) {
+  std::vector<FormulaRule::Piece> pieces;
+  std::vector<std::string> results;
+  std::string text;
+  auto flush = [&] {
+    if (!text.empty()) {
+      pieces.push_back({FormulaRule::Piece::Kind::Text, text, 0});
+      text.clear();
+    }
+  };
+  size_t i = 0;
+  while (i < line.size()) {
+    if (line[i] == '{') {
+      const size_t close = line.find('}', i);
+      if (close == std::string::npos) throw RuleDefinitionError("unclosed placeholder: " + line);
+      const std::string key = line.substr(i + 1, close - i - 1);
+      flush();
+      if (key == "crlf") {
+        pieces.push_back({FormulaRule::Piece::Kind::CrLf, {}, 0});
+      } else if (key == names[0] || key == names[1]) {
+        pieces.push_back({FormulaRule::Piece::Kind::Label, {}, key == names[0] ? 0 : 1});
+      } else if (key == "U") {
+        pieces.push_back({FormulaRule::Piece::Kind::UnitText, {}, 0});
+      } else {
+        auto it = std::find(results.begin(), results.end(), key);
+        int index = static_cast<int>(it - results.begin());
+        if (it == results.end()) results.push_back(key);
+        pieces.push_back({FormulaRule::Piece::Kind::Result, {}, index});
+      }
+      i = close + 1;
+    } else {
+      text.push_back(line[i++]);
+    }
+  }
+  flush();
+  resultCount = static_cast<int>(results.size());
+  return pieces;
+}
+
+}  // namespace
+
+std::string FormulaDomain::Key(std::string_view u1, std::string_view u2) {
+  std::string k(u1);
+  k.push_back('\x1f');
+  k.append(u2);
+  return k;
+}
+
+void FormulaDomain::AddRow(const RuleRow& row) {
+  const int orders = row.units.eitherOrder ? 2 : 1;
+  for (int order = 0; order < orders; ++order) {
+    FormulaRule rule;
+    rule.row = &row;
+    rule.slot[0] = row.units.first;
+    rule.slot[1] = row.units.second;
+    rule.param[0] = order == 0 ? 1 : 2;
+    rule.param[1] = order == 0 ? 2 : 1;
+    rule.name[0] = row.units.first.name;
+    rule.name[1] = row.units.second.name;
+    if (rule.name[0] == rule.name[1]) {
+      if (row.units.eitherOrder) {
+        throw RuleDefinitionError("a rule with one unit twice must state its order: " + row.line);
+      }
+      rule.name[0] += "#1";
+      rule.name[1] += "#2";
+    }
+    const std::string& line =
+        order == 1 && !row.swappedLine.empty() ? row.swappedLine : row.line;
+    rule.pieces = CompileLine(line, rule.name, rule.resultCount);
+
+    const auto index = static_cast<std::uint32_t>(rules_.size());
+    const UnitSpec& at1 = rule.param[0] == 1 ? rule.slot[0] : rule.slot[1];
+    const UnitSpec& at2 = rule.param[0] == 1 ? rule.slot[1] : rule.slot[0];
+    if (at1.kind == UnitSpec::Kind::AnyExcept || at2.kind == UnitSpec::Kind::AnyExcept) {
+      wildcardRules_.push_back(index);
+    } else {
+      for (const std::string& u1 : at1.units) {
+        for (const std::string& u2 : at2.units) byUnits_[Key(u1, u2)].push_back(index);
+      }
+    }
+    rules_.push_back(std::move(rule));
+  }
+}
+
+FormulaDomain::FormulaDomain(std::string name, int category, std::vector<EntryTable> parts)
+    : name_(std::move(name)), category_(category), parts_(std::move(parts)) {
+  for (const EntryTable& table : parts_) {
+    for (const Entry& entry : table) {
+      if (const Section* s = std::get_if<Section>(&entry)) sections_.push_back(*s);
+      else AddRow(std::get<RuleRow>(entry));
+    }
+  }
+}
+
+std::string FormulaDomain::Evaluate(const CalcInput& in, int thisYear, bool& invalidInput) const {
+  std::string block;
+  static const std::vector<std::uint32_t> none;
+  auto found = byUnits_.find(Key(in.unit1, in.unit2));
+  const std::vector<std::uint32_t>& exact = found == byUnits_.end() ? none : found->second;
+
+  // Both candidate lists are in rule order; walk them together.
+  size_t a = 0, b = 0;
+  std::vector<std::string> results;
+  while (a < exact.size() || b < wildcardRules_.size()) {
+    std::uint32_t index;
+    if (b >= wildcardRules_.size() || (a < exact.size() && exact[a] < wildcardRules_[b])) {
+      index = exact[a++];
+    } else {
+      index = wildcardRules_[b++];
+    }
+    const FormulaRule& rule = rules_[index];
+    if (!rule.UnitsMatch(in) || !rule.FilterAllows(in.filter)) continue;
+
+    Ctx ctx(rule, in, thisYear);
+    try {
+      if (rule.row->condition && !rule.row->condition(ctx)) continue;
+      results = rule.row->compute(ctx);
+      if (static_cast<int>(results.size()) != rule.resultCount) {
+        throw RuleDefinitionError("result count does not fit the line: " + rule.row->line);
+      }
+      std::string line;
+      for (const FormulaRule::Piece& p : rule.pieces) {
+        switch (p.kind) {
+          case FormulaRule::Piece::Kind::Text: line += p.text; break;
+          case FormulaRule::Piece::Kind::Label:
+            line += rule.param[p.index] == 1 ? in.label1 : in.label2;
+            break;
+          case FormulaRule::Piece::Kind::UnitText:
+            line += rule.param[p.index] == 1 ? in.unit1 : in.unit2;
+            break;
+          case FormulaRule::Piece::Kind::Result: line += results[static_cast<size_t>(p.index)]; break;
+          case FormulaRule::Piece::Kind::CrLf: line += "\r\n"; break;
+        }
+      }
+      block += line;
+      block += "\r\n";
+    } catch (const CalcFailure&) {
+      invalidInput = true;
+    } catch (const RuleDefinitionError&) {
+      if (strictRules) throw;
+      invalidInput = true;
+    }
+  }
+  return block;
+}
+
+}  // namespace tamrisk

@@ -1,0 +1,203 @@
+// Formula rules and domains. A domain is constant data: an ordered table of
+// entries, each either a section of the formula list document (its title and
+// formula lines) or a rule row (two input units, the result units that let it
+// fire under a filter, an optional value condition, the computation and the
+// line template). One generic matcher evaluates every domain.
+//
+// A rule row reads like a line of the formula tables:
+//
+//   Rule(Either("V", "Ω"), Filter{"A"},
+//        [](const Ctx& c) { return R{Eng5(c["V"] / c["Ω"])}; },
+//        "●{Ω}の抵抗に電圧{V}を印加した場合に流れる電流は {r}A"),
+//
+// Values and labels are looked up by the name of the parameter's unit ("V"),
+// or "V#1"/"V#2" where both parameters share a unit. In the line template,
+// {name} is that parameter's label, {U} the unit text of the first-named
+// parameter, {crlf} a CR LF inside the line, and every other placeholder
+// ({r}, {r1}, {r2}, {s}, ...) a result: the computation returns the result
+// texts in the order in which their placeholders first appear in the line.
+// *Either order* rows expand into two rules, the first-named unit in
+// parameter 1 first.
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <variant>
+#include <vector>
+
+#include "engine/calc_input.h"
+#include "engine/checked.h"
+#include "engine/format.h"
+#include "engine/numtext.h"
+
+namespace tamrisk {
+
+// Shared constants of the catalogue.
+inline constexpr double Pi = 3.14159265358979;
+inline constexpr double LightSpeed = 299792500;
+inline constexpr double Boltzmann = 1.38 * 1e-23;
+inline constexpr double Gravity = 9.80665;
+inline constexpr double JoulePerCal = 4.18605;
+inline constexpr double VacuumPermittivity = 8.854 * 1e-12;
+
+// Which unit texts one parameter of a rule may carry, and the name by which
+// the computation and the line refer to it.
+struct UnitSpec {
+  enum class Kind : std::uint8_t { Exact, AnyOf, AnyExcept };
+  Kind kind = Kind::Exact;
+  std::vector<std::string> units;
+  std::string name;
+
+  UnitSpec(const char* exactUnit) : units{exactUnit}, name(exactUnit) {}  // NOLINT: reads like the tables
+  UnitSpec(Kind k, std::vector<std::string> u, std::string n)
+      : kind(k), units(std::move(u)), name(std::move(n)) {}
+  bool Matches(std::string_view unit) const;
+};
+
+// One of several exact units, referred to by `name` ("dBm" or "dBf" as "dB").
+UnitSpec AnyOf(std::initializer_list<const char*> units, const char* name);
+// Any unit text except the listed ones, referred to by `name` ("X").
+UnitSpec AnyUnitExcept(std::initializer_list<const char*> units, const char* name);
+// An exact unit under another name (the blank unit " " as "p1").
+UnitSpec Named(const char* unit, const char* name);
+
+struct Units {
+  UnitSpec first;
+  UnitSpec second;
+  bool eitherOrder;
+};
+Units Either(UnitSpec first, UnitSpec second);
+Units ThisOrder(UnitSpec first, UnitSpec second);
+
+// The result units for which a rule may fire besides " 指定なし". An empty
+// filter (NoFilterOnly) lets the rule fire only when no filter is chosen.
+struct Filter {
+  std::vector<std::string> units;
+  Filter() = default;
+  Filter(std::initializer_list<const char*> u) : units(u.begin(), u.end()) {}
+};
+inline const Filter NoFilterOnly{};
+
+class Ctx;
+using R = std::vector<std::string>;
+using Compute = R (*)(const Ctx&);
+using Condition = bool (*)(const Ctx&);
+
+struct RuleRow {
+  Units units;
+  Filter filter;
+  Condition condition = nullptr;
+  Compute compute = nullptr;
+  std::string line;
+  std::string swappedLine;  // the line of the second input order, when it differs
+
+  // The second input order of an *either order* row writes this line instead.
+  RuleRow WithSwappedLine(const char* line) const;
+};
+
+RuleRow Rule(Units units, Filter filter, Compute compute, const char* line);
+RuleRow Rule(Units units, Filter filter, Condition condition, Compute compute, const char* line);
+
+// A section of the formula list document: its title line and formula lines.
+struct Section {
+  std::vector<std::string> lines;
+};
+Section Doc(std::initializer_list<const char*> lines);
+
+using Entry = std::variant<Section, RuleRow>;
+using EntryTable = std::vector<Entry>;
+
+// Formatting helpers over checked values, named as the tables name them.
+inline std::string Eng5(Num x) { return FormatEng5(x.raw()); }
+inline std::string Eng8(Num x) { return FormatEng8(x.raw()); }
+inline std::string Eng11(Num x) { return FormatEng11(x.raw()); }
+inline std::string Hms(Num x) { return FormatHms(x.raw()); }
+inline std::string Fmt(std::string_view pattern, Num x) { return FormatPattern(pattern, x.raw()); }
+inline std::string Scientific(Num x) { return FormatScientific(x.raw()); }
+inline std::string SignReserving(Num x) { return FormatSignReserving(x.raw()); }
+
+// A rule expanded to one input order: parameter `param[i]` (1 or 2) carries
+// the unit of spec slot i.
+struct FormulaRule {
+  const RuleRow* row = nullptr;
+  UnitSpec slot[2] = {"", ""};
+  int param[2] = {1, 2};
+  std::string name[2];
+  struct Piece {
+    enum class Kind : std::uint8_t { Text, Label, UnitText, Result, CrLf } kind;
+    std::string text;  // for Text
+    int index = 0;     // slot for Label/UnitText, result number for Result
+  };
+  std::vector<Piece> pieces;
+  int resultCount = 0;
+
+  bool UnitsMatch(const CalcInput& in) const;
+  bool FilterAllows(const std::string& filter) const;
+};
+
+// What a computation sees: the values, labels and unit texts of the rule's
+// parameters by name, the filter and this year.
+class Ctx {
+ public:
+  Ctx(const FormulaRule& rule, const CalcInput& in, int thisYear)
+      : rule_(rule), in_(in), thisYear_(thisYear) {}
+  Num operator[](std::string_view name) const { return Value(name); }
+  Num Value(std::string_view name) const;
+  const std::string& Label(std::string_view name) const;
+  const std::string& Unit(std::string_view name) const;
+  const std::string& FilterText() const { return in_.filter; }
+  bool Unfiltered() const;
+  int ThisYear() const { return thisYear_; }
+  const CalcInput& Input() const { return in_; }
+
+ private:
+  int ParamOf(std::string_view name) const;
+  const FormulaRule& rule_;
+  const CalcInput& in_;
+  int thisYear_;
+};
+
+// A rule was written wrongly (an unknown name, a template that does not fit
+// its results). Tests turn these into failures; a user only loses the line.
+class RuleDefinitionError : public std::logic_error {
+ public:
+  using std::logic_error::logic_error;
+};
+
+class FormulaDomain {
+ public:
+  // `category` is the place (1..9) of the domain's sections in the formula
+  // list document; `parts` are the domain's tables in rule order.
+  FormulaDomain(std::string name, int category, std::vector<EntryTable> parts);
+
+  const std::string& Name() const { return name_; }
+  int Category() const { return category_; }
+  const std::vector<Section>& Sections() const { return sections_; }
+  const std::vector<FormulaRule>& Rules() const { return rules_; }
+
+  // Appends the lines of every firing rule, each ending with CR LF. A line
+  // whose arithmetic fails is left out whole and raises `invalidInput`.
+  std::string Evaluate(const CalcInput& in, int thisYear, bool& invalidInput) const;
+
+  // Tests set this so that a wrongly written rule stops the test instead of
+  // merely dropping its line.
+  static bool strictRules;
+
+ private:
+  void AddRow(const RuleRow& row);
+  static std::string Key(std::string_view u1, std::string_view u2);
+
+  std::string name_;
+  int category_;
+  std::vector<EntryTable> parts_;
+  std::vector<Section> sections_;
+  std::vector<FormulaRule> rules_;
+  std::unordered_map<std::string, std::vector<std::uint32_t>> byUnits_;
+  std::vector<std::uint32_t> wildcardRules_;
+};
+
+}  // namespace tamrisk

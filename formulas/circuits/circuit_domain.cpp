@@ -1,0 +1,13 @@
+#include "formulas/circuits/circuit_tables.h"
+#include "formulas/domains.h"
+
+namespace tamrisk {
+
+const FormulaDomain& CircuitDomain() {
+  static const FormulaDomain domain("CircuitDomain", ElectronicsCategory, {
+      OhmsLawTable(),
+  });
+  return domain;
+}
+
+}  // namespace tamrisk

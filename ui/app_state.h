@@ -1,0 +1,29 @@
+// Shared state of the main window that the other windows read and change:
+// the working folder, the list masks and the calculator path.
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+namespace tamrisk {
+
+struct AppState {
+  QString dataDir;         // working directory at start-up, with a trailing separator
+  QString prefixMask;      // 20 characters of "0"/"1"
+  QString unitMask;        // 80 characters of "0"/"1"
+  QString calculatorPath;  // the external calculator's command line
+};
+
+// The Japanese gothic face the windows ask for by name. Where it is missing,
+// InstallFontSubstitutions maps it to IPAGothic, and Arial to Liberation Sans.
+inline const QString GothicFamily = QStringLiteral("ＭＳ ゴシック");
+inline const QString ArialFamily = QStringLiteral("Arial");
+
+void InstallFontSubstitutions();
+QFont GothicFont(double pointSize, bool bold = false);
+QFont ArialFont(double pointSize, bool bold = false);
+
+// Twips (1440 per inch) to pixels at 96 dpi.
+constexpr int Tw(int twips) { return twips / 15; }
+
+}  // namespace tamrisk
