@@ -1,0 +1,147 @@
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "cli/cli_args.h"
+
+namespace tamrisk {
+namespace {
+
+struct Result {
+  int status;
+  std::string out;
+};
+
+// Runs the real program through the shell with the given arguments and input.
+Result RunCli(const std::string& args, const std::string& input = "") {
+  const std::string inFile = testing::TempDir() + "cli_in.txt";
+  FILE* f = std::fopen(inFile.c_str(), "wb");
+  std::fwrite(input.data(), 1, input.size(), f);
+  std::fclose(f);
+  const std::string cmd = std::string(TAMRISK_CLI_PATH) + " " + args + " < " + inFile + " 2>&1";
+  FILE* p = popen(cmd.c_str(), "r");
+  std::string out;
+  char buf[4096];
+  size_t n;
+  while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
+  const int rc = pclose(p);
+  return {WEXITSTATUS(rc), out};
+}
+
+TEST(CliTest, OhmsLawLinesWithPlainLineEnds) {
+  const Result r = RunCli("10 V 5 Ω");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_NE(r.out.find("● 5Ωの抵抗に電圧 10Vを印加した場合に流れる電流は 2.0000A\n"),
+            std::string::npos)
+      << r.out;
+  EXPECT_EQ(r.out.find('\r'), std::string::npos);
+}
+
+TEST(CliTest, FilterPrefixAndExitStatus) {
+  const Result r = RunCli("--filter A 10 V 5 kΩ");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_NE(r.out.find("● 5kΩの抵抗に電圧 10Vを印加した場合に流れる電流は 2.0000mA\n"),
+            std::string::npos)
+      << r.out;
+  const Result none = RunCli("10 V 0 Ω --filter A");
+  EXPECT_EQ(none.status, 1) << none.out;
+  EXPECT_NE(none.out.find("!!!"), std::string::npos);
+}
+
+TEST(CliTest, UsageErrors) {
+  struct C {
+    const char* args;
+    const char* says;
+  };
+  const C cases[] = {
+      {"10 furlong", "unknown unit: furlong"},
+      {"--filter parsec 1 V", "unknown filter unit: parsec"},
+      {"", "a NUMBER is needed"},
+      {"--this-year soon 1 V", "not a year: soon"},
+      {"--frobnicate 1 V", "unknown option: --frobnicate"},
+      {"1 V 2 Ω 3", "unexpected argument: 3"},
+      {"--formula-list extra", "unexpected argument: extra"},
+  };
+  for (const C& c : cases) {
+    const Result r = RunCli(c.args);
+    EXPECT_EQ(r.status, 2) << c.args;
+    EXPECT_NE(r.out.find(c.says), std::string::npos) << c.args << "\n" << r.out;
+  }
+  EXPECT_NE(RunCli("10 furlong").out.find("mile/h"), std::string::npos) << "lists the known units";
+}
+
+TEST(CliTest, UnitsAreNeverSplitWhenTheyAreUnitsThemselves) {
+  struct C {
+    const char* text;
+    const char* prefix;
+    const char* unit;
+  };
+  const C cases[] = {{"mile", " ", "mile"}, {"min", " ", "min"},   {"Pa", " ", "Pa"},
+                     {"dBm", " ", "dBm"},   {"kΩ", "k", "Ω"},      {"mV", "m", "V"},
+                     {"μF", "μ", "F"},      {"dam", "da", "m"},    {"dm", "d", "m"},
+                     {"ma", "m", "a"},      {"km/h", "k", "m/h"},  {"Mbps", "M", "bps"}};
+  for (const C& c : cases) {
+    std::string prefix, unit;
+    ASSERT_TRUE(SplitUnit(c.text, prefix, unit)) << c.text;
+    EXPECT_EQ(prefix, c.prefix) << c.text;
+    EXPECT_EQ(unit, c.unit) << c.text;
+  }
+  std::string prefix, unit;
+  EXPECT_FALSE(SplitUnit("k", prefix, unit));
+  EXPECT_FALSE(SplitUnit("kfoo", prefix, unit));
+}
+
+TEST(CliTest, ArgumentsFillTheSevenTexts) {
+  CliCommand cmd;
+  std::string error;
+  ASSERT_TRUE(ParseCliArgs({"--this-year", "1999", "4.7", "kΩ", "-3"}, cmd, error)) << error;
+  EXPECT_EQ(cmd.input.param1, "4.7");
+  EXPECT_EQ(cmd.input.subUnit1, "k");
+  EXPECT_EQ(cmd.input.unit1, "Ω");
+  EXPECT_EQ(cmd.input.param2, "-3");
+  EXPECT_EQ(cmd.input.subUnit2, " ");
+  EXPECT_EQ(cmd.input.unit2, " ");
+  EXPECT_EQ(cmd.input.unit3, " 指定なし");
+  EXPECT_EQ(*cmd.thisYear, 1999);
+}
+
+TEST(CliTest, BatchWritesOneJsonObjectPerLine) {
+  const Result r = RunCli("--batch",
+                          "10\t \tV\t5\t \tΩ\tW\n"
+                          "1e999\t \tV\t5\t \tΩ\t 指定なし\n"
+                          "only\ttwo\n"
+                          "4.70\t \tHz\t\t \t \t 指定なし\r\n");
+  EXPECT_EQ(r.status, 0);
+  std::vector<std::string> lines;
+  size_t start = 0, end;
+  while ((end = r.out.find('\n', start)) != std::string::npos) {
+    lines.push_back(r.out.substr(start, end - start));
+    start = end + 1;
+  }
+  ASSERT_EQ(lines.size(), 4u) << r.out;
+  EXPECT_EQ(lines[0].rfind("{\"param1\": \"10\", \"param2\": \"5\", \"output\": \"● 5Ωの抵抗に電圧 10Vを印加した場合に消費される電力は 20.000W\\r\\n", 0), 0u)
+      << lines[0];
+  EXPECT_EQ(lines[1].rfind("{\"param1\": \"1e999\", \"param2\": \"5\", \"output\": \"\\r\\n\\r\\n\\r\\n\\r\\n          !!!", 0), 0u)
+      << lines[1];
+  EXPECT_EQ(lines[2], "{\"error\": \"expected 7 TAB-separated fields, got 2\"}");
+  EXPECT_EQ(lines[3].rfind("{\"param1\": \"4.7\", \"param2\": \"0\", ", 0), 0u) << lines[3];
+}
+
+TEST(CliTest, FormulaListIsTheDocumentExactly) {
+  const Result r = RunCli("--formula-list");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out.substr(0, 2), "\r\n");
+  EXPECT_EQ(r.out.substr(r.out.size() - 3), "\r\n ");
+}
+
+TEST(JsonEscapeTest, ControlCharactersAndQuotes) {
+  EXPECT_EQ(JsonEscape("a\"b\\c\r\n\t\x01"), "\"a\\\"b\\\\c\\r\\n\\t\\u0001\"");
+  EXPECT_EQ(JsonEscape("Ω"), "\"Ω\"");
+}
+
+}  // namespace
+}  // namespace tamrisk

@@ -1,0 +1,90 @@
+#include <cmath>
+#include <optional>
+
+#include <gtest/gtest.h>
+
+#include "engine/calc_input.h"
+#include "engine/numtext.h"
+
+namespace tamrisk {
+namespace {
+
+TEST(ParseNumberTest, LongestLeadingNumber) {
+  struct C {
+    const char* text;
+    double value;
+  };
+  const C cases[] = {
+      {"", 0},          {"abc", 0},        {"1,000", 1},      {"1 2 3", 123},
+      {"&H10", 16},     {"&HFFFF", 65535}, {"&hff", 255},     {"&O17", 15},
+      {"2.5e3", 2500},  {"2.5D3", 2500},   {"2.5d-3", 0.0025}, {" -4.70 ", -4.7},
+      {"\t1\n2", 12},   {"1.2.3", 1.2},    {"5e", 5},         {"5e+", 5},
+      {".5", 0.5},      {"-", 0},          {"+7", 7},         {"12abc", 12},
+      {"1e-400", 0},    {"-0", 0},         {"$5", 0},
+  };
+  for (const C& c : cases) {
+    const std::optional<double> v = ParseNumber(c.text);
+    ASSERT_TRUE(v.has_value()) << c.text;
+    EXPECT_EQ(*v, c.value) << c.text;
+    EXPECT_FALSE(std::signbit(*v) && *v == 0) << "negative zero from " << c.text;
+  }
+}
+
+TEST(ParseNumberTest, BeyondTheDoubleRangeIsNoNumber) {
+  EXPECT_FALSE(ParseNumber("1e309").has_value());
+  EXPECT_FALSE(ParseNumber("-2E400").has_value());
+  EXPECT_TRUE(ParseNumber("1.7976931348623157e308").has_value());
+}
+
+TEST(FormatGeneralTest, FifteenDigits) {
+  struct C {
+    double x;
+    const char* text;
+  };
+  const C cases[] = {{4.70, "4.7"},       {0, "0"},          {2500, "2500"},
+                     {1e15, "1E+15"},     {1e14, "100000000000000"},
+                     {0.0001, "0.0001"},  {0.00001, "1E-05"}, {-3, "-3"},
+                     {1.0 / 3, "0.333333333333333"},          {123456789012345678.0, "1.23456789012346E+17"}};
+  for (const C& c : cases) EXPECT_EQ(FormatGeneral(c.x), c.text) << c.x;
+  EXPECT_EQ(FormatSignReserving(0.5), " 0.5");
+  EXPECT_EQ(FormatSignReserving(-3), "-3");
+}
+
+TEST(LabelTest, PrefixUnitAndVswr) {
+  EXPECT_EQ(MakeLabel(4.7, "k", "Ω"), " 4.7kΩ");
+  EXPECT_EQ(MakeLabel(-3, " ", "V"), "-3V");
+  EXPECT_EQ(MakeLabel(1.5, " ", "VSWR"), " 1.5");
+  EXPECT_EQ(MakeLabel(1.5, "k", "VSWR"), " 1.5k");
+  EXPECT_EQ(MakeLabel(0, " ", "m"), " 0m");
+  EXPECT_EQ(MakeLabel(0.5, "k", "Ω"), " 0.5kΩ");
+}
+
+TEST(ScaleTest, DividesBelowOneMultipliesAbove) {
+  EXPECT_EQ(*ScaleByPrefix(4.7, "k", "Ω"), 4700);
+  EXPECT_EQ(*ScaleByPrefix(2, "k", "㎡"), 2000000);
+  EXPECT_EQ(*ScaleByPrefix(470, "n", "F"), 470 / 1e9);
+  EXPECT_EQ(*ScaleByPrefix(5, "μ", "㎡"), 5 / 1e12);
+  EXPECT_EQ(*ScaleByPrefix(5, "", "V"), 5);
+  EXPECT_EQ(*ScaleByPrefix(5, "x", "V"), 5);
+  EXPECT_DOUBLE_EQ(*ScaleByPrefix(3, "M", "V") / *ScaleByPrefix(3, "m", "V"), 1e9);
+  EXPECT_FALSE(ScaleByPrefix(1e300, "Y", "V").has_value());
+  EXPECT_FALSE(ScaleByPrefix(1e270, "Y", "㎡").has_value());
+  EXPECT_TRUE(ScaleByPrefix(1e270, "Y", "V").has_value());
+}
+
+TEST(NormalizeInputTest, RewritesEntriesAndLabelsTheTypedNumber) {
+  RunInput in{"470", "n", "F", "", " ", " ", " 指定なし", 2026};
+  const std::optional<NormalizedInput> n = NormalizeInput(in);
+  ASSERT_TRUE(n);
+  EXPECT_EQ(n->param1Text, "470");
+  EXPECT_EQ(n->param2Text, "0");
+  EXPECT_EQ(n->input.label1, " 470nF");
+  EXPECT_EQ(n->input.label2, " 0 ");
+  EXPECT_EQ(n->input.value1, 470 / 1e9);
+  EXPECT_EQ(n->input.filter, " 指定なし");
+  EXPECT_FALSE(NormalizeInput(RunInput{"1e300", "Y", "V", "1", " ", " ", " 指定なし", 2026}));
+  EXPECT_FALSE(NormalizeInput(RunInput{"1", " ", "V", "9e999", " ", " ", " 指定なし", 2026}));
+}
+
+}  // namespace
+}  // namespace tamrisk

@@ -1,0 +1,183 @@
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "engine/rules.h"
+#include "engine/run.h"
+
+namespace tamrisk {
+namespace {
+
+const std::string kMessageNoFormula = "\r\n\r\n\r\n\r\n" " !!! 申し訳ありませんが､入力パラメータをもとに結果を導き出す計算式が登録されていません !!!";
+const std::string kMessageInvalid = "\r\n\r\n\r\n\r\n" "          !!! 該当する計算式が登録されてないか､入力パラメータが適切でありません !!!";
+
+// A small catalogue that exercises the matcher: two domains, either and this
+// order, a condition, a wildcard parameter, a rule with an inner line break,
+// a line that differs by input order and a rule that fires only unfiltered.
+// Results fill their placeholders in order of first appearance in the line,
+// whatever their names: in "P" the first result is {r2}.
+EntryTable FirstTable() {
+  return {
+      Doc({"first section"}),
+      Rule(Either("V", "Ω"), Filter{"A"}, [](const Ctx& c) { return R{Eng5(c["V"] / c["Ω"])}; },
+           "I {V} {Ω} {r}A"),
+      Rule(Either("V", "Ω"), Filter{"W", "dBm"},
+           [](const Ctx& c) { return R{Eng5(c["V"] * c["V"] / c["Ω"]), Fmt("0.0", c["Ω"])}; },
+           "P {Ω}/{V} {r2} {r1}W{crlf}  next"),
+      Rule(ThisOrder("V", "V"), Filter{"%"}, [](const Ctx& c) { return c["V#1"] > c["V#2"]; },
+           [](const Ctx& c) { return R{Fmt("0.00", (c["V#1"] - c["V#2"]) / c["V#2"] * 100)}; },
+           "reg {V#1} {V#2} {r}%"),
+      Rule(Either(AnyUnitExcept({" ", "K"}, "X"), "%"), NoFilterOnly,
+           [](const Ctx& c) { return R{Eng5(c["X"] * c["%"] / 100)}; }, "share {X} {%} {r}{U}"),
+      Rule(Either("m", " "), Filter{"m"}, [](const Ctx& c) { return R{Eng5(c["m"] * 2)}; },
+           "two {m} {r}m"),
+      Rule(Either("m", " "), Filter{"m"}, [](const Ctx& c) { return R{Eng5(1 / c[" "])}; },
+           "inverse {r}"),
+      Rule(Either("m", " "), Filter{"m"}, [](const Ctx& c) { return R{Eng5(c["m"] * 3)}; },
+           "three {r}m")
+          .WithSwappedLine("THREE {r}m"),
+  };
+}
+
+EntryTable SecondTable() {
+  return {
+      Rule(Either("V", "Ω"), Filter{"A"},
+           [](const Ctx& c) { return R{Eng5(c["V"] / c["Ω"] * 1000)}; }, "mA {r}"),
+  };
+}
+
+const FormulaDomain& First() {
+  static const FormulaDomain d("First", 1, {FirstTable()});
+  return d;
+}
+const FormulaDomain& Second() {
+  static const FormulaDomain d("Second", 2, {SecondTable()});
+  return d;
+}
+
+RunOutput Calc(const char* p1, const char* u1, const char* p2, const char* u2,
+              const char* filter = " 指定なし") {
+  static const FormulaDomain* const domains[] = {&First(), &Second()};
+  return RunCalculation(RunInput{p1, " ", u1, p2, " ", u2, filter, 2026}, domains);
+}
+
+TEST(RunTest, DomainsInOrderRulesInOrder) {
+  FormulaDomain::strictRules = true;
+  const RunOutput out = Calc("10", "V", "5", "Ω");
+  EXPECT_EQ(out.output,
+            "I  10V  5Ω 2.0000A\r\nP  5Ω/ 10V 20.000 5.0W\r\n  next\r\nmA 2.0000k\r\n");
+  EXPECT_EQ(out.param1, "10");
+  EXPECT_EQ(out.param2, "5");
+  EXPECT_FALSE(out.failed);
+  EXPECT_EQ(Calc("5", "Ω", "10", "V").output, out.output) << "either order";
+}
+
+TEST(RunTest, FilterKeepsOnlyRulesWithThatResultUnit) {
+  EXPECT_EQ(Calc("10", "V", "5", "Ω", "A").output, "I  10V  5Ω 2.0000A\r\nmA 2.0000k\r\n");
+  EXPECT_EQ(Calc("10", "V", "5", "Ω", "dBm").output, "P  5Ω/ 10V 20.000 5.0W\r\n  next\r\n");
+  EXPECT_EQ(Calc("10", "V", "5", "Ω", "Hz").output, kMessageNoFormula);
+}
+
+TEST(RunTest, FailureMessages) {
+  const RunOutput none = Calc("1", "Hz", "2", "g");
+  EXPECT_EQ(none.output, kMessageNoFormula);
+  EXPECT_TRUE(none.failed);
+  EXPECT_FALSE(none.invalidInput);
+
+  const RunOutput zero = Calc("10", "V", "0", "Ω", "A");
+  EXPECT_EQ(zero.output, kMessageInvalid);
+  EXPECT_TRUE(zero.invalidInput);
+  EXPECT_TRUE(zero.failed);
+}
+
+TEST(RunTest, FailingLineIsLeftOutWholeOthersStay) {
+  // Unit " " has the value 0: "inverse" divides by it and is dropped; the
+  // lines before and after it stay and no message is shown.
+  const RunOutput out = Calc("4", "m", "", " ", "m");
+  EXPECT_EQ(out.output, "two  4m 8.0000m\r\nthree 12.000m\r\n");
+  EXPECT_TRUE(out.invalidInput);
+  EXPECT_FALSE(out.failed);
+  EXPECT_EQ(Calc("", " ", "4", "m", "m").output, "two  4m 8.0000m\r\nTHREE 12.000m\r\n")
+      << "the second input order writes its own line";
+}
+
+TEST(RunTest, ConditionAndThisOrder) {
+  EXPECT_EQ(Calc("12", "V", "10", "V", "%").output, "reg  12V  10V 20.00%\r\n");
+  EXPECT_EQ(Calc("10", "V", "12", "V", "%").output, kMessageNoFormula);
+  EXPECT_EQ(Calc("10", "V", "10", "V").output, kMessageNoFormula);
+}
+
+TEST(RunTest, WildcardParameterTakesAnyUnitButTheExcluded) {
+  EXPECT_EQ(Calc("5", "Hz", "10", "%").output, "share  5Hz  10% 500.00mHz\r\n");
+  EXPECT_EQ(Calc("10", "%", "5", "dBf").output, "share  5dBf  10% 500.00mdBf\r\n");
+  EXPECT_EQ(Calc("5", "K", "10", "%").output, kMessageNoFormula);
+  EXPECT_EQ(Calc("5", "Hz", "10", "%", "Hz").output, kMessageNoFormula) << "fires only unfiltered";
+  // Both parameters in %: each reading, parameter 1 as X first.
+  EXPECT_EQ(Calc("20", "%", "10", "%").output,
+            "share  20%  10% 2.0000%\r\nshare  10%  20% 2.0000%\r\n");
+}
+
+TEST(RunTest, BadEntryIsInvalidInputAndKeepsItsText) {
+  const RunOutput out = Calc("1e999", "V", "5", "Ω");
+  EXPECT_EQ(out.output, kMessageInvalid);
+  EXPECT_EQ(out.param1, "1e999");
+  const RunOutput scaled =
+      RunCalculation(RunInput{"1E300", "Y", "V", "5", " ", "Ω", " 指定なし", 2026},
+                     std::span<const FormulaDomain* const>{});
+  EXPECT_EQ(scaled.output, kMessageInvalid);
+  EXPECT_EQ(scaled.param1, "1E300");
+}
+
+TEST(RunTest, SameInputTwiceGivesTheSameText) {
+  EXPECT_EQ(Calc("10", "V", "0", "Ω").output, Calc("10", "V", "0", "Ω").output);
+  EXPECT_EQ(Calc("10", "V", "5", "Ω").output, Calc("10", "V", "5", "Ω").output);
+}
+
+TEST(RuleDefinitionTest, MistakesAreCaught) {
+  FormulaDomain::strictRules = true;
+  const FormulaDomain unknownName(
+      "Bad", 1,
+      {{Rule(Either("V", "Ω"), Filter{}, [](const Ctx& c) { return R{Eng5(c["A"])}; }, "{r}")}});
+  const FormulaDomain wrongCount(
+      "Bad", 1,
+      {{Rule(Either("V", "Ω"), Filter{}, [](const Ctx& c) { return R{Eng5(c["V"])}; },
+             "{r1} {r2}")}});
+  CalcInput in;
+  in.unit1 = "V";
+  in.unit2 = "Ω";
+  in.filter = " 指定なし";
+  bool invalid = false;
+  EXPECT_THROW(unknownName.Evaluate(in, 2026, invalid), RuleDefinitionError);
+  EXPECT_THROW(wrongCount.Evaluate(in, 2026, invalid), RuleDefinitionError);
+  EXPECT_THROW(FormulaDomain("Bad", 1,
+                             {{Rule(Either("V", "V"), Filter{},
+                                    [](const Ctx&) { return R{}; }, "x")}}),
+               RuleDefinitionError);
+}
+
+TEST(CheckedArithmeticTest, EveryFailingOperationThrows) {
+  const Num big(1e308);
+  EXPECT_THROW(big * 10, CalcFailure);
+  EXPECT_THROW(big + big, CalcFailure);
+  EXPECT_THROW(Num(1) / 0, CalcFailure);
+  EXPECT_THROW(Num(0) / 0, CalcFailure);
+  EXPECT_THROW(Sqr(-1), CalcFailure);
+  EXPECT_THROW(Log(0), CalcFailure);
+  EXPECT_THROW(Log(-2), CalcFailure);
+  EXPECT_THROW(Exp(1000), CalcFailure);
+  EXPECT_THROW(Pow(-8, 0.5), CalcFailure);
+  EXPECT_THROW(Pow(10, 400), CalcFailure);
+  EXPECT_THROW(Pow(0, -1), CalcFailure);
+  EXPECT_THROW(RoundToInt32(2147483648.0), CalcFailure);
+  EXPECT_EQ(Pow(-2, 3).raw(), -8);
+  EXPECT_EQ(Pow(0, 0).raw(), 1);
+  EXPECT_EQ((Num(1e-300) * 1e-300).raw(), 0) << "underflow is no failure";
+  EXPECT_EQ(Sqr(-0.0).raw(), 0);
+  EXPECT_EQ(RoundToInt32(2.5), 2);
+  EXPECT_EQ(RoundToInt32(3.5), 4);
+  EXPECT_EQ(RoundToInt32(-2147483648.0), -2147483647 - 1);
+}
+
+}  // namespace
+}  // namespace tamrisk
