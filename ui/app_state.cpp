@@ -1,13 +1,17 @@
 #include "ui/app_state.h"
 
+#include <QStringList>
+
 namespace tamrisk {
 
 void InstallFontSubstitutions() {
-  QFont::insertSubstitutions(GothicFamily, {QStringLiteral("IPAGothic"),
-                                            QStringLiteral("IPAexGothic"),
-                                            QStringLiteral("Noto Sans CJK JP")});
-  QFont::insertSubstitutions(ArialFamily, {QStringLiteral("Liberation Sans"),
-                                           QStringLiteral("DejaVu Sans")});
+  QStringList gothic;
+  gothic << QStringLiteral("IPAGothic") << QStringLiteral("IPAexGothic")
+         << QStringLiteral("Noto Sans CJK JP");
+  QFont::insertSubstitutions(GothicFamily, gothic);
+  QStringList arial;
+  arial << QStringLiteral("Liberation Sans") << QStringLiteral("DejaVu Sans");
+  QFont::insertSubstitutions(ArialFamily, arial);
 }
 
 QFont GothicFont(double pointSize, bool bold) {
