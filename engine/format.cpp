@@ -1,5 +1,6 @@
 #include "engine/format.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <vector>
@@ -105,7 +106,8 @@ std::string FormatHms(double x) {
   // `whole` holds the 15-digit value with its decimals; cut at the point.
   std::string intPart = whole.substr(0, whole.find('.'));
   if (intPart.size() <= 18) {
-    const std::uint64_t t = std::stoull(intPart);
+    std::uint64_t t = 0;
+    std::from_chars(intPart.data(), intPart.data() + intPart.size(), t);
     const std::uint64_t hours = t / 3600;
     const std::uint64_t minutes = (t % 3600) / 60;
     const std::uint64_t seconds = t % 60;
