@@ -1,11 +1,16 @@
-// The formulas of unit conversion and the Japanese calendar. Its rule tables are added here,
-// in rule order, as they are written.
+// The formulas of unit conversion and the Japanese calendar. The domain runs
+// first of all, so its lines open the result text.
+#include "formulas/conversion/conversion_tables.h"
 #include "formulas/domains.h"
 
 namespace tamrisk {
 
 const FormulaDomain& ConversionDomain() {
-  static const FormulaDomain domain("ConversionDomain", ConversionCategory, {});
+  static const FormulaDomain domain("ConversionDomain", ConversionCategory, {
+      UnitConversionTable(),
+      TimeTable(),
+      CalendarTable(),
+  });
   return domain;
 }
 
