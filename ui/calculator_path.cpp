@@ -1,0 +1,166 @@
+#include "ui/calculator_path.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QSortFilterProxyModel>
+
+#include "ui/captions.h"
+#include "ui/pictures.h"
+
+namespace tamrisk {
+
+namespace {
+
+QString T(const char16_t* text) { return QString::fromUtf16(text); }
+
+QLabel* Label(QWidget* parent, const char* name, const char16_t* caption, int x, int y, int w,
+              int h) {
+  auto* label = new QLabel(T(caption), parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setGeometry(Tw(x), Tw(y), Tw(w), Tw(h) + 2);
+  return label;
+}
+
+#ifndef Q_OS_WIN
+// Shows folders and the files the user may run; nothing else.
+class ExecutableFilter : public QSortFilterProxyModel {
+ public:
+  using QSortFilterProxyModel::QSortFilterProxyModel;
+
+ protected:
+  bool filterAcceptsRow(int row, const QModelIndex& parent) const override {
+    const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+    if (!files) return true;
+    const QFileInfo info = files->fileInfo(files->index(row, 0, parent));
+    return info.isDir() || info.isExecutable();
+  }
+};
+#endif
+
+}  // namespace
+
+Form6::Form6(AppState& state, QWidget* mainWindow, std::function<void()> onOk)
+    : QDialog(mainWindow), state_(state), mainWindow_(mainWindow), onOk_(std::move(onOk)) {
+  setObjectName(QStringLiteral("Form6"));
+  setWindowTitle(T(captions::Form6Title));
+  setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+  setFont(GothicFont(9));
+  setAutoFillBackground(true);
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, QColor(192, 192, 192));
+  setPalette(pal);
+  setFixedSize(Tw(5265), Tw(2490));
+
+  Label(this, "Label1", captions::Form6Label1Caption, 360, 240, 4575, 255);
+  Label(this, "Label6", captions::Form6Label6Caption, 480, 600, 375, 255);
+  Label(this, "Label3", captions::Form6Label3Caption, 1080, 600, 3615, 255);
+  Label(this, "Label5", captions::Form6Label5Caption, 1080, 840, 3615, 255);
+
+  text1_ = new QLineEdit(this);
+  text1_->setObjectName(QStringLiteral("Text1"));
+  text1_->setFont(GothicFont(9.75));
+  text1_->setAttribute(Qt::WA_InputMethodEnabled, false);
+  text1_->setGeometry(Tw(360), Tw(1200), Tw(3975), Tw(375));
+
+  auto* browseButton = new QPushButton(T(captions::Form6Command3Caption), this);
+  browseButton->setObjectName(QStringLiteral("Command3"));
+  browseButton->setAutoDefault(false);
+  browseButton->setGeometry(Tw(4560), Tw(1200), Tw(375), Tw(375));
+  connect(browseButton, &QPushButton::clicked, this, &Form6::browse);
+
+  auto* ok = new QPushButton(T(captions::Form6Command1Caption), this);
+  ok->setObjectName(QStringLiteral("Command1"));
+  ok->setFont(ArialFont(9));
+  ok->setDefault(true);
+  ok->setGeometry(Tw(1440), Tw(1920), Tw(1095), Tw(375));
+  connect(ok, &QPushButton::clicked, this, &Form6::accept);
+
+  auto* cancel = new QPushButton(T(captions::Form6Command2Caption), this);
+  cancel->setObjectName(QStringLiteral("Command2"));
+  cancel->setFont(ArialFont(9));
+  cancel->setAutoDefault(false);
+  cancel->setGeometry(Tw(2760), Tw(1920), Tw(1095), Tw(375));
+  // Cancel, Escape and the close box only hide the dialog: the entry keeps
+  // what was typed, and the calculator button uses it.
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+  auto* logo = new QLabel(this);
+  logo->setObjectName(QStringLiteral("Picture1"));
+  logo->setGeometry(Tw(4080), Tw(2160), Tw(1095), Tw(255));
+  ShowLogo(logo);
+}
+
+QString Form6::pathText() const { return text1_->text(); }
+
+void Form6::setPathText(const QString& text) { text1_->setText(text); }
+
+void Form6::openDialog() {
+  move(mainWindow_->pos() + QPoint(Tw(1200), Tw(600)));
+  text1_->setFocus();
+  exec();
+}
+
+void Form6::browse() {
+  QFileDialog dialog(this, T(captions::FileDialogTitle));
+  dialog.setObjectName(QStringLiteral("CommonDialog1"));
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+#ifdef Q_OS_WIN
+  dialog.setNameFilter(T(captions::FileDialogFilter));
+#else
+  // Programs here carry no ".exe": the filter keeps its caption but offers
+  // every file the user may run.
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setProxyModel(new ExecutableFilter(&dialog));
+  dialog.setNameFilter(T(captions::FileDialogFilter));
+  auto anyName = [&dialog] {
+    if (auto* files = dialog.findChild<QFileSystemModel*>()) files->setNameFilters({});
+  };
+  anyName();
+  connect(&dialog, &QFileDialog::filterSelected, &dialog, anyName);
+#endif
+  const QFileInfo current(text1_->text());
+  if (!text1_->text().isEmpty() && current.absoluteDir().exists())
+    dialog.setDirectory(current.absoluteDir());
+  if (dialog.exec() != QDialog::Accepted) return;
+  const QStringList files = dialog.selectedFiles();
+  if (files.isEmpty() || files.first().isEmpty()) return;
+  text1_->setText(QDir::toNativeSeparators(files.first()));
+}
+
+void Form6::accept() {
+  state_.calculatorPath = text1_->text();
+  if (onOk_) onOk_();
+  QDialog::accept();
+}
+
+bool StartCalculator(const QString& commandLine) {
+  if (commandLine.trimmed().isEmpty()) return false;
+  const QFileInfo whole(commandLine);
+  if (whole.exists()) {
+    if (!whole.isFile()) return false;
+    return QProcess::startDetached(whole.absoluteFilePath(), {});
+  }
+  QStringList parts = QProcess::splitCommand(commandLine);
+  if (parts.isEmpty() || parts.first().isEmpty()) return false;
+  const QString program = parts.takeFirst();
+  return QProcess::startDetached(program, parts);
+}
+
+void LaunchCalculator(const QString& commandLine, QWidget* parent) {
+  if (StartCalculator(commandLine)) return;
+  QMessageBox box(QMessageBox::Critical, T(captions::MessageTitle),
+                  T(captions::LaunchErrorLine1) + u'\n' + T(captions::LaunchErrorLine2),
+                  QMessageBox::Ok, parent);
+  box.setObjectName(QStringLiteral("LaunchError"));
+  box.exec();
+}
+
+}  // namespace tamrisk

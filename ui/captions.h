@@ -1,0 +1,60 @@
+// Captions, tooltips and messages of the main window and its small dialogs,
+// exactly as the program shows them.
+#pragma once
+
+namespace tamrisk::captions {
+
+inline constexpr char16_t Form1Title[] = u"Tamrisk";
+inline constexpr char16_t Label6Caption[] = u"数値";
+inline constexpr char16_t Label4Caption[] = u"倍数";
+inline constexpr char16_t Label2Caption[] = u"単位";
+inline constexpr char16_t Label1_0Caption[] = u"パラメータ１";
+inline constexpr char16_t Label1_1Caption[] = u"パラメータ２";
+inline constexpr char16_t Label1_2Caption[] = u"結果単位指定";
+inline constexpr char16_t Param1Tip[] = u"パラメータ1の数値入力";
+inline constexpr char16_t SubUnit1Tip[] = u"パラメータ1の倍数入力";
+inline constexpr char16_t Unit1Tip[] = u"パラメータ1の単位入力";
+inline constexpr char16_t Param1ClearCaption[] = u"C";
+inline constexpr char16_t Param1ClearTip[] = u"パラメータ1の内容削除";
+inline constexpr char16_t Param1HelpCaption[] = u"?";
+inline constexpr char16_t Param1HelpTip[] = u"パラメータ1の倍数､単位説明";
+inline constexpr char16_t Param2Tip[] = u"パラメータ2の数値入力";
+inline constexpr char16_t SubUnit2Tip[] = u"パラメータ2の倍数入力";
+inline constexpr char16_t Unit2Tip[] = u"パラメータ2の単位入力";
+inline constexpr char16_t Param2ClearCaption[] = u"C";
+inline constexpr char16_t Param2ClearTip[] = u"パラメータ2の内容削除";
+inline constexpr char16_t Param2HelpCaption[] = u"?";
+inline constexpr char16_t Param2HelpTip[] = u"パラメータ2の倍数､単位説明";
+inline constexpr char16_t GoCalculateCaption[] = u"計算";
+inline constexpr char16_t GoCalculateTip[] = u"計算実行";
+inline constexpr char16_t Unit3Tip[] = u"指定単位の計算結果のみ表示";
+inline constexpr char16_t CopyClipTip[] = u"計算結果をクリップボードにコピー";
+inline constexpr char16_t CalcExeTip[] = u"電卓ソフト起動";
+inline constexpr char16_t Tamrisk_End_MenuCaption[] = u"終了(&F)";
+inline constexpr char16_t Tamrisk_EndCaption[] = u"Tamriskの終了(&X)";
+inline constexpr char16_t SettingMenuCaption[] = u"設定(&S)";
+inline constexpr char16_t OpenCustomCaption[] = u"倍数､単位ｶｽﾀﾏｲｽﾞ(&S)";
+inline constexpr char16_t OpenCalcPassCaption[] = u"電卓ｿﾌﾄ設定(&D)";
+inline constexpr char16_t HelpMenuCaption[] = u"ﾍﾙﾌﾟ(&H)";
+inline constexpr char16_t OpenHelpCaption[] = u"ﾍﾙﾌﾟ(&H)";
+inline constexpr char16_t OpenFormulaCaption[] = u"計算式一覧(&K)";
+inline constexpr char16_t OpenVersionCaption[] = u"ﾊﾞｰｼﾞｮﾝ情報(&A)";
+inline constexpr char16_t Form6Title[] = u"電卓ソフト設定";
+inline constexpr char16_t Form6Label1Caption[] = u"電卓ソフトのパス､ファイル名を指定してください。";
+inline constexpr char16_t Form6Label6Caption[] = u"例：";
+inline constexpr char16_t Form6Label3Caption[] = u"DOS/V機の場合　c:\\windows\\calc.exe";
+inline constexpr char16_t Form6Label5Caption[] = u"PC9800の場合　 a:\\windows\\calc.exe";
+inline constexpr char16_t Form6Command3Caption[] = u"?";
+inline constexpr char16_t Form6Command1Caption[] = u"OK";
+inline constexpr char16_t Form6Command2Caption[] = u"Cancel";
+inline constexpr char16_t FileDialogTitle[] = u"電卓ソフトのファイルを選択する";
+inline constexpr char16_t FileDialogFilter[] = u"実行ファイル (*.exe)";
+inline constexpr char16_t LaunchErrorLine1[] = u"パスまたはファイル名が間違っています。";
+inline constexpr char16_t LaunchErrorLine2[] = u"[設定]→[電卓ｿﾌﾄ設定]で正しいパス､ファイル名を指定してください。";
+inline constexpr char16_t MessageTitle[] = u"Tamrisk";
+inline constexpr char16_t Form3Title[] = u"Tamriskバージョン情報";
+inline constexpr char16_t Form3Label1Caption[] = u"Tamrisk for Windows 95/98";
+inline constexpr char16_t Form3Command1Caption[] = u"OK";
+inline constexpr char16_t VersionText[] = u"Ver 1.41";
+
+}  // namespace tamrisk::captions
