@@ -1,0 +1,270 @@
+// The help window: reading "readme.txt" in code page 932, cutting it into
+// topics, the error text, and the help text shipped with the program.
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "ui/form2.h"
+#include "ui/help_text.h"
+#include "ui/settings.h"
+
+using tamrisk::Form2;
+using tamrisk::HelpTopics;
+
+namespace {
+
+const QString ErrorText = QStringLiteral("ヘルプエラー　Readme.txtファイルが見つかりません。");
+
+QString Marker(int topic) { return QString::fromUtf8(HelpTopics[topic].marker); }
+
+// Writes lines in code page 932, each ending with CR LF.
+void WriteHelp(const QString& dir, const QStringList& lines) {
+  QFile f(dir + QStringLiteral("/readme.txt"));
+  QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  for (const QString& line : lines) f.write(tamrisk::EncodeCp932(line) + "\r\n");
+}
+
+// "前書き", then every marker line followed by one body line.
+QStringList TenTopics(const QString& bodyPrefix) {
+  QStringList lines = {QStringLiteral("前書き")};
+  for (int t = 0; t < tamrisk::HelpTopicCount; ++t) {
+    lines << Marker(t) + QStringLiteral("の見出し") << bodyPrefix + QString::number(t + 1);
+  }
+  return lines;
+}
+
+QString Shown(Form2& form) {
+  return form.findChild<QPlainTextEdit*>(QStringLiteral("Text1"))->toPlainText();
+}
+
+QString AsShown(QString text) {
+  // The box shows each CR LF as one line break.
+  return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+}  // namespace
+
+class TestForm2 : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void readsTopicsFromCodePage932();
+  void lineLimit_data();
+  void lineLimit();
+  void cuttingRules_data();
+  void cuttingRules();
+  void failedReadingKeepsOldTopics();
+  void closeBoxHides();
+  void layoutFollowsHeight();
+  void shippedHelpTextHasAllTopics();
+};
+
+void TestForm2::readsTopicsFromCodePage932() {
+  QTemporaryDir dir;
+  WriteHelp(dir.path(), TenTopics(QStringLiteral("本文　")));
+  Form2 form(dir.path() + QLatin1Char('/'), nullptr);
+  form.openHelp();
+  QVERIFY(form.isVisible());
+  QCOMPARE(form.windowModality(), Qt::NonModal);
+
+  const auto& sections = form.helpSections();
+  for (int t = 0; t < tamrisk::HelpTopicCount; ++t) {
+    // A blank before every line, CR LF after it; the marker line comes first;
+    // the lines before the first marker belong to no topic.
+    QCOMPARE(sections[t], QStringLiteral(" ") + Marker(t) + QStringLiteral("の見出し\r\n") +
+                              QStringLiteral(" 本文　%1\r\n").arg(t + 1));
+  }
+  QCOMPARE(Shown(form), AsShown(sections[0]));
+
+  // The buttons show their topics; captions as the buttons are named.
+  const QStringList captions = {
+      QStringLiteral("概要"),     QStringLiteral("使用方法"), QStringLiteral("ｶｽﾀﾏｲｽﾞ"),
+      QStringLiteral("ｲﾝｽﾄｰﾙ"),   QStringLiteral("ｱﾝｲﾝｽﾄｰﾙ"), QStringLiteral("免責事項"),
+      QStringLiteral("著作権"),   QStringLiteral("作者連絡先"), QStringLiteral("その他"),
+      QStringLiteral("履歴")};
+  const QStringList names = {"Command2", "Command3",  "Command4",  "Command5",  "Command6",
+                             "Command9", "Command10", "Command11", "Command12", "Command13"};
+  for (int t = 0; t < tamrisk::HelpTopicCount; ++t) {
+    auto* button = form.findChild<QPushButton*>(names[t]);
+    QVERIFY2(button, qPrintable(names[t]));
+    QCOMPARE(button->text(), captions[t]);
+    button->click();
+    QCOMPARE(Shown(form), AsShown(sections[t]));
+  }
+}
+
+void TestForm2::lineLimit_data() {
+  QTest::addColumn<int>("lineCount");
+  QTest::addColumn<bool>("read");
+  QTest::newRow("exactly 1000 lines") << 1000 << true;
+  QTest::newRow("1001 lines") << 1001 << false;
+}
+
+void TestForm2::lineLimit() {
+  QFETCH(int, lineCount);
+  QFETCH(bool, read);
+  QTemporaryDir dir;
+  QStringList lines = TenTopics(QStringLiteral("行"));
+  while (lines.size() < lineCount) lines << QStringLiteral("続き");
+  WriteHelp(dir.path(), lines);
+
+  Form2 form(dir.path() + QLatin1Char('/'), nullptr);
+  form.openHelp();
+  QVERIFY(form.isVisible());
+  if (read) {
+    QCOMPARE(form.windowModality(), Qt::NonModal);
+    // The last topic runs to the last line of the file.
+    QVERIFY(form.helpSections()[9].endsWith(QStringLiteral(" 続き\r\n")));
+    QCOMPARE(form.helpSections()[9].count(QStringLiteral("\r\n")), lineCount - 21 + 2);  // 21 lines hold the ten topics
+  } else {
+    QCOMPARE(Shown(form), ErrorText);
+    QCOMPARE(form.windowModality(), Qt::ApplicationModal);
+    for (const QString& s : form.helpSections()) QVERIFY(s.isEmpty());
+  }
+}
+
+// Cutting lines into topics; each row lists the file's lines and the
+// expected topics as "topic number: first line of the topic / line count".
+void TestForm2::cuttingRules_data() {
+  QTest::addColumn<QStringList>("lines");
+  QTest::addColumn<QStringList>("expected");  // ten entries; "" for an empty topic
+
+  QStringList inOrder = {QStringLiteral("x")};
+  for (int t = 0; t < 10; ++t) inOrder << Marker(t);
+  QStringList expected;
+  for (int t = 0; t < 10; ++t) expected << Marker(t) + QStringLiteral("/1");
+  QTest::newRow("markers alone") << inOrder << expected;
+
+  QStringList missing = inOrder;
+  missing.removeAt(3);  // no topic 3 marker
+  QStringList expectedMissing = expected;
+  expectedMissing[2] = QString();
+  QTest::newRow("a missing marker gives an empty topic") << missing << expectedMissing;
+
+  QStringList repeated = inOrder;
+  repeated.insert(5, Marker(0) + QStringLiteral("再"));  // after topic 4's marker
+  QStringList expectedRepeated = expected;
+  expectedRepeated[0] = Marker(0) + QStringLiteral("再/1");
+  expectedRepeated[3] = Marker(3) + QStringLiteral("/1");
+  QTest::newRow("a later marker replaces an earlier one") << repeated << expectedRepeated;
+
+  QStringList swapped = inOrder;
+  swapped.swapItemsAt(1, 2);  // topic 2 before topic 1, then a body line
+  swapped.insert(3, QStringLiteral("本文"));
+  QStringList expectedSwapped = expected;
+  expectedSwapped[0] = Marker(0) + QStringLiteral("/2");
+  QTest::newRow("a topic ends at the next marker in the file") << swapped << expectedSwapped;
+
+  QTest::newRow("no markers") << QStringList{QStringLiteral("■ ほか"), QStringLiteral("■概要")}
+                              << QStringList(10, QString());
+  QTest::newRow("marker must start the line")
+      << QStringList{QStringLiteral(" ") + Marker(0)} << QStringList(10, QString());
+}
+
+void TestForm2::cuttingRules() {
+  QFETCH(QStringList, lines);
+  QFETCH(QStringList, expected);
+  const auto sections = tamrisk::CutHelpSections(lines);
+  for (int t = 0; t < 10; ++t) {
+    const QStringList got = sections[t].split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    const QString summary =
+        got.isEmpty() ? QString() : got.first().mid(1) + QStringLiteral("/%1").arg(got.size());
+    QCOMPARE(summary, expected[t]);
+  }
+}
+
+void TestForm2::failedReadingKeepsOldTopics() {
+  QTemporaryDir dir;
+  WriteHelp(dir.path(), TenTopics(QStringLiteral("旧")));
+  Form2 form(dir.path(), nullptr);  // also without a trailing separator
+  form.openHelp();
+  const auto old = form.helpSections();
+  QVERIFY(!old[1].isEmpty());
+
+  // Deleted while the window is open: error text, shown modal, and the topic
+  // buttons still show the old topics.
+  QVERIFY(QFile::remove(dir.path() + QStringLiteral("/readme.txt")));
+  form.openHelp();
+  QVERIFY(form.isVisible());
+  QCOMPARE(form.windowModality(), Qt::ApplicationModal);
+  QCOMPARE(Shown(form), ErrorText);
+  QCOMPARE(form.helpSections(), old);
+  form.findChild<QPushButton*>(QStringLiteral("Command3"))->click();
+  QCOMPARE(Shown(form), AsShown(old[1]));
+
+  // The file is read afresh at every opening; the window is no longer modal.
+  WriteHelp(dir.path(), TenTopics(QStringLiteral("新")));
+  form.openHelp();
+  QVERIFY(form.isVisible());
+  QCOMPARE(form.windowModality(), Qt::NonModal);
+  QVERIFY(form.helpSections()[1].contains(QStringLiteral("新2")));
+  QCOMPARE(Shown(form), AsShown(form.helpSections()[0]));
+}
+
+void TestForm2::closeBoxHides() {
+  QTemporaryDir dir;
+  WriteHelp(dir.path(), TenTopics(QStringLiteral("本文")));
+  QWidget main;
+  auto* form = new Form2(dir.path() + QLatin1Char('/'), &main);
+  QPointer<Form2> guard(form);
+  form->openHelp();
+  QVERIFY(form->close());
+  QVERIFY(guard);
+  QVERIFY(!form->isVisible());
+  form->openHelp();
+  form->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+  QVERIFY(!form->isVisible());
+  QVERIFY(guard);
+}
+
+void TestForm2::layoutFollowsHeight() {
+  QTemporaryDir dir;
+  Form2 form(dir.path(), nullptr);
+  form.openHelp();
+  QVERIFY(QTest::qWaitForWindowExposed(&form));
+  auto* text1 = form.findChild<QWidget*>(QStringLiteral("Text1"));
+  auto* close = form.findChild<QWidget*>(QStringLiteral("Command1"));
+  auto* topic = form.findChild<QWidget*>(QStringLiteral("Command13"));
+  QCOMPARE(form.width(), 596);
+  QCOMPARE(form.height(), 304);
+  QCOMPARE(text1->height(), 250);
+  QCOMPARE(close->y(), 273);
+
+  form.resize(form.width(), 404);
+  QTRY_COMPARE(text1->height(), 350);
+  QCOMPARE(close->y(), 373);
+  QCOMPARE(topic->y(), (210 + 315 * 9) / 15);  // the topic buttons stay
+
+  form.resize(800, 50);
+  QTRY_COMPARE(form.height(), 304);
+  QCOMPARE(form.width(), 596);
+}
+
+void TestForm2::shippedHelpTextHasAllTopics() {
+  // The build writes readme.txt into the top of the build folder.
+  const QString path =
+      QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/..")).filePath(
+          QStringLiteral("readme.txt"));
+  QVERIFY2(QFile::exists(path), qPrintable(path + " (target tamrisk_readme)"));
+  QFile raw(path);
+  QVERIFY(raw.open(QIODevice::ReadOnly));
+  const QByteArray bytes = raw.readAll();
+  QVERIFY(bytes.contains("\r\n"));
+  QVERIFY(!bytes.contains("\n\n"));          // every line end is CR LF
+  QVERIFY(!bytes.startsWith("\xEF\xBB\xBF"));  // no UTF-8 mark
+
+  const auto sections = tamrisk::ReadHelpSections(path);
+  QVERIFY(sections);
+  for (int t = 0; t < tamrisk::HelpTopicCount; ++t) {
+    QVERIFY2((*sections)[t].startsWith(QLatin1Char(' ') + Marker(t)), qPrintable(Marker(t)));
+    QVERIFY2((*sections)[t].count(QStringLiteral("\r\n")) > 1, qPrintable(Marker(t)));
+    QVERIFY(!(*sections)[t].contains(QChar::ReplacementCharacter));
+  }
+}
+
+QTEST_MAIN(TestForm2)
+#include "test_form2.moc"

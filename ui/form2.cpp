@@ -1,0 +1,120 @@
+#include "ui/form2.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QResizeEvent>
+
+#include "ui/app_state.h"
+#include "ui/pictures.h"
+
+namespace tamrisk {
+
+namespace {
+
+const QString HelpErrorText = QStringLiteral("ヘルプエラー　Readme.txtファイルが見つかりません。");
+
+// Client area when first created, in twips.
+constexpr int ClientWidth = 8940;
+constexpr int ClientHeight = 4560;
+
+void Paint(QWidget* w, const QColor& colour) {
+  QPalette p = w->palette();
+  p.setColor(QPalette::Window, colour);
+  p.setColor(QPalette::Base, colour);
+  w->setPalette(p);
+  w->setAutoFillBackground(true);
+}
+
+}  // namespace
+
+Form2::Form2(const QString& dataDir, QWidget* mainWindow)
+    : QWidget(mainWindow, Qt::Window), dataDir_(dataDir), mainWindow_(mainWindow) {
+  setObjectName(QStringLiteral("Form2"));
+  setWindowTitle(QStringLiteral("Tamriskヘルプ"));
+  setFont(GothicFont(9));
+  Paint(this, QColor(192, 192, 192));
+
+  text1_ = new QPlainTextEdit(this);
+  text1_->setObjectName(QStringLiteral("Text1"));
+  text1_->setReadOnly(true);
+  text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  text1_->setGeometry(Tw(105), Tw(210), Tw(7365), Tw(3750));
+  Paint(text1_->viewport(), QColor(224, 224, 224));
+  Paint(text1_, QColor(224, 224, 224));
+
+  for (int t = 0; t < HelpTopicCount; ++t) {
+    auto* button = new QPushButton(QString::fromUtf8(HelpTopics[t].caption), this);
+    button->setObjectName(QString::fromLatin1(HelpTopics[t].buttonName));
+    button->setGeometry(Tw(7560), Tw(210 + 315 * t), Tw(1275), Tw(300));
+    connect(button, &QPushButton::clicked, this, [this, t] { showTopic(t); });
+    topicButtons_[t] = button;
+  }
+
+  command1_ = new QPushButton(QStringLiteral("閉じる"), this);
+  command1_->setObjectName(QStringLiteral("Command1"));
+  command1_->setGeometry(Tw(7560), Tw(4095), Tw(1275), Tw(300));
+  connect(command1_, &QPushButton::clicked, this, &QWidget::hide);
+
+  picture1_ = new QLabel(this);
+  picture1_->setObjectName(QStringLiteral("Picture1"));
+  picture1_->setGeometry(Tw(120), Tw(4140), Tw(1215), Tw(375));
+  ShowLogo(picture1_);
+
+  // Sizable in height only.
+  setFixedWidth(Tw(ClientWidth));
+  setMinimumHeight(Tw(ClientHeight));
+  resize(Tw(ClientWidth), Tw(ClientHeight));
+}
+
+QString Form2::helpFilePath() const {
+  QString dir = dataDir_;
+  if (!dir.isEmpty() && !dir.endsWith(QLatin1Char('/')) && !dir.endsWith(QLatin1Char('\\')))
+    dir += QLatin1Char('/');
+  return dir + QStringLiteral("readme.txt");
+}
+
+bool Form2::LoadHelpSections() {
+  auto sections = ReadHelpSections(helpFilePath());
+  if (!sections) return false;
+  helpSections_ = std::move(*sections);
+  return true;
+}
+
+void Form2::openHelp() {
+  if (mainWindow_) move(mainWindow_->x() + Tw(500), mainWindow_->y() + Tw(1000));
+  if (LoadHelpSections()) {
+    showTopic(0);
+    showAs(Qt::NonModal);
+  } else {
+    text1_->setPlainText(HelpErrorText);
+    showAs(Qt::ApplicationModal);
+  }
+}
+
+void Form2::showTopic(int topic) { text1_->setPlainText(helpSections_[topic]); }
+
+void Form2::showAs(Qt::WindowModality modality) {
+  // The modality of a window takes effect when it is shown, so a window
+  // already open without it is shown again.
+  if (windowModality() != modality) {
+    if (isVisible()) hide();
+    setWindowModality(modality);
+  }
+  show();
+  raise();
+  activateWindow();
+}
+
+void Form2::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)) return;
+  // The layout follows the client height; the fixed width and the minimum
+  // height are kept by the window's size limits.
+  const int h = height() * 15;
+  picture1_->move(picture1_->x(), Tw(h - 420));
+  command1_->move(command1_->x(), Tw(h - 465));
+  text1_->resize(text1_->width(), Tw(h - 810));
+}
+
+}  // namespace tamrisk

@@ -1,0 +1,52 @@
+// The help window: the topics of "readme.txt" in the working folder, one at
+// a time, chosen with a column of topic buttons.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <array>
+
+#include "ui/help_text.h"
+
+class QPlainTextEdit;
+class QPushButton;
+class QLabel;
+
+namespace tamrisk {
+
+class Form2 : public QWidget {
+  Q_OBJECT
+
+ public:
+  Form2(const QString& dataDir, QWidget* mainWindow);
+
+  // Places the window beside the main window, reads the help file afresh
+  // and shows the first topic; when the file cannot be read, shows the error
+  // text in a modal window instead.
+  void openHelp();
+
+  // Reads "readme.txt" from the working folder into the topics. On failure
+  // the topics of the last good reading stay and false is returned.
+  bool LoadHelpSections();
+
+  const HelpSections& helpSections() const { return helpSections_; }
+  QString helpFilePath() const;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void showTopic(int topic);
+  void showAs(Qt::WindowModality modality);
+
+  QString dataDir_;
+  QWidget* mainWindow_;
+  HelpSections helpSections_;
+  QPlainTextEdit* text1_;
+  std::array<QPushButton*, HelpTopicCount> topicButtons_{};
+  QPushButton* command1_;
+  QLabel* picture1_;
+};
+
+}  // namespace tamrisk

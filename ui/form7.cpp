@@ -1,0 +1,181 @@
+#include "ui/form7.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QScrollBar>
+#include <QTextCursor>
+
+#include <algorithm>
+
+#include "formulas/catalogue_run.h"
+#include "ui/app_state.h"
+#include "ui/pictures.h"
+
+namespace tamrisk {
+
+namespace {
+
+// Client area when first created, in twips.
+constexpr int ClientWidth = 8940;
+constexpr int ClientHeight = 4575;
+
+void Paint(QWidget* w, const QColor& colour) {
+  QPalette p = w->palette();
+  p.setColor(QPalette::Window, colour);
+  p.setColor(QPalette::Base, colour);
+  w->setPalette(p);
+  w->setAutoFillBackground(true);
+}
+
+// Busy pointer for the lifetime of the object.
+struct BusyPointer {
+  BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~BusyPointer() { QApplication::restoreOverrideCursor(); }
+  BusyPointer(const BusyPointer&) = delete;
+  BusyPointer& operator=(const BusyPointer&) = delete;
+};
+
+}  // namespace
+
+const QString& FormulaDocumentText() {
+  static const QString text = QString::fromStdString(FormulaListDocument());
+  return text;
+}
+
+Form7::Form7(QWidget* mainWindow) : Form7(mainWindow, &FormulaDocumentText) {}
+
+Form7::Form7(QWidget* mainWindow, std::function<const QString&()> document)
+    : QWidget(mainWindow, Qt::Window), mainWindow_(mainWindow), document_(std::move(document)) {
+  setObjectName(QStringLiteral("Form7"));
+  setWindowTitle(QStringLiteral("Tamrisk計算式一覧"));
+  setFont(GothicFont(9));
+  Paint(this, QColor(192, 192, 192));
+
+  text1_ = new QPlainTextEdit(this);
+  text1_->setObjectName(QStringLiteral("Text1"));
+  text1_->setReadOnly(true);
+  // Keyboard selection too, so the found text can be copied.
+  text1_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  text1_->setFont(GothicFont(9));
+  text1_->setGeometry(Tw(105), Tw(210), Tw(8745), Tw(3750));
+  Paint(text1_->viewport(), QColor(224, 224, 224));
+  Paint(text1_, QColor(224, 224, 224));
+
+  picture1_ = new QLabel(this);
+  picture1_->setObjectName(QStringLiteral("Picture1"));
+  picture1_->setGeometry(Tw(120), Tw(4200), Tw(1215), Tw(375));
+  ShowLogo(picture1_);
+
+  label1_ = new QLabel(QStringLiteral("検索文字列"), this);
+  label1_->setObjectName(QStringLiteral("Label1"));
+  label1_->setGeometry(Tw(1440), Tw(4200), Tw(1095), Tw(255));
+
+  keyword_ = new QLineEdit(this);
+  keyword_->setObjectName(QStringLiteral("keyword"));
+  keyword_->setGeometry(Tw(2520), Tw(4080), Tw(1455), Tw(345));
+
+  searchdown_ = new QPushButton(QStringLiteral("▼下検索"), this);
+  searchdown_->setObjectName(QStringLiteral("searchdown"));
+  searchdown_->setGeometry(Tw(4080), Tw(4080), Tw(1095), Tw(345));
+  connect(searchdown_, &QPushButton::clicked, this, &Form7::searchDown);
+
+  searchup_ = new QPushButton(QStringLiteral("▲上検索"), this);
+  searchup_->setObjectName(QStringLiteral("searchup"));
+  searchup_->setGeometry(Tw(5280), Tw(4080), Tw(1095), Tw(345));
+  connect(searchup_, &QPushButton::clicked, this, &Form7::searchUp);
+
+  command1_ = new QPushButton(QStringLiteral("閉じる"), this);
+  command1_->setObjectName(QStringLiteral("Command1"));
+  command1_->setGeometry(Tw(7440), Tw(4080), Tw(1335), Tw(345));
+  connect(command1_, &QPushButton::clicked, this, &QWidget::hide);
+
+  QWidget::setTabOrder(command1_, text1_);
+  QWidget::setTabOrder(text1_, keyword_);
+  QWidget::setTabOrder(keyword_, searchdown_);
+  QWidget::setTabOrder(searchdown_, searchup_);
+  picture1_->setFocusPolicy(Qt::NoFocus);
+
+  // Sizable in height only.
+  setFixedWidth(Tw(ClientWidth));
+  setMinimumHeight(Tw(ClientHeight));
+  resize(Tw(ClientWidth), Tw(ClientHeight));
+}
+
+void Form7::openViewer() {
+  if (mainWindow_) move(mainWindow_->x() + Tw(500), mainWindow_->y() + Tw(1000));
+  {
+    BusyPointer busy;
+    search_.reset();
+    if (!loaded_) {
+      const QString& text = document_();  // built here on the first opening
+      search_.setDocument(text);
+      crlfAt_.clear();
+      for (qsizetype i = 0; i + 1 < text.size(); ++i)
+        if (text[i] == QLatin1Char('\r') && text[i + 1] == QLatin1Char('\n'))
+          crlfAt_.push_back(static_cast<int>(i));
+      text1_->setPlainText(text);
+      loaded_ = true;
+    }
+    // The box is read-only, so its text is still the document: show it from
+    // its first line with nothing selected.
+    QTextCursor top(text1_->document());
+    text1_->setTextCursor(top);
+    text1_->verticalScrollBar()->setValue(0);
+  }
+  show();
+  raise();
+  activateWindow();
+  command1_->setFocus();
+}
+
+int Form7::boxPosition(int documentIndex) const {
+  // Every CR LF before the position counts once less; the LF of a CR LF
+  // lands on the same box position as its CR.
+  const auto before = std::lower_bound(crlfAt_.begin(), crlfAt_.end(), documentIndex);
+  return documentIndex - static_cast<int>(before - crlfAt_.begin());
+}
+
+void Form7::select(const FormulaSearch::Match& match) {
+  const int start = match.position - 1;
+  QTextCursor cursor(text1_->document());
+  cursor.setPosition(boxPosition(start));
+  cursor.setPosition(boxPosition(start + match.length), QTextCursor::KeepAnchor);
+  text1_->setTextCursor(cursor);
+  text1_->ensureCursorVisible();
+}
+
+void Form7::searchDown() {
+  BusyPointer busy;
+  const auto match = search_.searchDown(keyword_->text());
+  text1_->setFocus();
+  if (match) select(*match);
+}
+
+void Form7::searchUp() {
+  BusyPointer busy;
+  const auto match = search_.searchUp(keyword_->text());
+  text1_->setFocus();
+  if (match) select(*match);
+}
+
+void Form7::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)) return;
+  // The layout follows the client height; the fixed width and the minimum
+  // height are kept by the window's size limits.
+  const int h = height() * 15;
+  picture1_->move(picture1_->x(), Tw(h - 390));
+  label1_->move(label1_->x(), Tw(h - 390));
+  keyword_->move(keyword_->x(), Tw(h - 510));
+  searchdown_->move(searchdown_->x(), Tw(h - 510));
+  searchup_->move(searchup_->x(), Tw(h - 510));
+  command1_->move(command1_->x(), Tw(h - 510));
+  text1_->resize(text1_->width(), Tw(h - 825));
+}
+
+}  // namespace tamrisk

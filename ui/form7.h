@@ -1,0 +1,64 @@
+// The formula list viewer: the whole formula list document in a read-only
+// box, with a forward and a backward text search.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+#include "ui/formula_search.h"
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace tamrisk {
+
+// The formula list document as shown by the viewer, built on the first call
+// and kept for the rest of the run.
+const QString& FormulaDocumentText();
+
+class Form7 : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit Form7(QWidget* mainWindow);
+  // The same window over another document (used with small documents).
+  Form7(QWidget* mainWindow, std::function<const QString&()> document);
+
+  // Places the window beside the main window, shows the document from its
+  // first line and starts the search again at the top.
+  void openViewer();
+
+  const FormulaSearch& search() const { return search_; }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void searchDown();
+  void searchUp();
+  void select(const FormulaSearch::Match& match);
+  // Document position (0-based) to the position in the text box, where each
+  // CR LF is a single line break.
+  int boxPosition(int documentIndex) const;
+
+  QWidget* mainWindow_;
+  std::function<const QString&()> document_;
+  FormulaSearch search_;
+  bool loaded_ = false;
+  std::vector<int> crlfAt_;  // 0-based positions of the CR of every CR LF
+
+  QPlainTextEdit* text1_;
+  QLabel* picture1_;
+  QLabel* label1_;
+  QLineEdit* keyword_;
+  QPushButton* searchdown_;
+  QPushButton* searchup_;
+  QPushButton* command1_;
+};
+
+}  // namespace tamrisk

@@ -1,0 +1,86 @@
+#include "ui/help_text.h"
+
+#include <QFile>
+#include <QStringList>
+
+#include "ui/settings.h"  // DecodeCp932
+
+namespace tamrisk {
+
+const std::array<HelpTopic, HelpTopicCount> HelpTopics = {{
+    {"■ 概要", "Command2", "概要"},
+    {"■ 使用", "Command3", "使用方法"},
+    {"■ カス", "Command4", "ｶｽﾀﾏｲｽﾞ"},
+    {"■ イン", "Command5", "ｲﾝｽﾄｰﾙ"},
+    {"■ アン", "Command6", "ｱﾝｲﾝｽﾄｰﾙ"},
+    {"■ 免責", "Command9", "免責事項"},
+    {"■ 著作", "Command10", "著作権"},
+    {"■ 作者", "Command11", "作者連絡先"},
+    {"■ その", "Command12", "その他"},
+    {"■ 履歴", "Command13", "履歴"},
+}};
+
+HelpSections CutHelpSections(const QStringList& lines) {
+  std::array<int, HelpTopicCount> start{};  // 1-based line numbers, 0 = missing
+  std::array<QString, HelpTopicCount> markers;
+  for (int t = 0; t < HelpTopicCount; ++t) markers[t] = QString::fromUtf8(HelpTopics[t].marker);
+
+  const int count = static_cast<int>(lines.size());
+  for (int i = 0; i < count; ++i) {
+    const QString head = lines[i].left(4);
+    for (int t = 0; t < HelpTopicCount; ++t)
+      if (head == markers[t]) start[t] = i + 1;
+  }
+
+  HelpSections sections;
+  for (int t = 0; t < HelpTopicCount; ++t) {
+    if (start[t] == 0) continue;
+    // The topic ends before the next marker line that follows it.
+    int end = count + 1;
+    for (int u = 0; u < HelpTopicCount; ++u)
+      if (start[u] > start[t] && start[u] < end) end = start[u];
+    QString text;
+    for (int line = start[t]; line < end; ++line) {
+      text += QLatin1Char(' ');
+      text += lines[line - 1];
+      text += QLatin1String("\r\n");
+    }
+    sections[t] = text;
+  }
+  return sections;
+}
+
+std::optional<HelpSections> ReadHelpSections(const QString& filePath) {
+  QFile file(filePath);
+  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+
+  // Split the raw bytes at line ends first: in code page 932 the bytes CR
+  // and LF never occur inside a double-byte character.
+  QStringList lines;
+  QByteArray line;
+  char c;
+  bool pendingCr = false;
+  auto endLine = [&]() -> bool {
+    if (lines.size() >= MaxHelpLines) return false;
+    lines.append(DecodeCp932(line));
+    line.clear();
+    return true;
+  };
+  while (file.getChar(&c)) {
+    if (pendingCr) {
+      pendingCr = false;
+      if (c == '\n') continue;  // the LF of a CR LF
+    }
+    if (c == '\r' || c == '\n') {
+      if (!endLine()) return std::nullopt;
+      pendingCr = (c == '\r');
+    } else {
+      line.append(c);
+    }
+  }
+  if (file.error() != QFileDevice::NoError) return std::nullopt;
+  if (!line.isEmpty() && !endLine()) return std::nullopt;
+  return CutHelpSections(lines);
+}
+
+}  // namespace tamrisk

@@ -1,0 +1,39 @@
+// The help text file "readme.txt": reading it in code page 932 and cutting
+// it into the ten topics that the help window shows one at a time.
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <optional>
+
+namespace tamrisk {
+
+inline constexpr int HelpTopicCount = 10;
+inline constexpr int MaxHelpLines = 1000;
+
+struct HelpTopic {
+  const char* marker;      // UTF-8; a topic starts at a line beginning with it
+  const char* buttonName;  // object name of the topic's button
+  const char* caption;     // UTF-8 caption of the button
+};
+
+// The topics in file order and button order.
+extern const std::array<HelpTopic, HelpTopicCount> HelpTopics;
+
+using HelpSections = std::array<QString, HelpTopicCount>;
+
+// Cuts lines (without their line ends) into the ten topics. Each topic is
+// the run of lines from its marker line up to the line before the next
+// marker line in the file; a later marker line of the same topic replaces an
+// earlier one; lines before the first marker belong to no topic; a topic
+// whose marker is missing is empty. Each line is stored as one blank, the
+// line and CR LF.
+HelpSections CutHelpSections(const QStringList& lines);
+
+// Reads `filePath` (code page 932; CR LF, LF or CR line ends) and cuts it
+// into topics. Nothing when the file cannot be read or has more than
+// MaxHelpLines lines.
+std::optional<HelpSections> ReadHelpSections(const QString& filePath);
+
+}  // namespace tamrisk
