@@ -1,0 +1,689 @@
+// The main window driven as a user would: start-up, lists, calculation,
+// keys, buttons, menus and shortcuts, the settings file on disk and the
+// calculator launch. Every test runs in its own temporary working directory.
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+#include "engine/catalogue.h"
+#include "ui/calculator_path.h"
+#include "ui/captions.h"
+#include "ui/form1.h"
+#include "ui/form5.h"
+#include "ui/settings.h"
+#include "ui/unit_explanation.h"
+#include "ui/version_dialog.h"
+
+using namespace tamrisk;
+
+namespace {
+
+QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString T(const char16_t* s) { return QString::fromUtf16(s); }
+QString Unit(int position) { return Q(UnitCatalogue[static_cast<size_t>(position - 1)]); }
+QString Prefix(int position) { return Q(PrefixCatalogue[static_cast<size_t>(position - 1)].text); }
+const QString Blank = QStringLiteral(" ");
+const QString NoFilterText = Q(NoFilter);
+
+QStringList Items(const QComboBox* box) {
+  QStringList items;
+  for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
+  return items;
+}
+
+void Select(QComboBox* box, const QString& text) {
+  const int index = box->findText(text);
+  QVERIFY2(index >= 0, qPrintable(text));
+  box->setCurrentIndex(index);
+}
+
+QString Mask(int length, std::initializer_list<int> ones) {
+  QString mask(length, u'0');
+  for (int position : ones) mask[position - 1] = u'1';
+  return mask;
+}
+
+QStringList FileLines(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  QStringList lines = DecodeCp932(file.readAll()).split(QStringLiteral("\r\n"));
+  if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+  return lines;
+}
+
+}  // namespace
+
+class Form1Test : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<QTemporaryDir> dir_;
+  QString startDir_;
+
+  std::unique_ptr<QObject> watchers_;
+
+  QString iniPath() const { return dir_->filePath(SettingsFileName); }
+
+  // Calls `check` with the next modal window that opens, then closes it.
+  // Returns a flag that turns true once that happened.
+  std::shared_ptr<bool> onNextModal(std::function<void(QWidget*)> check) {
+    auto seen = std::make_shared<bool>(false);
+    auto* timer = new QTimer(watchers_.get());
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, seen, check] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (!modal || !modal->isVisible()) return;
+      timer->stop();
+      check(modal);
+      *seen = true;
+      modal->close();
+    });
+    timer->start();
+    return seen;
+  }
+
+  // The platform need not give the focus back to the main window when a
+  // dialog closes; a user would click on it.
+  static void activate(QWidget* window) {
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window)) qWarning("window not active");
+  }
+
+  std::unique_ptr<Form1> start() {
+    auto window = std::make_unique<Form1>();
+    window->show();
+    if (!QTest::qWaitForWindowActive(window.get())) qWarning("window not active");
+    return window;
+  }
+
+  template <typename W>
+  static W* get(const QWidget* window, const char* name) {
+    W* w = window->findChild<W*>(QString::fromLatin1(name));
+    if (!w) qFatal("no control %s", name);
+    return w;
+  }
+
+  static QPoint centred() {
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    return {static_cast<int>((static_cast<float>(screen.width()) - Tw(9660)) / 2.0f),
+            static_cast<int>((static_cast<float>(screen.height()) - Tw(5715)) / 2.0f)};
+  }
+
+  void writeIni(float top, float left, const QString& prefixMask, const QString& unitMask,
+                const QString& path) {
+    SettingsRecord record{top, left, prefixMask, unitMask, path};
+    QVERIFY(WriteSettingsFile(iniPath(), record));
+  }
+
+ private slots:
+  void initTestCase() {
+    InstallFontSubstitutions();
+    startDir_ = QDir::currentPath();
+  }
+
+  void init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+    QVERIFY(QDir::setCurrent(dir_->path()));
+    watchers_ = std::make_unique<QObject>();
+  }
+
+  void cleanup() {
+    watchers_.reset();
+    QDir::setCurrent(startDir_);
+    dir_.reset();
+  }
+
+  // First start: default lists, focus, selection, size and place; the
+  // settings file is not touched before the first save.
+  void startWithoutSettings() {
+    auto w = start();
+    QCOMPARE(w->state().dataDir, dir_->path() + u'/');
+
+    const QStringList prefixes = {Prefix(7), Prefix(8), Prefix(9), Blank,
+                                  Prefix(13), Prefix(14), Prefix(15)};
+    for (const char* name : {"Sub_Unit_1", "Sub_Unit_2"}) {
+      auto* box = get<QComboBox>(w.get(), name);
+      QCOMPARE(Items(box), prefixes);
+      QCOMPARE(box->currentText(), Blank);
+    }
+
+    QStringList defaults;
+    for (int p : {1, 6, 11, 14, 15, 18, 24, 25, 26, 28, 33, 42, 43, 44}) defaults << Unit(p);
+    for (const char* name : {"Unit_1", "Unit_2"}) {
+      auto* box = get<QComboBox>(w.get(), name);
+      const QStringList units = Items(box);
+      QCOMPARE(units.first(), Blank);
+      QCOMPARE(box->currentText(), Blank);
+      QStringList rest = units.mid(1);
+      for (int i = 1; i < rest.size(); ++i) QVERIFY(!UnitListLess(rest[i], rest[i - 1]));
+      // Case does not count: "g" < "Hz" < "m", "sec" < "V".
+      QVERIFY(rest.indexOf(QStringLiteral("g")) < rest.indexOf(QStringLiteral("Hz")));
+      QVERIFY(rest.indexOf(QStringLiteral("Hz")) < rest.indexOf(QStringLiteral("m")));
+      QVERIFY(rest.indexOf(QStringLiteral("sec")) < rest.indexOf(QStringLiteral("V")));
+      rest.sort();
+      QStringList expected = defaults;
+      expected.sort();
+      QCOMPARE(rest, expected);
+    }
+    auto* unit3 = get<QComboBox>(w.get(), "Unit_3");
+    QCOMPARE(Items(unit3), QStringList{NoFilterText} + Items(get<QComboBox>(w.get(), "Unit_1")).mid(1));
+    QCOMPARE(unit3->currentText(), NoFilterText);
+
+    auto* param1 = get<QLineEdit>(w.get(), "Param_1");
+    QCOMPARE(param1->text(), QStringLiteral("0"));
+    QCOMPARE(get<QLineEdit>(w.get(), "Param_2")->text(), QStringLiteral("0"));
+    QCOMPARE(QApplication::focusWidget(), param1);
+    QCOMPARE(param1->selectedText(), QStringLiteral("0"));
+
+    QCOMPARE(w->width(), Tw(9570));
+    QCOMPARE(get<QPlainTextEdit>(w.get(), "Output")->height(), Tw(3765));
+    QCOMPARE(w->pos(), centred());
+
+    Form5* custom = w->customisationDialog();
+    for (int n : {7, 8, 9, 13, 14, 15, 21, 26, 48, 64}) QVERIFY2(custom->isTicked(n), qPrintable(QString::number(n)));
+    for (int n : {1, 6, 10, 16, 22, 95}) QVERIFY2(!custom->isTicked(n), qPrintable(QString::number(n)));
+    QCOMPARE(w->calculatorPathDialog()->pathText(), QString());
+    QVERIFY(!QFile::exists(iniPath()));
+  }
+
+  // Fixed width, a lowest height, and the result box growing with the window.
+  void resizeRule() {
+    auto w = start();
+    auto* output = get<QPlainTextEdit>(w.get(), "Output");
+    const int startHeight = w->height();
+    w->resize(w->width() + 100, startHeight + 60);
+    QCOMPARE(w->width(), Tw(9570));
+    QTRY_COMPARE(output->height(), Tw(3765) + 60);
+    w->resize(w->width(), 50);
+    QTRY_COMPARE(output->height(), Tw(2050));
+    QCOMPARE(w->height(), startHeight - (Tw(3765) - Tw(2050)));
+    QCOMPARE(output->width(), Tw(9550));
+  }
+
+  void populateLists_data() {
+    QTest::addColumn<QString>("prefixMask");
+    QTest::addColumn<QString>("unitMask");
+    QTest::addColumn<QStringList>("prefixes");
+    QTest::addColumn<QStringList>("units");
+    QTest::addColumn<QStringList>("filters");
+
+    const QString noUnits = Mask(80, {});
+    QTest::newRow("no prefixes, no units") << Mask(20, {}) << noUnits << QStringList{Blank}
+                                           << QStringList{Blank} << QStringList{NoFilterText};
+    QStringList all;
+    for (int p = 1; p <= 20; ++p) all << Prefix(p);
+    all.insert(10, Blank);
+    QTest::newRow("every prefix") << QString(20, u'1') << noUnits << all << QStringList{Blank}
+                                  << QStringList{NoFilterText};
+    QTest::newRow("five-character mask")
+        << QStringLiteral("11111") << noUnits
+        << QStringList{Prefix(1), Prefix(2), Prefix(3), Prefix(4), Prefix(5), Blank}
+        << QStringList{Blank} << QStringList{NoFilterText};
+    QTest::newRow("spare unit position")
+        << Mask(20, {}) << Mask(80, {24, 75}) << QStringList{Blank}
+        << QStringList{QString(), Blank, Unit(24)}
+        << QStringList{QString(), NoFilterText, Unit(24)};
+  }
+  // Rebuilding the lists from the masks; twice in a row gives the same.
+  void populateLists() {
+    QFETCH(QString, prefixMask);
+    QFETCH(QString, unitMask);
+    QFETCH(QStringList, prefixes);
+    QFETCH(QStringList, units);
+    QFETCH(QStringList, filters);
+    auto w = start();
+    w->state().prefixMask = prefixMask;
+    w->state().unitMask = unitMask;
+    get<QLineEdit>(w.get(), "Param_1")->setText(QStringLiteral("12"));
+    for (int round = 0; round < 2; ++round) {
+      w->PopulateLists();
+      for (const char* name : {"Sub_Unit_1", "Sub_Unit_2"}) {
+        QCOMPARE(Items(get<QComboBox>(w.get(), name)), prefixes);
+        QCOMPARE(get<QComboBox>(w.get(), name)->currentText(), Blank);
+      }
+      for (const char* name : {"Unit_1", "Unit_2"}) {
+        QCOMPARE(Items(get<QComboBox>(w.get(), name)), units);
+        QCOMPARE(get<QComboBox>(w.get(), name)->currentText(), Blank);
+      }
+      QCOMPARE(Items(get<QComboBox>(w.get(), "Unit_3")), filters);
+      // Never the empty spare entry, which would filter every result away.
+      QCOMPARE(get<QComboBox>(w.get(), "Unit_3")->currentText(), NoFilterText);
+      QCOMPARE(get<QLineEdit>(w.get(), "Param_1")->text(), QStringLiteral("0"));
+    }
+  }
+
+  // 10 V and 5 Ω by Enter, then with the filter "W" by the button, then by
+  // Enter in the filter list.
+  void calculation() {
+    auto w = start();
+    auto* param1 = get<QLineEdit>(w.get(), "Param_1");
+    auto* param2 = get<QLineEdit>(w.get(), "Param_2");
+    auto* output = get<QPlainTextEdit>(w.get(), "Output");
+    auto* unit3 = get<QComboBox>(w.get(), "Unit_3");
+    QTest::keyClicks(param1, QStringLiteral("10"));  // replaces the selected "0"
+    Select(get<QComboBox>(w.get(), "Unit_1"), Unit(24));
+    param2->setFocus();
+    QTest::keyClicks(param2, QStringLiteral("5"));
+    Select(get<QComboBox>(w.get(), "Unit_2"), Unit(28));
+    QCOMPARE(param2->text(), QStringLiteral("5"));
+
+    param1->setFocus();
+    QTest::keyClick(param1, Qt::Key_Return);
+    const QString current = QStringLiteral("● 5") + Unit(28) + QStringLiteral("の抵抗に電圧 10") +
+                            Unit(24) + QStringLiteral("を印加した場合に流れる電流は 2.0000A");
+    QString text = output->toPlainText();
+    QCOMPARE(text.split(u'\n').first(), current);
+    QVERIFY(!text.contains(u'\r'));
+    QCOMPARE(param1->text(), QStringLiteral("10"));
+    QCOMPARE(param1->selectedText(), param1->text());
+    QCOMPARE(param2->selectedText(), param2->text());
+    QVERIFY(!QApplication::overrideCursor());
+
+    Select(unit3, Unit(26));
+    QTest::mouseClick(get<QPushButton>(w.get(), "Go_Calculate"), Qt::LeftButton);
+    text = output->toPlainText();
+    QVERIFY(!text.trimmed().isEmpty());
+    QVERIFY(!text.contains(current));
+    QVERIFY(text.contains(Unit(26)));
+    QVERIFY(!QApplication::overrideCursor());
+
+    unit3->setFocus();
+    QTest::keyClick(unit3, Qt::Key_Backspace);
+    QCOMPARE(unit3->currentText(), NoFilterText);
+    output->clear();
+    QTest::keyClick(unit3, Qt::Key_Return);
+    QCOMPARE(output->toPlainText().split(u'\n').first(), current);
+  }
+
+  // Space and Backspace choose the blank entry without opening the list;
+  // Enter runs without changing the selection.
+  void listKeys() {
+    auto w = start();
+    struct Case {
+      const char* list;
+      QString from;
+      Qt::Key key;
+      QString to;
+    };
+    const Case cases[] = {
+        {"Unit_1", Unit(24), Qt::Key_Space, Blank},
+        {"Unit_2", Unit(28), Qt::Key_Backspace, Blank},
+        {"Sub_Unit_1", Prefix(13), Qt::Key_Space, Blank},
+        {"Sub_Unit_2", Prefix(7), Qt::Key_Backspace, Blank},
+        {"Unit_3", Unit(26), Qt::Key_Space, NoFilterText},
+    };
+    for (const Case& c : cases) {
+      auto* box = get<QComboBox>(w.get(), c.list);
+      Select(box, c.from);
+      box->setFocus();
+      QTest::keyClick(box, c.key);
+      QCOMPARE(box->currentText(), c.to);
+      QVERIFY(!box->view()->isVisible());
+    }
+    auto* unit2 = get<QComboBox>(w.get(), "Unit_2");
+    Select(unit2, Unit(24));
+    unit2->setFocus();
+    QTest::keyClick(unit2, Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(unit2->currentText(), Unit(24));
+    QVERIFY(!get<QPlainTextEdit>(w.get(), "Output")->toPlainText().isEmpty());
+  }
+
+  void clearAndExplain() {
+    auto w = start();
+    auto* param1 = get<QLineEdit>(w.get(), "Param_1");
+    auto* param2 = get<QLineEdit>(w.get(), "Param_2");
+    auto* subUnit1 = get<QComboBox>(w.get(), "Sub_Unit_1");
+    auto* unit1 = get<QComboBox>(w.get(), "Unit_1");
+    auto* unit3 = get<QComboBox>(w.get(), "Unit_3");
+    auto* output = get<QPlainTextEdit>(w.get(), "Output");
+    param1->setText(QStringLiteral("12"));
+    Select(subUnit1, Prefix(13));
+    Select(unit1, Unit(24));
+    Select(unit3, Unit(26));
+    output->setPlainText(QStringLiteral("previous"));
+
+    QTest::mouseClick(get<QPushButton>(w.get(), "Param_1_Help"), Qt::LeftButton);
+    const QStringList lines = output->toPlainText().split(u'\n');
+    const QStringList volt = UnitExplanation(Unit(24)).split(QStringLiteral("\r\n"));
+    QCOMPARE(lines, QStringList({QStringLiteral("【単位解説】"), QString(),
+                                 PrefixExplanation(Prefix(13)), QString()}) + volt);
+    QCOMPARE(volt.size(), 2);
+    QCOMPARE(QApplication::focusWidget(), param1);
+
+    // Nothing to explain: the result box keeps its text, the focus still moves.
+    output->setPlainText(QStringLiteral("previous"));
+    QTest::mouseClick(get<QPushButton>(w.get(), "Param_2_Help"), Qt::LeftButton);
+    QCOMPARE(output->toPlainText(), QStringLiteral("previous"));
+    QCOMPARE(QApplication::focusWidget(), param2);
+
+    QTest::mouseClick(get<QPushButton>(w.get(), "Param_1_Clear"), Qt::LeftButton);
+    QCOMPARE(param1->text(), QStringLiteral("0"));
+    QCOMPARE(param1->selectedText(), QStringLiteral("0"));
+    QCOMPARE(QApplication::focusWidget(), param1);
+    QCOMPARE(subUnit1->currentText(), Blank);
+    QCOMPARE(unit1->currentText(), Blank);
+    QCOMPARE(unit3->currentText(), Unit(26));
+    QCOMPARE(output->toPlainText(), QStringLiteral("previous"));
+  }
+
+  // Every catalogue entry has its explanation under its own text.
+  void explanationTexts() {
+    QCOMPARE(PrefixExplanation(QStringLiteral("k")),
+             QStringLiteral("● 倍数 k は 10の 3乗、読み方は｢キロ｣"));
+    for (int p = 1; p <= 20; ++p) {
+      const QString line = PrefixExplanation(Prefix(p));
+      const QString power = QString::number(PrefixCatalogue[static_cast<size_t>(p - 1)].powerOfTen);
+      QVERIFY2(line.startsWith(QStringLiteral("● 倍数 ") + Prefix(p) + QStringLiteral(" は 10の ") +
+                               power + QStringLiteral("乗")),
+               qPrintable(Prefix(p)));
+    }
+    for (int u = 1; u <= 80; ++u) {
+      const QString text = UnitExplanation(Unit(u));
+      if (u >= 75) {
+        QVERIFY(text.isEmpty());
+      } else {
+        QVERIFY2(text.startsWith(QStringLiteral("● 単位 ") + Unit(u) + u' '), qPrintable(Unit(u)));
+      }
+    }
+    QVERIFY(UnitExplanation(Blank).isEmpty());
+    QVERIFY(PrefixExplanation(Blank).isEmpty());
+    QVERIFY(UnitExplanationText(Blank, Blank).isEmpty());
+    QCOMPARE(UnitExplanationText(Blank, Unit(28)),
+             QStringLiteral("【単位解説】\r\n\r\n\r\n\r\n") + UnitExplanation(Unit(28)));
+    QCOMPARE(UnitExplanationText(Prefix(14), Blank),
+             QStringLiteral("【単位解説】\r\n\r\n") + PrefixExplanation(Prefix(14)) +
+                 QStringLiteral("\r\n\r\n"));
+  }
+
+  void copyResult() {
+    auto w = start();
+    auto* copy = get<QPushButton>(w.get(), "CopyClip");
+    QGuiApplication::clipboard()->setText(QStringLiteral("old"));
+    QTest::mouseClick(copy, Qt::LeftButton);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString());
+
+    Select(get<QComboBox>(w.get(), "Unit_1"), Unit(24));
+    Select(get<QComboBox>(w.get(), "Unit_2"), Unit(28));
+    get<QLineEdit>(w.get(), "Param_2")->setText(QStringLiteral("5"));
+    w->RunCalculation();
+    QTest::mouseClick(copy, Qt::LeftButton);
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             get<QPlainTextEdit>(w.get(), "Output")->toPlainText());
+  }
+
+  // Ctrl+X in a text entry ends the program: it saves once and cuts nothing.
+  void ctrlXEndsProgram() {
+    auto w = start();
+    QSignalSpy saved(w.get(), &Form1::settingsSaved);
+    auto* param1 = get<QLineEdit>(w.get(), "Param_1");
+    param1->setText(QStringLiteral("123"));
+    param1->setFocus();
+    param1->selectAll();
+    QTest::keyClick(param1, Qt::Key_X, Qt::ControlModifier);
+    QVERIFY(!w->isVisible());
+    QCOMPARE(param1->text(), QStringLiteral("123"));
+    QCOMPARE(saved.count(), 1);
+    QCOMPARE(saved.first().first().toBool(), true);
+    const QStringList lines = FileLines(iniPath());
+    QCOMPARE(lines.size(), 7);
+    QCOMPARE(lines[0], FormatPosition(static_cast<float>(centred().y() * 15)));
+    QCOMPARE(lines[1], FormatPosition(static_cast<float>(centred().x() * 15)));
+    QCOMPARE(lines[2], Q(DefaultPrefixMask));
+    QCOMPARE(lines[3], Q(DefaultUnitMask));
+    QCOMPARE(lines[4], QString());
+    w->close();
+    QCOMPARE(saved.count(), 1);
+  }
+
+  void closeBoxSavesOnce() {
+    auto w = start();
+    QSignalSpy saved(w.get(), &Form1::settingsSaved);
+    w->close();
+    w->close();
+    QCOMPARE(saved.count(), 1);
+    QVERIFY(ParseSettings([&] {
+      QFile f(iniPath());
+      f.open(QIODevice::ReadOnly);
+      return f.readAll();
+    }()));
+  }
+
+  // Ctrl+A in a text entry opens the version dialog, every time with the
+  // version text.
+  void ctrlAOpensVersion() {
+    auto w = start();
+    auto* param1 = get<QLineEdit>(w.get(), "Param_1");
+    for (int round = 0; round < 2; ++round) {
+      activate(w.get());
+      param1->setFocus();
+      QString version;
+      auto seen = onNextModal([&version](QWidget* modal) {
+        if (auto* dialog = qobject_cast<Form3*>(modal)) version = dialog->versionText();
+      });
+      QTest::keyClick(param1, Qt::Key_A, Qt::ControlModifier);
+      QVERIFY(*seen);
+      QCOMPARE(version, T(captions::VersionText));
+    }
+  }
+
+  void startWithSettings() {
+    writeIni(1500.0f, 3000.0f, Mask(20, {13}), Mask(80, {1}), QStringLiteral("/opt/電卓/calc"));
+    auto w = start();
+    QCOMPARE(w->pos(), QPoint(200, 100));
+    QCOMPARE(Items(get<QComboBox>(w.get(), "Sub_Unit_1")), QStringList({Blank, Prefix(13)}));
+    QCOMPARE(Items(get<QComboBox>(w.get(), "Unit_1")), QStringList({Blank, Unit(1)}));
+    QCOMPARE(w->state().calculatorPath, QStringLiteral("/opt/電卓/calc"));
+    QCOMPARE(w->calculatorPathDialog()->pathText(), QStringLiteral("/opt/電卓/calc"));
+  }
+
+  // A position that is no number makes the whole file unreadable: window
+  // centred, default masks, no path.
+  void startWithBadFile() {
+    QFile file(iniPath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("abc\r\n 3000 \r\n11111111111111111111\r\n1\r\n/opt/calc\r\n");
+    file.close();
+    auto w = start();
+    QCOMPARE(w->pos(), centred());
+    QCOMPARE(w->state().prefixMask, Q(DefaultPrefixMask));
+    QCOMPARE(w->state().unitMask, Q(DefaultUnitMask));
+    QCOMPARE(w->state().calculatorPath, QString());
+    QCOMPARE(w->calculatorPathDialog()->pathText(), QString());
+    QCOMPARE(get<QComboBox>(w.get(), "Sub_Unit_1")->count(), 7);
+  }
+
+  // Minimised, the window writes the position read at start-up, or empty
+  // lines when there was none; empty lines read back as 0, 0.
+  void minimisedWindowKeepsStartPosition() {
+    {
+      auto w = start();
+      w->showMinimized();
+      QVERIFY(w->isMinimized());
+      w->SaveSettings();
+      const QStringList lines = FileLines(iniPath());
+      QCOMPARE(lines.mid(0, 2), QStringList({QString(), QString()}));
+    }
+    {
+      auto w = start();
+      QCOMPARE(w->pos(), QPoint(0, 0));
+    }
+    writeIni(1500.0f, 3000.0f, Q(DefaultPrefixMask), Q(DefaultUnitMask), QString());
+    {
+      auto w = start();
+      w->move(50, 60);
+      w->showMinimized();
+      w->SaveSettings();
+      QCOMPARE(FileLines(iniPath()).mid(0, 2),
+               QStringList({QStringLiteral(" 1500 "), QStringLiteral(" 3000 ")}));
+      w->showNormal();
+      w->SaveSettings();
+      QCOMPARE(FileLines(iniPath()).mid(0, 2),
+               QStringList({QStringLiteral(" 900 "), QStringLiteral(" 750 ")}));
+    }
+  }
+
+  // With the data folder gone, saving fails quietly: the dialogs' OK still
+  // works and the program still ends.
+  void unwritableSettings() {
+    auto w = start();
+    QSignalSpy saved(w.get(), &Form1::settingsSaved);
+    QVERIFY(QDir(dir_->path()).removeRecursively());
+    Form6* dialog = w->calculatorPathDialog();
+    auto seen = onNextModal([](QWidget* modal) {
+      modal->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("/bin/true"));
+      QTest::mouseClick(modal->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+    });
+    dialog->openDialog();
+    QVERIFY(*seen);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(w->state().calculatorPath, QStringLiteral("/bin/true"));
+    QCOMPARE(saved.count(), 1);
+    QCOMPARE(saved.first().first().toBool(), false);
+    w->EndProgram();
+    QVERIFY(!w->isVisible());
+  }
+
+  // OK takes the path over and saves it; Cancel leaves the saved path but
+  // keeps the typed text for the calculator button.
+  void calculatorPathDialog() {
+    auto w = start();
+    Form6* dialog = w->calculatorPathDialog();
+    auto typeAndPress = [this](const QString& text, const char* button) {
+      return this->onNextModal([text, button](QWidget* modal) {
+        QCOMPARE(modal->windowTitle(), T(captions::Form6Title));
+        modal->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(text);
+        QTest::mouseClick(modal->findChild<QPushButton*>(QString::fromLatin1(button)),
+                          Qt::LeftButton);
+      });
+    };
+    const QString confirmed = QStringLiteral("/opt/calc,v2/電卓");
+    auto seen = typeAndPress(confirmed, "Command1");
+    QTest::keyClick(get<QLineEdit>(w.get(), "Param_1"), Qt::Key_D, Qt::ControlModifier);
+    QVERIFY(*seen);
+    QCOMPARE(w->state().calculatorPath, confirmed);
+    QCOMPARE(FileLines(iniPath()).value(4), confirmed);
+
+    activate(w.get());
+    seen = typeAndPress(QStringLiteral("/other/calc"), "Command2");
+    dialog->openDialog();
+    QVERIFY(*seen);
+    QCOMPARE(w->state().calculatorPath, confirmed);
+    QCOMPARE(dialog->pathText(), QStringLiteral("/other/calc"));
+    QCOMPARE(FileLines(iniPath()).value(4), confirmed);
+    QCOMPARE(dialog->pos(), w->pos() + QPoint(Tw(1200), Tw(600)));
+
+    // Browsing and cancelling the file dialog changes nothing.
+    seen = onNextModal([](QWidget* modal) {
+      auto* files = qobject_cast<QFileDialog*>(modal);
+      QVERIFY(files);
+      QCOMPARE(files->windowTitle(), T(captions::FileDialogTitle));
+      QCOMPARE(files->nameFilters(), QStringList{T(captions::FileDialogFilter)});
+    });
+    dialog->browse();
+    QVERIFY(*seen);
+    QCOMPARE(dialog->pathText(), QStringLiteral("/other/calc"));
+
+    // A restart restores the confirmed path.
+    w.reset();
+    auto again = start();
+    QCOMPARE(again->calculatorPathDialog()->pathText(), confirmed);
+  }
+
+  void launchFailure_data() {
+    QTest::addColumn<QString>("path");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("blanks") << QStringLiteral("   ");
+    QTest::newRow("no such file") << QStringLiteral("/nonexistent/calc --flag");
+    QTest::newRow("not a program") << QStringLiteral("@notes.txt");
+    QTest::newRow("a folder") << QStringLiteral("@");
+  }
+  void launchFailure() {
+    QFETCH(QString, path);
+    QFile notes(dir_->filePath(QStringLiteral("notes.txt")));
+    QVERIFY(notes.open(QIODevice::WriteOnly));
+    notes.write("1 + 1\n");
+    notes.close();
+    path.replace(u'@', dir_->path() + u'/');
+
+    auto w = start();
+    w->calculatorPathDialog()->setPathText(path);
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString title;
+    QString text;
+    auto seen = onNextModal([&](QWidget* modal) {
+      auto* box = qobject_cast<QMessageBox*>(modal);
+      QVERIFY(box);
+      icon = box->icon();
+      title = box->windowTitle();
+      text = box->text();
+      QCOMPARE(box->buttons().size(), 1);
+    });
+    QTest::mouseClick(get<QPushButton>(w.get(), "CalcExe"), Qt::LeftButton);
+    QVERIFY(*seen);
+    QCOMPARE(icon, QMessageBox::Critical);
+    QCOMPARE(title, T(captions::MessageTitle));
+    QCOMPARE(text, T(captions::LaunchErrorLine1) + u'\n' + T(captions::LaunchErrorLine2));
+  }
+
+  // A program path with a blank starts as it stands; otherwise the text is
+  // split into program and arguments, and nothing in it runs as shell code.
+  void launchProgram() {
+    const QString marker = dir_->filePath(QStringLiteral("started"));
+    QVERIFY(QDir(dir_->path()).mkpath(QStringLiteral("my calc")));
+    const QString script = dir_->filePath(QStringLiteral("my calc/calc"));
+    QFile file(script);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(("#!/bin/sh\nfor a in \"$@\"; do printf '%s|' \"$a\"; done > '" + marker +
+                ".tmp' && mv '" + marker + ".tmp' '" + marker + "'\n")
+                   .toUtf8());
+    file.close();
+    QVERIFY(file.setPermissions(file.permissions() | QFile::ExeOwner | QFile::ExeUser));
+    const QString link = dir_->filePath(QStringLiteral("calc"));
+    QVERIFY(QFile::link(script, link));
+    const QString pwned = dir_->filePath(QStringLiteral("pwned"));
+
+    auto w = start();
+    auto* calcExe = get<QPushButton>(w.get(), "CalcExe");
+    struct Case {
+      QString path;
+      QString arguments;
+    };
+    const Case cases[] = {
+        {script, QString()},
+        {link + QStringLiteral(" first \"two words\""), QStringLiteral("first|two words|")},
+        {link + QStringLiteral(" ; touch ") + pwned, QStringLiteral(";|touch|") + pwned + u'|'},
+        {u'"' + script + QStringLiteral("\" $(touch ") + pwned + u')',
+         QStringLiteral("$(touch|") + pwned + QStringLiteral(")|")},
+    };
+    for (const Case& c : cases) {
+      QFile::remove(marker);
+      w->calculatorPathDialog()->setPathText(c.path);
+      QTest::mouseClick(calcExe, Qt::LeftButton);
+      QVERIFY(!QApplication::activeModalWidget());
+      QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker), 10000);
+      QFile started(marker);
+      QVERIFY(started.open(QIODevice::ReadOnly));
+      QCOMPARE(QString::fromUtf8(started.readAll()), c.arguments);
+    }
+    QVERIFY(!QFile::exists(pwned));
+  }
+};
+
+QTEST_MAIN(Form1Test)
+#include "test_form1.moc"

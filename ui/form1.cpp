@@ -1,0 +1,561 @@
+#include "ui/form1.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QCollator>
+#include <QComboBox>
+#include <QDate>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+#include "engine/catalogue.h"
+#include "formulas/catalogue_run.h"
+#include "ui/calculator_path.h"
+#include "ui/captions.h"
+#include "ui/form2.h"
+#include "ui/form5.h"
+#include "ui/form7.h"
+#include "ui/pictures.h"
+#include "ui/settings.h"
+#include "ui/unit_explanation.h"
+#include "ui/version_dialog.h"
+
+namespace tamrisk {
+
+namespace {
+
+QString T(const char16_t* text) { return QString::fromUtf16(text); }
+
+QString Q(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+const QString& Blank() {
+  static const QString blank = Q(NoUnit);
+  return blank;
+}
+
+const QString& NoFilterText() {
+  static const QString text = Q(NoFilter);
+  return text;
+}
+
+// Window geometry in twips. The window's outer width is fixed at 9690, of
+// which the borders take 120; the result box starts 1250 below the top of
+// the client area, is 3765 high at start-up and never lower than 2050.
+constexpr int ClientWidth = 9570;
+constexpr int OutputTop = 1250;
+constexpr int OutputStartHeight = 3765;
+constexpr int OutputMinHeight = 2050;
+// The outer size the window is centred with at start-up.
+constexpr int CentringWidth = 9660;
+constexpr int CentringHeight = 5715;
+
+// Keeps the selection of a combo box on the entry with exactly this text.
+void SelectText(QComboBox* box, const QString& text) {
+  const int index = box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+  if (index >= 0) box->setCurrentIndex(index);
+}
+
+// Inserts `text` at its place in a sorted list, after entries that compare
+// equal, so equal entries keep the order in which they were added.
+void AddSorted(QComboBox* box, const QString& text) {
+  int low = 0;
+  int high = box->count();
+  while (low < high) {
+    const int mid = (low + high) / 2;
+    if (UnitListLess(text, box->itemText(mid))) {
+      high = mid;
+    } else {
+      low = mid + 1;
+    }
+  }
+  box->insertItem(low, text);
+}
+
+bool IsMenuShortcut(const QKeyEvent* key) {
+  if (key->modifiers() != Qt::ControlModifier) return false;
+  switch (key->key()) {
+    case Qt::Key_X:
+    case Qt::Key_S:
+    case Qt::Key_D:
+    case Qt::Key_H:
+    case Qt::Key_K:
+    case Qt::Key_A:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// Restores the normal pointer however a run ends.
+class BusyPointer {
+ public:
+  BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~BusyPointer() { QApplication::restoreOverrideCursor(); }
+  BusyPointer(const BusyPointer&) = delete;
+  BusyPointer& operator=(const BusyPointer&) = delete;
+};
+
+}  // namespace
+
+QString ResultBoxText(const QString& text) {
+  QString shown = text;
+  shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  return shown;
+}
+
+bool UnitListLess(const QString& a, const QString& b) {
+  auto rank = [](const QString& s) { return s.isEmpty() ? 0 : s.startsWith(u' ') ? 1 : 2; };
+  const int ra = rank(a);
+  const int rb = rank(b);
+  if (ra != rb) return ra < rb;
+  static const QCollator collator = [] {
+    QCollator c(QLocale(QLocale::Japanese, QLocale::Japan));
+    c.setCaseSensitivity(Qt::CaseInsensitive);
+    return c;
+  }();
+  return collator.compare(a, b) < 0;
+}
+
+Form1::Form1() {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(T(captions::Form1Title));
+  setWindowIcon(ProgramIcon());
+  setFont(GothicFont(9));
+
+  buildControls();
+  buildMenus();
+
+  form3_ = new Form3(this);
+  form5_ = new Form5(state_, this, [this] {
+    PopulateLists();
+    SaveSettings();
+  });
+  form6_ = new Form6(state_, this, [this] { SaveSettings(); });
+
+  // 1. The data folder: the working directory at start-up.
+  state_.dataDir = DataDirFrom(QDir::currentPath());
+  // 2. The version text.
+  form3_->setVersionText(T(captions::VersionText));
+  // 3. Size, then centre on the screen.
+  menuHeight_ = menuBar()->sizeHint().height();
+  const int menuHeight = menuHeight_;
+  setFixedWidth(Tw(ClientWidth));
+  setMinimumHeight(menuHeight + Tw(OutputTop) + Tw(OutputMinHeight));
+  resize(Tw(ClientWidth), menuHeight + Tw(OutputTop) + Tw(OutputStartHeight));
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->geometry();
+    const float left = (static_cast<float>(area.width()) - Tw(CentringWidth)) / 2.0f;
+    const float top = (static_cast<float>(area.height()) - Tw(CentringHeight)) / 2.0f;
+    move(area.x() + static_cast<int>(left), area.y() + static_cast<int>(top));
+  }
+  // 4. Settings; 5. lists; 6. inputs.
+  LoadSettings();
+  PopulateLists();
+  param1_->setText(QStringLiteral("0"));
+  param2_->setText(QStringLiteral("0"));
+  for (QComboBox* box : {unit1_, unit2_, subUnit1_, subUnit2_}) SelectText(box, Blank());
+
+  applyResizeRule();
+  param1_->setFocus();
+  param1_->selectAll();
+}
+
+Form1::~Form1() = default;
+
+void Form1::buildControls() {
+  auto* central = new QWidget(this);
+  central->setObjectName(QStringLiteral("Form1Client"));
+  central->setAutoFillBackground(true);
+  QPalette grey = central->palette();
+  grey.setColor(QPalette::Window, QColor(192, 192, 192));
+  central->setPalette(grey);
+  setCentralWidget(central);
+
+  picture2_ = new QWidget(central);
+  picture2_->setObjectName(QStringLiteral("Picture2"));
+  picture2_->setGeometry(0, 0, Tw(9550), Tw(1215));
+
+  auto place = [](QWidget* w, const char* name, int x, int y, int width, int height) {
+    w->setObjectName(QString::fromLatin1(name));
+    w->setGeometry(Tw(x), Tw(y), Tw(width), Tw(height));
+  };
+  auto label = [&](const char* name, const char16_t* caption, int x, int y, int w, int h) {
+    auto* l = new QLabel(T(caption), picture2_);
+    place(l, name, x, y, w, h);
+    return l;
+  };
+  label("Label6", captions::Label6Caption, 1320, 45, 615, 255);
+  label("Label4", captions::Label4Caption, 2520, 45, 495, 255);
+  label("Label2", captions::Label2Caption, 3120, 45, 495, 225);
+  label("Label1_0", captions::Label1_0Caption, 120, 315, 1215, 255);
+  label("Label1_1", captions::Label1_1Caption, 120, 810, 1215, 255);
+  label("Label1_2", captions::Label1_2Caption, 6840, 495, 1215, 255);
+
+  auto entry = [&](const char* name, const char16_t* tip, int y) {
+    auto* e = new QLineEdit(QStringLiteral("0"), picture2_);
+    place(e, name, 1320, y, 1215, 300);
+    e->setToolTip(T(tip));
+    e->setAttribute(Qt::WA_InputMethodEnabled, false);
+    connect(e, &QLineEdit::returnPressed, this, &Form1::RunCalculation);
+    return e;
+  };
+  auto list = [&](const char* name, const char16_t* tip, int x, int y, int w) {
+    auto* box = new QComboBox(picture2_);
+    place(box, name, x, y, w, 300);
+    box->setToolTip(T(tip));
+    box->setEditable(false);
+    box->setMaxVisibleItems(16);
+    box->setAttribute(Qt::WA_InputMethodEnabled, false);
+    return box;
+  };
+  auto button = [&](const char* name, const char16_t* caption, const char16_t* tip, int x, int y,
+                    int w, int h) {
+    auto* b = new QPushButton(T(caption), picture2_);
+    place(b, name, x, y, w, h);
+    b->setToolTip(T(tip));
+    b->setFont(ArialFont(9));
+    b->setAutoDefault(false);
+    return b;
+  };
+
+  param1_ = entry("Param_1", captions::Param1Tip, 240);
+  subUnit1_ = list("Sub_Unit_1", captions::SubUnit1Tip, 2520, 240, 615);
+  unit1_ = list("Unit_1", captions::Unit1Tip, 3120, 240, 1035);
+  auto* clear1 = button("Param_1_Clear", captions::Param1ClearCaption, captions::Param1ClearTip,
+                        4200, 240, 570, 330);
+  auto* help1 = button("Param_1_Help", captions::Param1HelpCaption, captions::Param1HelpTip, 4920,
+                       240, 330, 330);
+  param2_ = entry("Param_2", captions::Param2Tip, 720);
+  subUnit2_ = list("Sub_Unit_2", captions::SubUnit2Tip, 2520, 720, 615);
+  unit2_ = list("Unit_2", captions::Unit2Tip, 3120, 720, 1035);
+  auto* clear2 = button("Param_2_Clear", captions::Param2ClearCaption, captions::Param2ClearTip,
+                        4200, 720, 570, 330);
+  auto* help2 = button("Param_2_Help", captions::Param2HelpCaption, captions::Param2HelpTip, 4920,
+                       720, 330, 330);
+
+  auto* go = button("Go_Calculate", captions::GoCalculateCaption, captions::GoCalculateTip, 5400,
+                    240, 1200, 810);
+  go->setFont(GothicFont(15.75, true));
+  unit3_ = list("Unit_3", captions::Unit3Tip, 6840, 720, 1275);
+
+  auto* logo = new QLabel(picture2_);
+  place(logo, "Picture1", 8280, 120, 1215, 300);
+  ShowLogo(logo);
+
+  auto pictureButton = [&](const char* name, const QIcon& icon, const char16_t* tip, int x) {
+    auto* b = new QPushButton(picture2_);
+    place(b, name, x, 675, 495, 375);
+    b->setIcon(icon);
+    b->setIconSize(QSize(20, 20));
+    b->setToolTip(T(tip));
+    b->setAutoDefault(false);
+    return b;
+  };
+  auto* copyClip = pictureButton("CopyClip", CopyIcon(), captions::CopyClipTip, 8400);
+  auto* calcExe = pictureButton("CalcExe", CalculatorIcon(), captions::CalcExeTip, 8880);
+
+  output_ = new QPlainTextEdit(central);
+  output_->setObjectName(QStringLiteral("Output"));
+  output_->setReadOnly(true);
+  output_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  output_->setTabChangesFocus(true);
+  output_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  QPalette outputColours = output_->palette();
+  outputColours.setColor(QPalette::Base, QColor(224, 224, 224));
+  outputColours.setColor(QPalette::Text, QColor(0, 0, 192));
+  output_->setPalette(outputColours);
+  output_->setGeometry(0, Tw(OutputTop), Tw(9550), Tw(OutputStartHeight));
+
+  connect(go, &QPushButton::clicked, this, &Form1::RunCalculation);
+  connect(clear1, &QPushButton::clicked, this, [this] { clearRow(param1_, subUnit1_, unit1_); });
+  connect(clear2, &QPushButton::clicked, this, [this] { clearRow(param2_, subUnit2_, unit2_); });
+  connect(help1, &QPushButton::clicked, this, [this] {
+    ShowUnitExplanation(subUnit1_->currentText(), unit1_->currentText());
+    focusEntry(param1_);
+  });
+  connect(help2, &QPushButton::clicked, this, [this] {
+    ShowUnitExplanation(subUnit2_->currentText(), unit2_->currentText());
+    focusEntry(param2_);
+  });
+  connect(copyClip, &QPushButton::clicked, this, &Form1::copyResult);
+  connect(calcExe, &QPushButton::clicked, this,
+          [this] { LaunchCalculator(form6_->pathText(), this); });
+
+  // An entry that receives the focus shows its whole text selected.
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    if (now == param1_ || now == param2_) static_cast<QLineEdit*>(now)->selectAll();
+  });
+
+  const std::array<QWidget*, 15> tabOrder = {param1_, subUnit1_, unit1_,   param2_, subUnit2_,
+                                             unit2_,  go,        unit3_,   clear1,  help1,
+                                             clear2,  help2,     output_,  calcExe, copyClip};
+  for (size_t i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
+
+  for (QComboBox* box : {subUnit1_, subUnit2_, unit1_, unit2_, unit3_}) box->installEventFilter(this);
+  for (QWidget* w : central->findChildren<QWidget*>()) w->installEventFilter(this);
+}
+
+void Form1::buildMenus() {
+  menuBar()->setNativeMenuBar(false);
+  menuBar()->setFont(GothicFont(9));
+  auto menu = [this](const char* name, const char16_t* caption) {
+    QMenu* m = menuBar()->addMenu(T(caption));
+    m->setObjectName(QString::fromLatin1(name));
+    m->setFont(GothicFont(9));
+    return m;
+  };
+  auto item = [this](QMenu* m, const char* name, const char16_t* caption, Qt::Key key,
+                     auto&& action) {
+    QAction* a = m->addAction(T(caption));
+    a->setObjectName(QString::fromLatin1(name));
+    a->setShortcut(QKeySequence(Qt::CTRL | key));
+    a->setShortcutContext(Qt::WindowShortcut);
+    connect(a, &QAction::triggered, this, action);
+    return a;
+  };
+  QMenu* end = menu("Tamrisk_End_Menu", captions::Tamrisk_End_MenuCaption);
+  item(end, "Tamrisk_End", captions::Tamrisk_EndCaption, Qt::Key_X, [this] { EndProgram(); });
+  QMenu* setting = menu("SettingMenu", captions::SettingMenuCaption);
+  item(setting, "OpenCustom", captions::OpenCustomCaption, Qt::Key_S,
+       [this] { form5_->openDialog(); });
+  item(setting, "OpenCalcPass", captions::OpenCalcPassCaption, Qt::Key_D,
+       [this] { form6_->openDialog(); });
+  QMenu* help = menu("HelpMenu", captions::HelpMenuCaption);
+  item(help, "OpenHelp", captions::OpenHelpCaption, Qt::Key_H, [this] { openHelp(); });
+  item(help, "OpenFormula", captions::OpenFormulaCaption, Qt::Key_K, [this] { openFormulaList(); });
+  item(help, "OpenVersion", captions::OpenVersionCaption, Qt::Key_A,
+       [this] { form3_->openDialog(); });
+}
+
+void Form1::PopulateLists() {
+  const std::string prefixMask = state_.prefixMask.toStdString();
+  const std::string unitMask = state_.unitMask.toStdString();
+
+  // Prefixes in catalogue order, the blank entry between "d" and "da".
+  subUnit1_->clear();
+  subUnit2_->clear();
+  int before = 0;
+  for (int i = 1; i <= 10; ++i) {
+    if (!MaskOffers(prefixMask, i)) continue;
+    form5_->tick(i);
+    const QString text = Q(PrefixCatalogue[static_cast<size_t>(i - 1)].text);
+    subUnit1_->addItem(text);
+    subUnit2_->addItem(text);
+    ++before;
+  }
+  subUnit1_->addItem(Q(NoPrefix));
+  subUnit2_->addItem(Q(NoPrefix));
+  for (int i = 11; i <= 20; ++i) {
+    if (!MaskOffers(prefixMask, i)) continue;
+    form5_->tick(i);
+    const QString text = Q(PrefixCatalogue[static_cast<size_t>(i - 1)].text);
+    subUnit1_->addItem(text);
+    subUnit2_->addItem(text);
+  }
+  subUnit1_->setCurrentIndex(before);
+  subUnit2_->setCurrentIndex(before);
+
+  // Units, sorted, behind the blank entry and the no-filter entry.
+  unit1_->clear();
+  unit2_->clear();
+  unit3_->clear();
+  AddSorted(unit1_, Blank());
+  AddSorted(unit2_, Blank());
+  AddSorted(unit3_, NoFilterText());
+  for (int i = 1; i <= static_cast<int>(UnitCatalogue.size()); ++i) {
+    if (!MaskOffers(unitMask, i)) continue;
+    form5_->tick(20 + i);
+    const QString text = Q(UnitCatalogue[static_cast<size_t>(i - 1)]);
+    AddSorted(unit1_, text);
+    AddSorted(unit2_, text);
+    AddSorted(unit3_, text);
+  }
+  unit1_->setCurrentIndex(0);
+  unit2_->setCurrentIndex(0);
+  // By its text: an empty spare entry sorts before it, and a filter on the
+  // empty unit would hide every result.
+  SelectText(unit3_, NoFilterText());
+
+  param1_->setText(QStringLiteral("0"));
+  param2_->setText(QStringLiteral("0"));
+  for (QComboBox* box : {unit1_, unit2_, subUnit1_, subUnit2_}) SelectText(box, Blank());
+}
+
+bool Form1::LoadSettings() {
+  const std::optional<SettingsRecord> record =
+      ReadSettingsFile(state_.dataDir + SettingsFileName);
+  if (!record) {
+    startupTop_.reset();
+    startupLeft_.reset();
+    state_.prefixMask = Q(DefaultPrefixMask);
+    state_.unitMask = Q(DefaultUnitMask);
+    state_.calculatorPath.clear();
+    form6_->setPathText(QString());
+    return false;
+  }
+  startupTop_ = record->top;
+  startupLeft_ = record->left;
+  move(qRound(*record->left / 15.0f), qRound(*record->top / 15.0f));
+  state_.prefixMask = record->prefixMask;
+  state_.unitMask = record->unitMask;
+  state_.calculatorPath = record->calculatorPath;
+  form6_->setPathText(record->calculatorPath);
+  return true;
+}
+
+void Form1::SaveSettings() {
+  SettingsRecord record;
+  if (isMinimized()) {
+    record.top = startupTop_;
+    record.left = startupLeft_;
+  } else {
+    record.top = static_cast<float>(pos().y()) * 15.0f;
+    record.left = static_cast<float>(pos().x()) * 15.0f;
+  }
+  record.prefixMask = state_.prefixMask;
+  record.unitMask = state_.unitMask;
+  record.calculatorPath = state_.calculatorPath;
+  const bool written = WriteSettingsFile(state_.dataDir + SettingsFileName, record);
+  emit settingsSaved(written);
+}
+
+void Form1::RunCalculation() {
+  param1_->selectAll();
+  param2_->selectAll();
+  RunOutput result;
+  {
+    BusyPointer busy;
+    RunInput input;
+    input.param1 = param1_->text().toStdString();
+    input.subUnit1 = subUnit1_->currentText().toStdString();
+    input.unit1 = unit1_->currentText().toStdString();
+    input.param2 = param2_->text().toStdString();
+    input.subUnit2 = subUnit2_->currentText().toStdString();
+    input.unit2 = unit2_->currentText().toStdString();
+    input.unit3 = unit3_->currentText().toStdString();
+    input.thisYear = QDate::currentDate().year();
+    result = Calculate(input);
+  }
+  param1_->setText(QString::fromStdString(result.param1));
+  param2_->setText(QString::fromStdString(result.param2));
+  // Rewriting an entry clears its selection: select again, so the next
+  // number typed replaces the old one.
+  param1_->selectAll();
+  param2_->selectAll();
+  output_->setPlainText(ResultBoxText(QString::fromStdString(result.output)));
+}
+
+void Form1::ShowUnitExplanation(const QString& prefix, const QString& unit) {
+  const QString text = UnitExplanationText(prefix, unit);
+  if (text.isEmpty()) return;
+  output_->setPlainText(ResultBoxText(text));
+}
+
+void Form1::clearRow(QLineEdit* param, QComboBox* prefix, QComboBox* unit) {
+  param->setText(QStringLiteral("0"));
+  SelectText(prefix, Blank());
+  SelectText(unit, Blank());
+  focusEntry(param);
+}
+
+void Form1::focusEntry(QLineEdit* param) {
+  param->setFocus(Qt::OtherFocusReason);
+  param->selectAll();
+}
+
+void Form1::copyResult() {
+  QGuiApplication::clipboard()->setText(output_->toPlainText());
+}
+
+void Form1::openHelp() {
+  if (!form2_) form2_ = new Form2(state_.dataDir, this);
+  form2_->openHelp();
+}
+
+void Form1::openFormulaList() {
+  if (!form7_) form7_ = new Form7(this);
+  form7_->openViewer();
+}
+
+void Form1::EndProgram() {
+  if (exiting_) return;
+  exiting_ = true;
+  SaveSettings();
+  closeOtherWindows();
+  close();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+  if (!exiting_) {
+    exiting_ = true;
+    SaveSettings();
+    closeOtherWindows();
+  }
+  event->accept();
+}
+
+void Form1::closeOtherWindows() {
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window != this && window->isVisible()) window->close();
+  }
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride) {
+    // The menu shortcuts act in every control; a text entry would otherwise
+    // take Ctrl+X and Ctrl+A for cut and select-all.
+    if (IsMenuShortcut(static_cast<QKeyEvent*>(event))) {
+      event->ignore();
+      return true;
+    }
+    return false;
+  }
+  if (event->type() != QEvent::KeyPress) return false;
+  auto* box = qobject_cast<QComboBox*>(watched);
+  if (!box || !(box == subUnit1_ || box == subUnit2_ || box == unit1_ || box == unit2_ ||
+                box == unit3_)) {
+    return false;
+  }
+  const auto* key = static_cast<QKeyEvent*>(event);
+  if (key->modifiers() & ~Qt::KeypadModifier) return false;
+  switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      RunCalculation();
+      return true;
+    case Qt::Key_Space:
+    case Qt::Key_Backspace:
+      SelectText(box, box == unit3_ ? NoFilterText() : Blank());
+      return true;
+    default:
+      return false;
+  }
+}
+
+void Form1::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  applyResizeRule();
+}
+
+void Form1::applyResizeRule() {
+  if (isMinimized() || isMaximized() || !output_) return;
+  const int height = this->height() - menuHeight_ - Tw(OutputTop);
+  output_->setGeometry(0, Tw(OutputTop), Tw(9550), std::max(height, Tw(OutputMinHeight)));
+}
+
+}  // namespace tamrisk

@@ -1,0 +1,123 @@
+// The main window: two input rows (number, prefix, unit), the calculate
+// button, the result-unit filter, the result box, the copy and calculator
+// buttons and the menu bar that opens every other window.
+#pragma once
+
+#include <QMainWindow>
+
+#include <optional>
+
+#include "ui/app_state.h"
+
+class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace tamrisk {
+
+class Form2;
+class Form3;
+class Form5;
+class Form6;
+class Form7;
+
+class Form1 : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // Runs the start-up sequence: data folder from the working directory,
+  // version text, size and centring, settings, lists and inputs.
+  Form1();
+  ~Form1() override;
+
+  AppState& state() { return state_; }
+
+  // Rebuilds the five lists from the masks, ticks the customisation
+  // dialog's boxes and resets both entries to "0" and the lists to their
+  // blank entries.
+  void PopulateLists();
+
+  // Reads tamrisk.ini from the data folder; moves the window and sets the
+  // masks and the path dialog's entry. On a missing or unreadable file it
+  // sets the default masks and an empty entry and returns false.
+  bool LoadSettings();
+
+  // Rewrites tamrisk.ini. A file that cannot be written is silently left
+  // as it was.
+  void SaveSettings();
+
+  // One calculation over the seven input controls; the result replaces the
+  // result box.
+  void RunCalculation();
+
+  // The explanation of a prefix and a unit in the result box.
+  void ShowUnitExplanation(const QString& prefix, const QString& unit);
+
+  // The exit menu item: saves the settings, closes every other window and
+  // the main window, which ends the program.
+  void EndProgram();
+
+  Form3* versionDialog() const { return form3_; }
+  Form5* customisationDialog() const { return form5_; }
+  Form6* calculatorPathDialog() const { return form6_; }
+
+  // The position values read at start-up, written back when the program
+  // ends while the window is minimised.
+  std::optional<float> startupTop() const { return startupTop_; }
+  std::optional<float> startupLeft() const { return startupLeft_; }
+
+ signals:
+  // After every SaveSettings; `written` is false when the file could not be
+  // written.
+  void settingsSaved(bool written);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void buildControls();
+  void buildMenus();
+  void applyResizeRule();
+  void clearRow(QLineEdit* param, QComboBox* prefix, QComboBox* unit);
+  void focusEntry(QLineEdit* param);
+  void copyResult();
+  void openHelp();
+  void openFormulaList();
+  void closeOtherWindows();
+
+  AppState state_;
+  std::optional<float> startupTop_;
+  std::optional<float> startupLeft_;
+  bool exiting_ = false;
+  int menuHeight_ = 0;
+
+  QWidget* picture2_ = nullptr;
+  QLineEdit* param1_ = nullptr;
+  QLineEdit* param2_ = nullptr;
+  QComboBox* subUnit1_ = nullptr;
+  QComboBox* subUnit2_ = nullptr;
+  QComboBox* unit1_ = nullptr;
+  QComboBox* unit2_ = nullptr;
+  QComboBox* unit3_ = nullptr;
+  QPlainTextEdit* output_ = nullptr;
+
+  Form3* form3_ = nullptr;
+  Form5* form5_ = nullptr;
+  Form6* form6_ = nullptr;
+  Form2* form2_ = nullptr;  // created on first use
+  Form7* form7_ = nullptr;  // created on first use
+};
+
+// The result box shows text with the platform's line ends: every CR LF of
+// the engine's text becomes one line break.
+QString ResultBoxText(const QString& text);
+
+// The order of the sorted unit lists: entries that are empty or begin with a
+// blank come first (the empty spare entry before the blank ones), the rest in
+// the Japanese locale's case-insensitive order.
+bool UnitListLess(const QString& a, const QString& b);
+
+}  // namespace tamrisk
