@@ -1,3 +1,4 @@
+#include <stdlib.h>
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -18,8 +19,10 @@ struct Result {
 
 // Runs the real program through the shell with the given arguments and input.
 Result RunCli(const std::string& args, const std::string& input = "") {
-  const std::string inFile = testing::TempDir() + "cli_in.txt";
-  FILE* f = std::fopen(inFile.c_str(), "wb");
+  // Tests run in parallel processes: each call gets a file of its own.
+  std::string inFile = testing::TempDir() + "cli_in_XXXXXX";
+  const int fd = mkstemp(inFile.data());
+  FILE* f = fdopen(fd, "wb");
   std::fwrite(input.data(), 1, input.size(), f);
   std::fclose(f);
   const std::string cmd = std::string(TAMRISK_CLI_PATH) + " " + args + " < " + inFile + " 2>&1";
@@ -29,6 +32,7 @@ Result RunCli(const std::string& args, const std::string& input = "") {
   size_t n;
   while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
   const int rc = pclose(p);
+  std::remove(inFile.c_str());
   return {WEXITSTATUS(rc), out};
 }
 
