@@ -1,6 +1,9 @@
 #include "ui/app_state.h"
 
+#include <QApplication>
+#include <QPalette>
 #include <QStringList>
+#include <QWidget>
 
 namespace tamrisk {
 
@@ -13,6 +16,24 @@ void InstallFontSubstitutions() {
   arial << QStringLiteral("Liberation Sans") << QStringLiteral("DejaVu Sans");
   QFont::insertSubstitutions(ArialFamily, arial);
 }
+
+void PaintWindow(QWidget* w, const QColor& colour) {
+  QPalette p = w->palette();
+  p.setColor(QPalette::Window, colour);
+  w->setPalette(p);
+  w->setAutoFillBackground(true);
+}
+
+void PaintWindowAndText(QWidget* w, const QColor& colour) {
+  QPalette p = w->palette();
+  p.setColor(QPalette::Window, colour);
+  p.setColor(QPalette::Base, colour);
+  w->setPalette(p);
+  w->setAutoFillBackground(true);
+}
+
+BusyPointer::BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+BusyPointer::~BusyPointer() { QApplication::restoreOverrideCursor(); }
 
 QFont GothicFont(double pointSize, bool bold) {
   QFont f(GothicFamily);

@@ -2,8 +2,11 @@
 // the working folder, the list masks and the calculator path.
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QString>
+
+class QWidget;
 
 namespace tamrisk {
 
@@ -22,6 +25,23 @@ inline const QString ArialFamily = QStringLiteral("Arial");
 void InstallFontSubstitutions();
 QFont GothicFont(double pointSize, bool bold = false);
 QFont ArialFont(double pointSize, bool bold = false);
+
+// The grey face of every window.
+inline const QColor WindowGrey{192, 192, 192};
+
+// Fills a window's background with one colour.
+void PaintWindow(QWidget* w, const QColor& colour);
+// Fills a widget's background and its text area with one colour.
+void PaintWindowAndText(QWidget* w, const QColor& colour);
+
+// Shows the busy pointer for the lifetime of the object, however a step ends.
+class BusyPointer {
+ public:
+  BusyPointer();
+  ~BusyPointer();
+  BusyPointer(const BusyPointer&) = delete;
+  BusyPointer& operator=(const BusyPointer&) = delete;
+};
 
 // Twips (1440 per inch) to pixels at 96 dpi.
 constexpr int Tw(int twips) { return twips / 15; }

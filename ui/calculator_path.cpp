@@ -52,10 +52,7 @@ Form6::Form6(AppState& state, QWidget* mainWindow, std::function<void()> onOk)
   setWindowTitle(T(captions::Form6Title));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   setFont(GothicFont(9));
-  setAutoFillBackground(true);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, QColor(192, 192, 192));
-  setPalette(pal);
+  PaintWindow(this, WindowGrey);
   setFixedSize(Tw(5265), Tw(2490));
 
   Label(this, "Label1", captions::Form6Label1Caption, 360, 240, 4575, 255);

@@ -101,15 +101,6 @@ bool IsMenuShortcut(const QKeyEvent* key) {
   }
 }
 
-// Restores the normal pointer however a run ends.
-class BusyPointer {
- public:
-  BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~BusyPointer() { QApplication::restoreOverrideCursor(); }
-  BusyPointer(const BusyPointer&) = delete;
-  BusyPointer& operator=(const BusyPointer&) = delete;
-};
-
 }  // namespace
 
 QString ResultBoxText(const QString& text) {
@@ -180,10 +171,7 @@ Form1::~Form1() = default;
 void Form1::buildControls() {
   auto* central = new QWidget(this);
   central->setObjectName(QStringLiteral("Form1Client"));
-  central->setAutoFillBackground(true);
-  QPalette grey = central->palette();
-  grey.setColor(QPalette::Window, QColor(192, 192, 192));
-  central->setPalette(grey);
+  PaintWindow(central, WindowGrey);
   setCentralWidget(central);
 
   picture2_ = new QWidget(central);

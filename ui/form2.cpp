@@ -18,14 +18,6 @@ const QString HelpErrorText = QStringLiteral("ヘルプエラー　Readme.txtフ
 constexpr int ClientWidth = 8940;
 constexpr int ClientHeight = 4560;
 
-void Paint(QWidget* w, const QColor& colour) {
-  QPalette p = w->palette();
-  p.setColor(QPalette::Window, colour);
-  p.setColor(QPalette::Base, colour);
-  w->setPalette(p);
-  w->setAutoFillBackground(true);
-}
-
 }  // namespace
 
 Form2::Form2(const QString& dataDir, QWidget* mainWindow)
@@ -33,15 +25,15 @@ Form2::Form2(const QString& dataDir, QWidget* mainWindow)
   setObjectName(QStringLiteral("Form2"));
   setWindowTitle(QStringLiteral("Tamriskヘルプ"));
   setFont(GothicFont(9));
-  Paint(this, QColor(192, 192, 192));
+  PaintWindowAndText(this, WindowGrey);
 
   text1_ = new QPlainTextEdit(this);
   text1_->setObjectName(QStringLiteral("Text1"));
   text1_->setReadOnly(true);
   text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   text1_->setGeometry(Tw(105), Tw(210), Tw(7365), Tw(3750));
-  Paint(text1_->viewport(), QColor(224, 224, 224));
-  Paint(text1_, QColor(224, 224, 224));
+  PaintWindowAndText(text1_->viewport(), QColor(224, 224, 224));
+  PaintWindowAndText(text1_, QColor(224, 224, 224));
 
   for (int t = 0; t < HelpTopicCount; ++t) {
     auto* button = new QPushButton(QString::fromUtf8(HelpTopics[t].caption), this);

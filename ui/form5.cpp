@@ -45,10 +45,7 @@ Form5::Form5(AppState& state, QWidget* mainWindow, std::function<void()> onOk)
   setObjectName(QStringLiteral("Form5"));
   setWindowTitle(QStringLiteral("Tamriskカスタマイズ"));
   setFont(GothicFont(9));
-  QPalette grey = palette();
-  grey.setColor(QPalette::Window, QColor(192, 192, 192));
-  setPalette(grey);
-  setAutoFillBackground(true);
+  PaintWindow(this, WindowGrey);
   setFixedSize(Tw(9120), Tw(4260));
   setModal(true);
 

@@ -23,22 +23,6 @@ namespace {
 constexpr int ClientWidth = 8940;
 constexpr int ClientHeight = 4575;
 
-void Paint(QWidget* w, const QColor& colour) {
-  QPalette p = w->palette();
-  p.setColor(QPalette::Window, colour);
-  p.setColor(QPalette::Base, colour);
-  w->setPalette(p);
-  w->setAutoFillBackground(true);
-}
-
-// Busy pointer for the lifetime of the object.
-struct BusyPointer {
-  BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~BusyPointer() { QApplication::restoreOverrideCursor(); }
-  BusyPointer(const BusyPointer&) = delete;
-  BusyPointer& operator=(const BusyPointer&) = delete;
-};
-
 }  // namespace
 
 const QString& FormulaDocumentText() {
@@ -53,7 +37,7 @@ Form7::Form7(QWidget* mainWindow, std::function<const QString&()> document)
   setObjectName(QStringLiteral("Form7"));
   setWindowTitle(QStringLiteral("Tamrisk計算式一覧"));
   setFont(GothicFont(9));
-  Paint(this, QColor(192, 192, 192));
+  PaintWindowAndText(this, WindowGrey);
 
   text1_ = new QPlainTextEdit(this);
   text1_->setObjectName(QStringLiteral("Text1"));
@@ -63,8 +47,8 @@ Form7::Form7(QWidget* mainWindow, std::function<const QString&()> document)
   text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   text1_->setFont(GothicFont(9));
   text1_->setGeometry(Tw(105), Tw(210), Tw(8745), Tw(3750));
-  Paint(text1_->viewport(), QColor(224, 224, 224));
-  Paint(text1_, QColor(224, 224, 224));
+  PaintWindowAndText(text1_->viewport(), QColor(224, 224, 224));
+  PaintWindowAndText(text1_, QColor(224, 224, 224));
 
   picture1_ = new QLabel(this);
   picture1_->setObjectName(QStringLiteral("Picture1"));

@@ -29,10 +29,7 @@ Form3::Form3(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QString::fromUtf16(captions::Form3Title));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   setFont(GothicFont(9));
-  setAutoFillBackground(true);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, QColor(192, 192, 192));
-  setPalette(pal);
+  PaintWindow(this, WindowGrey);
   setFixedSize(Tw(5310), Tw(2730));
 
   auto* icon = new QLabel(this);
