@@ -9,27 +9,27 @@ namespace tamrisk {
 
 bool FormulaDomain::strictRules = false;
 
-bool UnitSpec::Matches(std::string_view unit) const {
+bool AcceptedUnits::Matches(std::string_view unit) const {
   const bool listed = std::find(units.begin(), units.end(), unit) != units.end();
   return kind == Kind::AnyExcept ? !listed : listed;
 }
 
-UnitSpec AnyOf(std::initializer_list<const char*> units, const char* name) {
-  return UnitSpec(UnitSpec::Kind::AnyOf, std::vector<std::string>(units.begin(), units.end()),
+AcceptedUnits AnyOf(std::initializer_list<const char*> units, const char* name) {
+  return AcceptedUnits(AcceptedUnits::Kind::AnyOf, std::vector<std::string>(units.begin(), units.end()),
                   name);
 }
 
-UnitSpec AnyUnitExcept(std::initializer_list<const char*> units, const char* name) {
-  return UnitSpec(UnitSpec::Kind::AnyExcept, std::vector<std::string>(units.begin(), units.end()),
+AcceptedUnits AnyUnitExcept(std::initializer_list<const char*> units, const char* name) {
+  return AcceptedUnits(AcceptedUnits::Kind::AnyExcept, std::vector<std::string>(units.begin(), units.end()),
                   name);
 }
 
-UnitSpec Named(const char* unit, const char* name) {
-  return UnitSpec(UnitSpec::Kind::Exact, {unit}, name);
+AcceptedUnits Named(const char* unit, const char* name) {
+  return AcceptedUnits(AcceptedUnits::Kind::Exact, {unit}, name);
 }
 
-Units Either(UnitSpec first, UnitSpec second) { return {std::move(first), std::move(second), true}; }
-Units ThisOrder(UnitSpec first, UnitSpec second) {
+Units Either(AcceptedUnits first, AcceptedUnits second) { return {std::move(first), std::move(second), true}; }
+Units ThisOrder(AcceptedUnits first, AcceptedUnits second) {
   return {std::move(first), std::move(second), false};
 }
 
@@ -159,9 +159,9 @@ void FormulaDomain::AddRow(const RuleRow& row) {
     rule.pieces = CompileLine(line, rule.name, rule.resultCount);
 
     const auto index = static_cast<std::uint32_t>(rules_.size());
-    const UnitSpec& at1 = rule.param[0] == 1 ? rule.slot[0] : rule.slot[1];
-    const UnitSpec& at2 = rule.param[0] == 1 ? rule.slot[1] : rule.slot[0];
-    if (at1.kind == UnitSpec::Kind::AnyExcept || at2.kind == UnitSpec::Kind::AnyExcept) {
+    const AcceptedUnits& at1 = rule.param[0] == 1 ? rule.slot[0] : rule.slot[1];
+    const AcceptedUnits& at2 = rule.param[0] == 1 ? rule.slot[1] : rule.slot[0];
+    if (at1.kind == AcceptedUnits::Kind::AnyExcept || at2.kind == AcceptedUnits::Kind::AnyExcept) {
       wildcardRules_.push_back(index);
     } else {
       for (const std::string& u1 : at1.units) {

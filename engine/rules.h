@@ -46,32 +46,32 @@ inline constexpr double VacuumPermittivity = 8.854 * 1e-12;
 
 // Which unit texts one parameter of a rule may carry, and the name by which
 // the computation and the line refer to it.
-struct UnitSpec {
+struct AcceptedUnits {
   enum class Kind : std::uint8_t { Exact, AnyOf, AnyExcept };
   Kind kind = Kind::Exact;
   std::vector<std::string> units;
   std::string name;
 
-  UnitSpec(const char* exactUnit) : units{exactUnit}, name(exactUnit) {}  // NOLINT: reads like the tables
-  UnitSpec(Kind k, std::vector<std::string> u, std::string n)
+  AcceptedUnits(const char* exactUnit) : units{exactUnit}, name(exactUnit) {}  // NOLINT: reads like the tables
+  AcceptedUnits(Kind k, std::vector<std::string> u, std::string n)
       : kind(k), units(std::move(u)), name(std::move(n)) {}
   bool Matches(std::string_view unit) const;
 };
 
 // One of several exact units, referred to by `name` ("dBm" or "dBf" as "dB").
-UnitSpec AnyOf(std::initializer_list<const char*> units, const char* name);
+AcceptedUnits AnyOf(std::initializer_list<const char*> units, const char* name);
 // Any unit text except the listed ones, referred to by `name` ("X").
-UnitSpec AnyUnitExcept(std::initializer_list<const char*> units, const char* name);
+AcceptedUnits AnyUnitExcept(std::initializer_list<const char*> units, const char* name);
 // An exact unit under another name (the blank unit " " as "p1").
-UnitSpec Named(const char* unit, const char* name);
+AcceptedUnits Named(const char* unit, const char* name);
 
 struct Units {
-  UnitSpec first;
-  UnitSpec second;
+  AcceptedUnits first;
+  AcceptedUnits second;
   bool eitherOrder;
 };
-Units Either(UnitSpec first, UnitSpec second);
-Units ThisOrder(UnitSpec first, UnitSpec second);
+Units Either(AcceptedUnits first, AcceptedUnits second);
+Units ThisOrder(AcceptedUnits first, AcceptedUnits second);
 
 // The result units for which a rule may fire besides " 指定なし". An empty
 // filter (NoFilterOnly) lets the rule fire only when no filter is chosen.
@@ -121,10 +121,10 @@ inline std::string Scientific(Num x) { return FormatScientific(x.raw()); }
 inline std::string SignReserving(Num x) { return FormatSignReserving(x.raw()); }
 
 // A rule expanded to one input order: parameter `param[i]` (1 or 2) carries
-// the unit of spec slot i.
+// the units accepted by the rule's parameter slot i.
 struct FormulaRule {
   const RuleRow* row = nullptr;
-  UnitSpec slot[2] = {"", ""};
+  AcceptedUnits slot[2] = {"", ""};
   int param[2] = {1, 2};
   std::string name[2];
   struct Piece {

@@ -13,10 +13,12 @@
 namespace tamrisk {
 namespace {
 
-std::string UnitFor(const UnitSpec& spec) {
-  if (spec.kind != UnitSpec::Kind::AnyExcept) return spec.units.front();
+// A unit text the parameter accepts: its first listed unit, or for a
+// parameter that takes any unit but a few, the first catalogue unit it takes.
+std::string UnitFor(const AcceptedUnits& accepted) {
+  if (accepted.kind != AcceptedUnits::Kind::AnyExcept) return accepted.units.front();
   for (std::string_view u : UnitCatalogue) {
-    if (!u.empty() && spec.Matches(u)) return std::string(u);
+    if (!u.empty() && accepted.Matches(u)) return std::string(u);
   }
   return "m";
 }
