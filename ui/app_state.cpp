@@ -17,6 +17,10 @@ void InstallFontSubstitutions() {
   QFont::insertSubstitutions(ArialFamily, arial);
 }
 
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 void PaintWindow(QWidget* w, const QColor& colour) {
   QPalette p = w->palette();
   p.setColor(QPalette::Window, colour);

@@ -6,6 +6,8 @@
 #include <QFont>
 #include <QString>
 
+#include <string_view>
+
 class QWidget;
 
 namespace tamrisk {
@@ -25,6 +27,10 @@ inline const QString ArialFamily = QStringLiteral("Arial");
 void InstallFontSubstitutions();
 QFont GothicFont(double pointSize, bool bold = false);
 QFont ArialFont(double pointSize, bool bold = false);
+
+// The engine's and the catalogue's UTF-8 texts, and the UTF-16 captions.
+QString FromUtf8(std::string_view text);
+inline QString FromUtf16(const char16_t* text) { return QString::fromUtf16(text); }
 
 // The grey face of every window.
 inline const QColor WindowGrey{192, 192, 192};

@@ -18,11 +18,9 @@ namespace tamrisk {
 
 namespace {
 
-QString T(const char16_t* text) { return QString::fromUtf16(text); }
-
 QLabel* Label(QWidget* parent, const char* name, const char16_t* caption, int x, int y, int w,
               int h) {
-  auto* label = new QLabel(T(caption), parent);
+  auto* label = new QLabel(FromUtf16(caption), parent);
   label->setObjectName(QString::fromLatin1(name));
   label->setGeometry(Tw(x), Tw(y), Tw(w), Tw(h) + 2);
   return label;
@@ -49,7 +47,7 @@ class ExecutableFilter : public QSortFilterProxyModel {
 Form6::Form6(AppState& state, QWidget* mainWindow, std::function<void()> onOk)
     : QDialog(mainWindow), state_(state), mainWindow_(mainWindow), onOk_(std::move(onOk)) {
   setObjectName(QStringLiteral("Form6"));
-  setWindowTitle(T(captions::Form6Title));
+  setWindowTitle(FromUtf16(captions::Form6Title));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   setFont(GothicFont(9));
   PaintWindow(this, WindowGrey);
@@ -66,20 +64,20 @@ Form6::Form6(AppState& state, QWidget* mainWindow, std::function<void()> onOk)
   text1_->setAttribute(Qt::WA_InputMethodEnabled, false);
   text1_->setGeometry(Tw(360), Tw(1200), Tw(3975), Tw(375));
 
-  auto* browseButton = new QPushButton(T(captions::Form6Command3Caption), this);
+  auto* browseButton = new QPushButton(FromUtf16(captions::Form6Command3Caption), this);
   browseButton->setObjectName(QStringLiteral("Command3"));
   browseButton->setAutoDefault(false);
   browseButton->setGeometry(Tw(4560), Tw(1200), Tw(375), Tw(375));
   connect(browseButton, &QPushButton::clicked, this, &Form6::browse);
 
-  auto* ok = new QPushButton(T(captions::Form6Command1Caption), this);
+  auto* ok = new QPushButton(FromUtf16(captions::Form6Command1Caption), this);
   ok->setObjectName(QStringLiteral("Command1"));
   ok->setFont(ArialFont(9));
   ok->setDefault(true);
   ok->setGeometry(Tw(1440), Tw(1920), Tw(1095), Tw(375));
   connect(ok, &QPushButton::clicked, this, &Form6::accept);
 
-  auto* cancel = new QPushButton(T(captions::Form6Command2Caption), this);
+  auto* cancel = new QPushButton(FromUtf16(captions::Form6Command2Caption), this);
   cancel->setObjectName(QStringLiteral("Command2"));
   cancel->setFont(ArialFont(9));
   cancel->setAutoDefault(false);
@@ -105,18 +103,18 @@ void Form6::openDialog() {
 }
 
 void Form6::browse() {
-  QFileDialog dialog(this, T(captions::FileDialogTitle));
+  QFileDialog dialog(this, FromUtf16(captions::FileDialogTitle));
   dialog.setObjectName(QStringLiteral("CommonDialog1"));
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
 #ifdef Q_OS_WIN
-  dialog.setNameFilter(T(captions::FileDialogFilter));
+  dialog.setNameFilter(FromUtf16(captions::FileDialogFilter));
 #else
   // Programs here carry no ".exe": the filter keeps its caption but offers
   // every file the user may run.
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setProxyModel(new ExecutableFilter(&dialog));
-  dialog.setNameFilter(T(captions::FileDialogFilter));
+  dialog.setNameFilter(FromUtf16(captions::FileDialogFilter));
   auto anyName = [&dialog] {
     if (auto* files = dialog.findChild<QFileSystemModel*>()) files->setNameFilters({});
   };
@@ -153,8 +151,8 @@ bool StartCalculator(const QString& commandLine) {
 
 void LaunchCalculator(const QString& commandLine, QWidget* parent) {
   if (StartCalculator(commandLine)) return;
-  QMessageBox box(QMessageBox::Critical, T(captions::MessageTitle),
-                  T(captions::LaunchErrorLine1) + u'\n' + T(captions::LaunchErrorLine2),
+  QMessageBox box(QMessageBox::Critical, FromUtf16(captions::MessageTitle),
+                  FromUtf16(captions::LaunchErrorLine1) + u'\n' + FromUtf16(captions::LaunchErrorLine2),
                   QMessageBox::Ok, parent);
   box.setObjectName(QStringLiteral("LaunchError"));
   box.exec();

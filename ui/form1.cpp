@@ -37,19 +37,13 @@ namespace tamrisk {
 
 namespace {
 
-QString T(const char16_t* text) { return QString::fromUtf16(text); }
-
-QString Q(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 const QString& Blank() {
-  static const QString blank = Q(NoUnit);
+  static const QString blank = FromUtf8(NoUnit);
   return blank;
 }
 
 const QString& NoFilterText() {
-  static const QString text = Q(NoFilter);
+  static const QString text = FromUtf8(NoFilter);
   return text;
 }
 
@@ -124,7 +118,7 @@ bool UnitListLess(const QString& a, const QString& b) {
 
 Form1::Form1() {
   setObjectName(QStringLiteral("Form1"));
-  setWindowTitle(T(captions::Form1Title));
+  setWindowTitle(FromUtf16(captions::Form1Title));
   setWindowIcon(ProgramIcon());
   setFont(GothicFont(9));
 
@@ -141,7 +135,7 @@ Form1::Form1() {
   // 1. The data folder: the working directory at start-up.
   state_.dataDir = DataDirFrom(QDir::currentPath());
   // 2. The version text.
-  form3_->setVersionText(T(captions::VersionText));
+  form3_->setVersionText(FromUtf16(captions::VersionText));
   // 3. Size, then centre on the screen.
   menuHeight_ = menuBar()->sizeHint().height();
   const int menuHeight = menuHeight_;
@@ -183,7 +177,7 @@ void Form1::buildControls() {
     w->setGeometry(Tw(x), Tw(y), Tw(width), Tw(height));
   };
   auto label = [&](const char* name, const char16_t* caption, int x, int y, int w, int h) {
-    auto* l = new QLabel(T(caption), picture2_);
+    auto* l = new QLabel(FromUtf16(caption), picture2_);
     place(l, name, x, y, w, h);
     return l;
   };
@@ -197,7 +191,7 @@ void Form1::buildControls() {
   auto entry = [&](const char* name, const char16_t* tip, int y) {
     auto* e = new QLineEdit(QStringLiteral("0"), picture2_);
     place(e, name, 1320, y, 1215, 300);
-    e->setToolTip(T(tip));
+    e->setToolTip(FromUtf16(tip));
     e->setAttribute(Qt::WA_InputMethodEnabled, false);
     connect(e, &QLineEdit::returnPressed, this, &Form1::RunCalculation);
     return e;
@@ -205,7 +199,7 @@ void Form1::buildControls() {
   auto list = [&](const char* name, const char16_t* tip, int x, int y, int w) {
     auto* box = new QComboBox(picture2_);
     place(box, name, x, y, w, 300);
-    box->setToolTip(T(tip));
+    box->setToolTip(FromUtf16(tip));
     box->setEditable(false);
     box->setMaxVisibleItems(16);
     box->setAttribute(Qt::WA_InputMethodEnabled, false);
@@ -213,9 +207,9 @@ void Form1::buildControls() {
   };
   auto button = [&](const char* name, const char16_t* caption, const char16_t* tip, int x, int y,
                     int w, int h) {
-    auto* b = new QPushButton(T(caption), picture2_);
+    auto* b = new QPushButton(FromUtf16(caption), picture2_);
     place(b, name, x, y, w, h);
-    b->setToolTip(T(tip));
+    b->setToolTip(FromUtf16(tip));
     b->setFont(ArialFont(9));
     b->setAutoDefault(false);
     return b;
@@ -250,7 +244,7 @@ void Form1::buildControls() {
     place(b, name, x, 675, 495, 375);
     b->setIcon(icon);
     b->setIconSize(QSize(20, 20));
-    b->setToolTip(T(tip));
+    b->setToolTip(FromUtf16(tip));
     b->setAutoDefault(false);
     return b;
   };
@@ -302,14 +296,14 @@ void Form1::buildMenus() {
   menuBar()->setNativeMenuBar(false);
   menuBar()->setFont(GothicFont(9));
   auto menu = [this](const char* name, const char16_t* caption) {
-    QMenu* m = menuBar()->addMenu(T(caption));
+    QMenu* m = menuBar()->addMenu(FromUtf16(caption));
     m->setObjectName(QString::fromLatin1(name));
     m->setFont(GothicFont(9));
     return m;
   };
   auto item = [this](QMenu* m, const char* name, const char16_t* caption, Qt::Key key,
                      auto&& action) {
-    QAction* a = m->addAction(T(caption));
+    QAction* a = m->addAction(FromUtf16(caption));
     a->setObjectName(QString::fromLatin1(name));
     a->setShortcut(QKeySequence(Qt::CTRL | key));
     a->setShortcutContext(Qt::WindowShortcut);
@@ -341,17 +335,17 @@ void Form1::PopulateLists() {
   for (int i = 1; i <= 10; ++i) {
     if (!MaskOffers(prefixMask, i)) continue;
     form5_->tick(i);
-    const QString text = Q(PrefixCatalogue[static_cast<size_t>(i - 1)].text);
+    const QString text = FromUtf8(PrefixCatalogue[static_cast<size_t>(i - 1)].text);
     subUnit1_->addItem(text);
     subUnit2_->addItem(text);
     ++before;
   }
-  subUnit1_->addItem(Q(NoPrefix));
-  subUnit2_->addItem(Q(NoPrefix));
+  subUnit1_->addItem(FromUtf8(NoPrefix));
+  subUnit2_->addItem(FromUtf8(NoPrefix));
   for (int i = 11; i <= 20; ++i) {
     if (!MaskOffers(prefixMask, i)) continue;
     form5_->tick(i);
-    const QString text = Q(PrefixCatalogue[static_cast<size_t>(i - 1)].text);
+    const QString text = FromUtf8(PrefixCatalogue[static_cast<size_t>(i - 1)].text);
     subUnit1_->addItem(text);
     subUnit2_->addItem(text);
   }
@@ -368,7 +362,7 @@ void Form1::PopulateLists() {
   for (int i = 1; i <= static_cast<int>(UnitCatalogue.size()); ++i) {
     if (!MaskOffers(unitMask, i)) continue;
     form5_->tick(20 + i);
-    const QString text = Q(UnitCatalogue[static_cast<size_t>(i - 1)]);
+    const QString text = FromUtf8(UnitCatalogue[static_cast<size_t>(i - 1)]);
     AddSorted(unit1_, text);
     AddSorted(unit2_, text);
     AddSorted(unit3_, text);
@@ -390,8 +384,8 @@ bool Form1::LoadSettings() {
   if (!record) {
     startupTop_.reset();
     startupLeft_.reset();
-    state_.prefixMask = Q(DefaultPrefixMask);
-    state_.unitMask = Q(DefaultUnitMask);
+    state_.prefixMask = FromUtf8(DefaultPrefixMask);
+    state_.unitMask = FromUtf8(DefaultUnitMask);
     state_.calculatorPath.clear();
     form6_->setPathText(QString());
     return false;

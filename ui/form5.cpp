@@ -34,10 +34,6 @@ constexpr int RowTop(int row) { return 360 + 240 * row; }  // row counted from 0
 
 constexpr int FirstSpareBox = 95;  // check boxes 95..100: unit positions 75..80
 
-QString Qs(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 }  // namespace
 
 Form5::Form5(AppState& state, QWidget* mainWindow, std::function<void()> onOk)
@@ -71,12 +67,12 @@ Form5::Form5(AppState& state, QWidget* mainWindow, std::function<void()> onOk)
 
   // Prefixes: y..d in the left column, da..Y in the right one.
   for (int i = 0; i < 20; ++i)
-    makeBox(i + 1, frame1, Qs(PrefixCatalogue[i].text), i < 10 ? 240 : 840, RowTop(i % 10), 495);
+    makeBox(i + 1, frame1, FromUtf8(PrefixCatalogue[i].text), i < 10 ? 240 : 840, RowTop(i % 10), 495);
 
   for (int row = 0; row < 10; ++row) {
     for (int col = 0; col < 8; ++col) {
       const int position = UnitGrid[row][col];
-      makeBox(20 + position, frame2, Qs(UnitCatalogue[position - 1]), UnitColumnLeft[col],
+      makeBox(20 + position, frame2, FromUtf8(UnitCatalogue[position - 1]), UnitColumnLeft[col],
               RowTop(row), UnitColumnWidth[col]);
     }
   }

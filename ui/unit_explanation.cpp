@@ -1,6 +1,12 @@
 #include "ui/unit_explanation.h"
 
+#include <iterator>
+#include <string>
 #include <string_view>
+#include <tuple>
+
+#include "engine/catalogue.h"
+#include "ui/app_state.h"
 
 namespace tamrisk {
 
@@ -11,29 +17,36 @@ struct Explanation {
   std::string_view text;  // UTF-8, continuation lines joined by CR LF
 };
 
-// One line per prefix: its power of ten and how it is read aloud.
-constexpr Explanation PrefixExplanations[] = {
-    {"y", "● 倍数 y は 10の -24乗、読み方は｢ヨクト｣"},
-    {"z", "● 倍数 z は 10の -21乗、読み方は｢ゼプト｣"},
-    {"a", "● 倍数 a は 10の -18乗、読み方は｢アト｣"},
-    {"f", "● 倍数 f は 10の -15乗、読み方は｢フェムト｣"},
-    {"p", "● 倍数 p は 10の -12乗、読み方は｢ピコ｣"},
-    {"n", "● 倍数 n は 10の -9乗、読み方は｢ナノ｣"},
-    {"μ", "● 倍数 μ は 10の -6乗、読み方は｢マイクロ｣"},
-    {"m", "● 倍数 m は 10の -3乗、読み方は｢ミリ｣"},
-    {"c", "● 倍数 c は 10の -2乗、読み方は｢センチ｣"},
-    {"d", "● 倍数 d は 10の -1乗、読み方は｢デシ｣"},
-    {"da", "● 倍数 da は 10の 1乗、読み方は｢デカ｣"},
-    {"h", "● 倍数 h は 10の 2乗、読み方は｢ヘクト｣"},
-    {"k", "● 倍数 k は 10の 3乗、読み方は｢キロ｣"},
-    {"M", "● 倍数 M は 10の 6乗、読み方は｢メガ｣"},
-    {"G", "● 倍数 G は 10の 9乗、読み方は｢ギガ｣"},
-    {"T", "● 倍数 T は 10の 12乗、読み方は｢テラ｣"},
-    {"P", "● 倍数 P は 10の 15乗、読み方は｢ペタ｣"},
-    {"E", "● 倍数 E は 10の 18乗、読み方は｢エクサ｣"},
-    {"Z", "● 倍数 Z は 10の 21乗、読み方は｢ゼタ｣"},
-    {"Y", "● 倍数 Y は 10の 24乗、読み方は｢ヨタ｣"},
+// How each prefix of the catalogue is read aloud, in catalogue order.
+constexpr std::string_view PrefixReadings[] = {
+    "ヨクト",  // y
+    "ゼプト",  // z
+    "アト",  // a
+    "フェムト",  // f
+    "ピコ",  // p
+    "ナノ",  // n
+    "マイクロ",  // μ
+    "ミリ",  // m
+    "センチ",  // c
+    "デシ",  // d
+    "デカ",  // da
+    "ヘクト",  // h
+    "キロ",  // k
+    "メガ",  // M
+    "ギガ",  // G
+    "テラ",  // T
+    "ペタ",  // P
+    "エクサ",  // E
+    "ゼタ",  // Z
+    "ヨタ",  // Y
 };
+static_assert(std::size(PrefixReadings) == std::tuple_size_v<decltype(PrefixCatalogue)>);
+
+// One line per prefix: its power of ten and how it is read aloud.
+std::string PrefixLine(const PrefixEntry& prefix, std::string_view reading) {
+  return "● 倍数 " + std::string(prefix.text) + " は 10の " +
+         std::to_string(prefix.powerOfTen) + "乗、読み方は｢" + std::string(reading) + "｣";
+}
 
 // What each unit measures, how it is defined and how it is read.
 constexpr Explanation UnitExplanations[] = {
@@ -210,14 +223,16 @@ std::string_view Find(const Explanation (&table)[N], std::string_view key) {
   return {};
 }
 
-QString FromUtf8(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 }  // namespace
 
 QString PrefixExplanation(const QString& prefix) {
-  return FromUtf8(Find(PrefixExplanations, prefix.toStdString()));
+  const std::string key = prefix.toStdString();
+  for (size_t i = 0; i < PrefixCatalogue.size(); ++i) {
+    if (PrefixCatalogue[i].text == key) {
+      return FromUtf8(PrefixLine(PrefixCatalogue[i], PrefixReadings[i]));
+    }
+  }
+  return {};
 }
 
 QString UnitExplanation(const QString& unit) {
