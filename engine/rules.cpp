@@ -15,20 +15,22 @@ bool AcceptedUnits::Matches(std::string_view unit) const {
 }
 
 AcceptedUnits AnyOf(std::initializer_list<const char*> units, const char* name) {
-  return AcceptedUnits(AcceptedUnits::Kind::AnyOf, std::vector<std::string>(units.begin(), units.end()),
-                  name);
+  return AcceptedUnits(AcceptedUnits::Kind::AnyOf,
+                       std::vector<std::string>(units.begin(), units.end()), name);
 }
 
 AcceptedUnits AnyUnitExcept(std::initializer_list<const char*> units, const char* name) {
-  return AcceptedUnits(AcceptedUnits::Kind::AnyExcept, std::vector<std::string>(units.begin(), units.end()),
-                  name);
+  return AcceptedUnits(AcceptedUnits::Kind::AnyExcept,
+                       std::vector<std::string>(units.begin(), units.end()), name);
 }
 
 AcceptedUnits Named(const char* unit, const char* name) {
   return AcceptedUnits(AcceptedUnits::Kind::Exact, {unit}, name);
 }
 
-Units Either(AcceptedUnits first, AcceptedUnits second) { return {std::move(first), std::move(second), true}; }
+Units Either(AcceptedUnits first, AcceptedUnits second) {
+  return {std::move(first), std::move(second), true};
+}
 Units ThisOrder(AcceptedUnits first, AcceptedUnits second) {
   return {std::move(first), std::move(second), false};
 }
@@ -129,11 +131,9 @@ std::vector<FormulaRule::Piece> CompileLine(const std::string& line, const std::
 
 }  // namespace
 
-std::string FormulaDomain::Key(std::string_view u1, std::string_view u2) {
-  std::string k(u1);
-  k.push_back('\x1f');
-  k.append(u2);
-  return k;
+size_t FormulaDomain::UnitPairHash::operator()(UnitPairView p) const {
+  const size_t h = std::hash<std::string_view>{}(p.first);
+  return h ^ (std::hash<std::string_view>{}(p.second) + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2));
 }
 
 void FormulaDomain::AddRow(const RuleRow& row) {
@@ -165,7 +165,7 @@ void FormulaDomain::AddRow(const RuleRow& row) {
       wildcardRules_.push_back(index);
     } else {
       for (const std::string& u1 : at1.units) {
-        for (const std::string& u2 : at2.units) byUnits_[Key(u1, u2)].push_back(index);
+        for (const std::string& u2 : at2.units) byUnits_[UnitPair(u1, u2)].push_back(index);
       }
     }
     rules_.push_back(std::move(rule));
@@ -185,7 +185,7 @@ FormulaDomain::FormulaDomain(std::string name, int category, std::vector<EntryTa
 std::string FormulaDomain::Evaluate(const CalcInput& in, int thisYear, bool& invalidInput) const {
   std::string block;
   static const std::vector<std::uint32_t> none;
-  auto found = byUnits_.find(Key(in.unit1, in.unit2));
+  auto found = byUnits_.find(UnitPairView(in.unit1, in.unit2));
   const std::vector<std::uint32_t>& exact = found == byUnits_.end() ? none : found->second;
 
   // Both candidate lists are in rule order; walk them together.

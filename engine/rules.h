@@ -26,6 +26,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -52,7 +53,8 @@ struct AcceptedUnits {
   std::vector<std::string> units;
   std::string name;
 
-  AcceptedUnits(const char* exactUnit) : units{exactUnit}, name(exactUnit) {}  // NOLINT: reads like the tables
+  // NOLINTNEXTLINE: implicit, so that a row reads like the tables ("V").
+  AcceptedUnits(const char* exactUnit) : units{exactUnit}, name(exactUnit) {}
   AcceptedUnits(Kind k, std::vector<std::string> u, std::string n)
       : kind(k), units(std::move(u)), name(std::move(n)) {}
   bool Matches(std::string_view unit) const;
@@ -189,14 +191,26 @@ class FormulaDomain {
 
  private:
   void AddRow(const RuleRow& row);
-  static std::string Key(std::string_view u1, std::string_view u2);
 
   std::string name_;
   int category_;
   std::vector<EntryTable> parts_;
   std::vector<Section> sections_;
   std::vector<FormulaRule> rules_;
-  std::unordered_map<std::string, std::vector<std::uint32_t>> byUnits_;
+  // The rules by the unit texts of parameter 1 and 2, looked up without
+  // building a key string on every run.
+  using UnitPair = std::pair<std::string, std::string>;
+  using UnitPairView = std::pair<std::string_view, std::string_view>;
+  struct UnitPairHash {
+    using is_transparent = void;
+    size_t operator()(UnitPairView p) const;
+    size_t operator()(const UnitPair& p) const { return (*this)(UnitPairView(p.first, p.second)); }
+  };
+  struct UnitPairEqual {
+    using is_transparent = void;
+    bool operator()(UnitPairView a, UnitPairView b) const { return a == b; }
+  };
+  std::unordered_map<UnitPair, std::vector<std::uint32_t>, UnitPairHash, UnitPairEqual> byUnits_;
   std::vector<std::uint32_t> wildcardRules_;
 };
 
