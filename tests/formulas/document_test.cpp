@@ -23,6 +23,65 @@ const char* const kBanners[] = {
     "■■■■■■■■■■■■■■■■■■ 　単位なし編　 ■■■■■■■■■■■■■■■■■■",
 };
 
+const char* const kOhmsLawSections[] = {
+    " ● 抵抗器の両端の電圧と抵抗値から､抵抗を流れる電流を求める",
+    "　　 電流(A)=電圧(V)/抵抗値(Ω)",
+    " ",
+    " ● 抵抗器の抵抗値と流れる電流から､両端の電圧を求める",
+    "　　 電圧(V)=電流(A)x抵抗値(Ω)",
+    " ",
+    " ● 抵抗器の両端の電圧と流れる電流から､抵抗値を求める",
+    "　　 抵抗値(Ω)=電圧(V)/電流(A)",
+    " ",
+    " ● 抵抗器に印加する電圧と流す電流から､消費される電力を求める",
+    "　　 電力(W)=電圧(V)x電流(A)",
+    " ",
+    " ● 抵抗器に流す電流と消費される電力から､印加する電圧を求める",
+    "　　 電圧(V)=電力(W)/電流(A)",
+    " ",
+    " ● 抵抗器に印加する電圧と消費される電力から､流す電流を求める",
+    "　　 電流(A)=電力(W)/電圧(V)",
+    " ",
+    " ● 抵抗器の抵抗値と流す電流から､消費される電力を求める",
+    "　　 電力(W)=電流(A)^2x抵抗値(Ω)",
+    " ",
+    " ● 抵抗器に流す電流と消費される電力から､抵抗値を求める",
+    "　　 抵抗値(Ω)=電力(W)/電流(A)^2",
+    " ",
+    " ● 抵抗器の抵抗値と消費される電力から､流す電流を求める",
+    "　　 電流(A)=√(電力(W)/抵抗値(Ω))",
+    " ",
+    " ● 抵抗器の抵抗値と印加する電圧から､消費される電力を求める",
+    "　　 電力(W)=電圧(V)^2/抵抗値(Ω)",
+    " ",
+    " ● 抵抗器の抵抗値と印加する正弦波のﾋﾟｰｸ電圧から､消費される電力を求める",
+    "　　 電力(W)=(電圧(V)/√2)^2/抵抗値(Ω)",
+    "　　 電力(dBm)=10xLog10((電圧(V)/√2)^2/抵抗値(Ω)x1000)",
+    " ",
+    " ● 抵抗器の抵抗値と印加する方形波のﾋﾟｰｸ-ﾋﾟｰｸ間電圧から､消費される電力を求める",
+    "　　 電力(W)=(電圧(V)/(0.7854x2x√2))^2/抵抗値(Ω)",
+    "　　 電力(dBm)=10xLog10((電圧(V)/(0.7854x2x√2))^2/抵抗値(Ω)x1000)",
+    " ",
+    " ● 抵抗器に印加する電圧と消費される電力から､抵抗値を求める",
+    "　　 抵抗値(Ω)=電圧(V)^2/電力(W)",
+    " ",
+    " ● 抵抗器の抵抗値と消費される電力から､印加する電圧を求める",
+    "　　 電圧(V)=√(電力(W)x抵抗値(Ω))",
+    " ",
+    " ● 有効電力と皮相電力から､力率を求める",
+    "　　 力率(%)=有効電力(W)/皮相電力(VA)x100",
+    " ",
+    " ● 皮相電力と力率から､有効電力を求める",
+    "　　 有効電力(W)=(力率(%)/100)x皮相電力(VA)",
+    " ",
+    " ● 有効電力と力率から､皮相電力を求める",
+    "　　 皮相電力(VA)=有効電力(W)/(力率(%)/100)",
+    " ",
+    " ● 電源の無負荷時および定格負荷時の電圧から､電圧変動率を求める",
+    "　　 電圧変動率(%)=(無負荷電圧(V)-定格負荷電圧(V))/定格負荷電圧(V)x100",
+    " ",
+};
+
 std::vector<std::string> DocumentLines(const std::string& text) {
   std::vector<std::string> lines;
   size_t start = 0;
@@ -69,6 +128,19 @@ TEST(FormulaDocumentTest, HeaderBannersAndBlankLines) {
   size_t sections = 0;
   for (const std::string& l : lines) sections += l.rfind(" ● ", 0) == 0;
   EXPECT_EQ(sections, 18);
+}
+
+TEST(FormulaDocumentTest, OhmsLawSectionsOpenTheElectronicsCategoryWhole) {
+  const std::vector<std::string> lines = DocumentLines(FormulaListDocument());
+  size_t at = 0;
+  while (at < lines.size() && lines[at] != kBanners[4]) ++at;
+  ASSERT_LT(at + 1, lines.size());
+  EXPECT_EQ(lines[at + 1], " ");
+  at += 2;
+  for (const char* expected : kOhmsLawSections) {
+    ASSERT_LT(at, lines.size());
+    EXPECT_EQ(lines[at++], expected);
+  }
 }
 
 TEST(FormulaDocumentTest, WholeCatalogueDocumentIsBuiltOnceAndKeepsItsShape) {
