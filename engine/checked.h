@@ -74,6 +74,9 @@ inline Num Pow(Num x, Num y) {
   if (x.raw() == 0 && y.raw() < 0) FailCalculation();
   return Num::Checked(std::pow(x.raw(), y.raw()));
 }
+// x^2, written as the product x*x (a power function may differ from the
+// product in the last bit).
+inline Num Sq(Num x) { return x * x; }
 inline Num Floor(Num x) { return Num(std::floor(x.raw())); }
 inline Num Atn(Num x) { return Num::Checked(std::atan(x.raw())); }
 inline Num Sin(Num x) { return Num::Checked(std::sin(x.raw())); }

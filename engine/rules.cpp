@@ -202,8 +202,18 @@ std::string FormulaDomain::Evaluate(const CalcInput& in, int thisYear, bool& inv
     if (!rule.UnitsMatch(in) || !rule.FilterAllows(in.filter)) continue;
 
     Ctx ctx(rule, in, thisYear);
+    // A value condition only decides whether the rule fires: when its own
+    // arithmetic fails the condition does not hold, and nothing has failed.
+    if (rule.row->condition) {
+      bool holds = false;
+      try {
+        holds = rule.row->condition(ctx);
+      } catch (const CalcFailure&) {
+        holds = false;
+      }
+      if (!holds) continue;
+    }
     try {
-      if (rule.row->condition && !rule.row->condition(ctx)) continue;
       results = rule.row->compute(ctx);
       if (static_cast<int>(results.size()) != rule.resultCount) {
         throw RuleDefinitionError("result count does not fit the line: " + rule.row->line);

@@ -10,6 +10,9 @@
 //        [](const Ctx& c) { return R{Eng5(c["V"] / c["Ω"])}; },
 //        "●{Ω}の抵抗に電圧{V}を印加した場合に流れる電流は {r}A"),
 //
+// A value condition whose own arithmetic fails does not hold; it raises no
+// flag. Square a value with Sq (the product x*x), not with Pow.
+//
 // Values and labels are looked up by the name of the parameter's unit ("V"),
 // or "V#1"/"V#2" where both parameters share a unit. In the line template,
 // {name} is that parameter's label, {U} the unit text of the first-named

@@ -53,14 +53,14 @@ EntryTable OhmsLawTable() {
         "　　 電力(W)=電流(A)^2x抵抗値(Ω)",
     }),
     Rule(Either("A", "Ω"), Filter{"W"},
-         [](const Ctx& c) { return R{Eng5(Pow(c["A"], 2) * c["Ω"])}; },
+         [](const Ctx& c) { return R{Eng5(Sq(c["A"]) * c["Ω"])}; },
          "●{Ω}の抵抗に電流{A}を流した場合に消費される電力は {r}W"),
     Doc({
         " ● 抵抗器に流す電流と消費される電力から､抵抗値を求める",
         "　　 抵抗値(Ω)=電力(W)/電流(A)^2",
     }),
     Rule(Either("W", "A"), Filter{"Ω"},
-         [](const Ctx& c) { return R{Eng5(c["W"] / Pow(c["A"], 2))}; },
+         [](const Ctx& c) { return R{Eng5(c["W"] / Sq(c["A"]))}; },
          "● 抵抗に{A}の電流を流した場合に消費される電力が{W}であるとすると,その抵抗値は {r}Ω"),
     Doc({
         " ● 抵抗器の抵抗値と消費される電力から､流す電流を求める",
@@ -74,7 +74,7 @@ EntryTable OhmsLawTable() {
         "　　 電力(W)=電圧(V)^2/抵抗値(Ω)",
     }),
     Rule(Either("V", "Ω"), Filter{"W"},
-         [](const Ctx& c) { return R{Eng5(Pow(c["V"], 2) / c["Ω"])}; },
+         [](const Ctx& c) { return R{Eng5(Sq(c["V"]) / c["Ω"])}; },
          "●{Ω}の抵抗に電圧{V}を印加した場合に消費される電力は {r}W"),
     Doc({
         " ● 抵抗器の抵抗値と印加する正弦波のﾋﾟｰｸ電圧から､消費される電力を求める",
@@ -82,7 +82,7 @@ EntryTable OhmsLawTable() {
         "　　 電力(dBm)=10xLog10((電圧(V)/√2)^2/抵抗値(Ω)x1000)",
     }),
     Rule(Either("V", "Ω"), Filter{"W", "dBm"},
-         [](const Ctx& c) { return R{Eng5(Pow(c["V"] / Sqr(2), 2) / c["Ω"]), Fmt("0.000dBm", Log(Pow(c["V"] / Sqr(2), 2) / c["Ω"] * 1000) * 10 / Log(10))}; },
+         [](const Ctx& c) { return R{Eng5(Sq(c["V"] / Sqr(2)) / c["Ω"]), Fmt("0.000dBm", Log(Sq(c["V"] / Sqr(2)) / c["Ω"] * 1000) * 10 / Log(10))}; },
          "●{Ω}の抵抗にピーク電圧{V}の正弦波を印加時の電力は {r1}W または {r2}"),
     Doc({
         " ● 抵抗器の抵抗値と印加する方形波のﾋﾟｰｸ-ﾋﾟｰｸ間電圧から､消費される電力を求める",
@@ -90,14 +90,14 @@ EntryTable OhmsLawTable() {
         "　　 電力(dBm)=10xLog10((電圧(V)/(0.7854x2x√2))^2/抵抗値(Ω)x1000)",
     }),
     Rule(Either("V", "Ω"), Filter{"W", "dBm"},
-         [](const Ctx& c) { return R{Eng5(Pow(c["V"] / 0.7854 / (Sqr(2) * 2), 2) / c["Ω"]), Fmt("0.000dBm", Log(Pow(c["V"] / 0.7854 / (Sqr(2) * 2), 2) / c["Ω"] * 1000) * 10 / Log(10))}; },
+         [](const Ctx& c) { return R{Eng5(Sq(c["V"] / 0.7854 / (Sqr(2) * 2)) / c["Ω"]), Fmt("0.000dBm", Log(Sq(c["V"] / 0.7854 / (Sqr(2) * 2)) / c["Ω"] * 1000) * 10 / Log(10))}; },
          "●{Ω}の抵抗にピーク-ピーク間電圧{V}の方形波を印加時の基本波成分電力は {r1}W または {r2}"),
     Doc({
         " ● 抵抗器に印加する電圧と消費される電力から､抵抗値を求める",
         "　　 抵抗値(Ω)=電圧(V)^2/電力(W)",
     }),
     Rule(Either("W", "V"), Filter{"Ω"},
-         [](const Ctx& c) { return R{Eng5(Pow(c["V"], 2) / c["W"])}; },
+         [](const Ctx& c) { return R{Eng5(Sq(c["V"]) / c["W"])}; },
          "● 抵抗に{V}の電圧を印加した場合に消費される電力が{W}であるとすると,その抵抗値は {r}Ω"),
     Doc({
         " ● 抵抗器の抵抗値と消費される電力から､印加する電圧を求める",

@@ -318,13 +318,13 @@ EntryTable UnitConversionTable() {
     Rule(Either("㎡", " "), Filter{"a", "in2"},
          [](const Ctx& c) { return c["㎡"] >= 0; },
          [](const Ctx& c) {
-           return R{Eng8(c["㎡"] / Pow(0.0254, 2)),
+           return R{Eng8(c["㎡"] / Sq(0.0254)),
                     Fmt("0.00000", c["㎡"] / 100)};
          },
          "● 面積{㎡} は {r1}in2, {r2}a"),
     Rule(Either("in2", " "), Filter{"㎡"},
          [](const Ctx& c) { return c["in2"] >= 0; },
-         [](const Ctx& c) { return R{Eng8(Pow(0.0254, 2) * c["in2"])}; },
+         [](const Ctx& c) { return R{Eng8(Sq(0.0254) * c["in2"])}; },
          "● 面積{in2}は {r}㎡"),
     Rule(Either("㎡", " "), Filter{"坪"},
          [](const Ctx& c) { return c["㎡"] >= 0; },

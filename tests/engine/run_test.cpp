@@ -28,6 +28,9 @@ EntryTable FirstTable() {
       Rule(ThisOrder("V", "V"), Filter{"%"}, [](const Ctx& c) { return c["V#1"] > c["V#2"]; },
            [](const Ctx& c) { return R{Fmt("0.00", (c["V#1"] - c["V#2"]) / c["V#2"] * 100)}; },
            "reg {V#1} {V#2} {r}%"),
+      // A condition whose own arithmetic fails (a zero divisor) does not hold.
+      Rule(ThisOrder("A", "A"), Filter{}, [](const Ctx& c) { return c["A#1"] / c["A#2"] > 1; },
+           [](const Ctx& c) { return R{Eng5(c["A#1"] / c["A#2"])}; }, "ratio {r}"),
       Rule(Either(AnyUnitExcept({" ", "K"}, "X"), "%"), NoFilterOnly,
            [](const Ctx& c) { return R{Eng5(c["X"] * c["%"] / 100)}; }, "share {X} {%} {r}{U}"),
       Rule(Either("m", " "), Filter{"m"}, [](const Ctx& c) { return R{Eng5(c["m"] * 2)}; },
@@ -106,6 +109,10 @@ TEST(RunTest, ConditionAndThisOrder) {
   EXPECT_EQ(Calc("12", "V", "10", "V", "%").output, "reg  12V  10V 20.00%\r\n");
   EXPECT_EQ(Calc("10", "V", "12", "V", "%").output, kMessageNoFormula);
   EXPECT_EQ(Calc("10", "V", "10", "V").output, kMessageNoFormula);
+  EXPECT_EQ(Calc("3", "A", "2", "A").output, "ratio 1.5000\r\n");
+  const RunOutput failedCondition = Calc("3", "A", "0", "A");
+  EXPECT_EQ(failedCondition.output, kMessageNoFormula) << "a failing condition is no failure";
+  EXPECT_FALSE(failedCondition.invalidInput);
 }
 
 TEST(RunTest, WildcardParameterTakesAnyUnitButTheExcluded) {
