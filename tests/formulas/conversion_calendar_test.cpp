@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "formulas/catalogue_run.h"
-#include "tests/formulas/conversion_support.h"
+#include "tests/formulas/domain_support.h"
 
 namespace tamrisk::testing {
 namespace {

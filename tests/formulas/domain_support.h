@@ -1,5 +1,5 @@
-// Runs the conversion domain alone over a normalised input, so that the
-// tests see exactly the lines of this domain, whatever other domains add.
+// Runs one domain alone over a normalised input, so that a test sees exactly
+// the lines of that domain, whatever other domains add.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -18,15 +18,18 @@ struct DomainBlock {
   bool invalid = false;
 };
 
-inline DomainBlock ConvertOnly(const RunInput& in) {
+// Strict mode: a wrongly written rule stops the test.
+inline DomainBlock EvaluateOnly(const FormulaDomain& domain, const RunInput& in) {
   FormulaDomain::strictRules = true;
   const auto normalized = NormalizeInput(in);
   EXPECT_TRUE(normalized.has_value());
   if (!normalized) return {};
   DomainBlock out;
-  out.text = ConversionDomain().Evaluate(normalized->input, in.thisYear, out.invalid);
+  out.text = domain.Evaluate(normalized->input, in.thisYear, out.invalid);
   return out;
 }
+
+inline DomainBlock ConvertOnly(const RunInput& in) { return EvaluateOnly(ConversionDomain(), in); }
 
 // Whole lines, each ending with CR LF.
 inline std::string Lines(const std::vector<std::string>& lines) {
