@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <system_error>
 
 namespace tamrisk {
@@ -55,14 +56,26 @@ std::optional<double> ParseNumber(std::string_view text) {
   }
   bool anyDigit = false;
   bool point = false;
-  int firstNonZero = -1;  // position of the first significant digit relative to the point
-  int intDigits = 0;
+  // The power of ten of the first significant digit, before any exponent:
+  // "120" gives 2, "0.05" gives -2. Only meaningful once a non-zero digit
+  // has been seen.
+  long long leadPower = 0;
+  bool nonZeroSeen = false;
+  int fractionZeros = 0;
   for (; i < s.size(); ++i) {
     char c = s[i];
     if (c >= '0' && c <= '9') {
       anyDigit = true;
-      if (!point) ++intDigits;
-      if (c != '0' && firstNonZero == -1) firstNonZero = point ? 1 : 0;
+      if (!nonZeroSeen) {
+        if (c != '0') {
+          nonZeroSeen = true;
+          leadPower = point ? -(fractionZeros + 1) : 0;
+        } else if (point) {
+          ++fractionZeros;
+        }
+      } else if (!point) {
+        ++leadPower;
+      }
       number.push_back(c);
     } else if (c == '.' && !point) {
       point = true;
@@ -72,18 +85,23 @@ std::optional<double> ParseNumber(std::string_view text) {
     }
   }
   if (!anyDigit) return 0.0;
+  long long e10 = 0;
   if (i < s.size() && (s[i] == 'E' || s[i] == 'e' || s[i] == 'D' || s[i] == 'd')) {
     size_t j = i + 1;
     std::string exponent = "e";
+    bool expNegative = false;
     if (j < s.size() && (s[j] == '+' || s[j] == '-')) {
+      expNegative = s[j] == '-';
       exponent.push_back(s[j]);
       ++j;
     }
     bool expDigit = false;
     for (; j < s.size() && s[j] >= '0' && s[j] <= '9'; ++j) {
       exponent.push_back(s[j]);
+      if (e10 < 100000000) e10 = e10 * 10 + (s[j] - '0');
       expDigit = true;
     }
+    if (expNegative) e10 = -e10;
     if (expDigit) number += exponent;
   }
   double value = 0;
@@ -91,22 +109,21 @@ std::optional<double> ParseNumber(std::string_view text) {
                                    std::chars_format::general);
   (void)ptr;
   if (ec == std::errc::result_out_of_range) {
-    if (firstNonZero == -1) return 0.0;
-    // Out of range either way: a huge magnitude has no double; a tiny one is 0.
-    std::string_view exp = number;
-    auto e = exp.find('e');
-    long long e10 = 0;
-    if (e != std::string_view::npos) {
-      std::string_view digits = exp.substr(e + 1);
-      bool neg = !digits.empty() && digits[0] == '-';
-      if (!digits.empty() && (digits[0] == '-' || digits[0] == '+')) digits.remove_prefix(1);
-      for (char c : digits) {
-        if (e10 < 100000000) e10 = e10 * 10 + (c - '0');
-      }
-      if (neg) e10 = -e10;
+    if (!nonZeroSeen) return 0.0;
+    // A magnitude below one that no double holds is 0.
+    if (leadPower + e10 < 0) return 0.0;
+    // The largest double written with 15 digits (1.79769313486232E+308, as an
+    // entry is rewritten) lies just above it: every number that rounds to
+    // that text reads as the largest double, so a rewritten entry reads back.
+    long double wide = 0;
+    auto [wptr, wec] = std::from_chars(number.data(), number.data() + number.size(), wide,
+                                       std::chars_format::general);
+    (void)wptr;
+    if (wec == std::errc() && wide < 1.797693134862325e308L) {
+      value = std::numeric_limits<double>::max();
+    } else {
+      return std::nullopt;
     }
-    if (e10 + intDigits > 0) return std::nullopt;
-    return 0.0;
   } else if (ec != std::errc()) {
     return 0.0;
   }

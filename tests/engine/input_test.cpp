@@ -1,4 +1,7 @@
 #include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
 #include <optional>
 
 #include <gtest/gtest.h>
@@ -33,7 +36,34 @@ TEST(ParseNumberTest, LongestLeadingNumber) {
 TEST(ParseNumberTest, BeyondTheDoubleRangeIsNoNumber) {
   EXPECT_FALSE(ParseNumber("1e309").has_value());
   EXPECT_FALSE(ParseNumber("-2E400").has_value());
+  EXPECT_FALSE(ParseNumber("1.79769313486233E+308").has_value());
+  EXPECT_FALSE(ParseNumber("1" + std::string(400, '0')).has_value());
+  EXPECT_FALSE(ParseNumber("0.001e312").has_value());
   EXPECT_TRUE(ParseNumber("1.7976931348623157e308").has_value());
+}
+
+TEST(ParseNumberTest, TinyNumberWrittenInFullIsZero) {
+  // However it is written, a magnitude that no double holds reads as 0.
+  const std::string zeros(400, '0');
+  for (const std::string& text : std::vector<std::string>{"0." + zeros + "1", "." + zeros + "1", "-0." + zeros + "1",
+                                  "000." + zeros + "5e-3", "1e-401", "100e-402"}) {
+    const std::optional<double> v = ParseNumber(text);
+    ASSERT_TRUE(v.has_value()) << text;
+    EXPECT_EQ(*v, 0) << text;
+  }
+}
+
+TEST(ParseNumberTest, RewrittenLargestDoubleReadsBack) {
+  // The entry of the largest double is rewritten with 15 digits, a little
+  // above it; that text must read back as the largest double.
+  const double max = std::numeric_limits<double>::max();
+  EXPECT_EQ(FormatGeneral(max), "1.79769313486232E+308");
+  for (const char* text : {"1.79769313486232E+308", "1.797693134862324e308", "-1.79769313486232E+308"}) {
+    const std::optional<double> v = ParseNumber(text);
+    ASSERT_TRUE(v.has_value()) << text;
+    EXPECT_EQ(std::fabs(*v), max) << text;
+  }
+  EXPECT_EQ(*ParseNumber("-1.79769313486232E+308"), -max);
 }
 
 TEST(FormatGeneralTest, FifteenDigits) {
