@@ -1,6 +1,9 @@
 #include "cli/cli_args.h"
 
+#include <algorithm>
 #include <charconv>
+#include <optional>
+#include <string_view>
 
 #include "engine/catalogue.h"
 #include "formulas/catalogue_run.h"
@@ -17,52 +20,206 @@ bool IsCatalogueUnit(std::string_view text) {
   return false;
 }
 
+// A catalogue unit, or an ASCII spelling of one: the catalogue's text.
+std::optional<std::string_view> UnitOf(std::string_view text) {
+  if (IsCatalogueUnit(text)) {
+    for (std::string_view u : UnitCatalogue) {
+      if (u == text) return u;
+    }
+  }
+  for (const UnitAlias& a : UnitAliases()) {
+    if (a.spelling == text) return a.unit;
+  }
+  return std::nullopt;
+}
+
+struct PrefixSpelling {
+  std::string_view spelling;
+  std::string_view prefix;
+};
+
+// The catalogue's prefixes, and "u" and the micro sign µ (U+00B5) for μ.
+const std::vector<PrefixSpelling>& PrefixSpellings() {
+  static const std::vector<PrefixSpelling> spellings = [] {
+    std::vector<PrefixSpelling> v;
+    for (const PrefixEntry& p : PrefixCatalogue) v.push_back({p.text, p.text});
+    v.push_back({"u", "μ"});
+    v.push_back({"\u00b5", "μ"});
+    return v;
+  }();
+  return spellings;
+}
+
 bool LooksLikeNumber(const std::string& a) {
   if (a.empty()) return false;
   const char c = a[0];
   return (c >= '0' && c <= '9') || c == '-' || c == '+' || c == '.' || c == '&';
 }
 
-std::string KnownUnits() {
-  std::string s;
-  for (std::string_view u : UnitCatalogue) {
-    if (u.empty()) continue;
-    if (!s.empty()) s += ", ";
-    s += u;
+// Code points of a UTF-8 text (bytes of invalid sequences count as one each).
+std::u32string CodePoints(std::string_view s) {
+  std::u32string out;
+  for (size_t i = 0; i < s.size();) {
+    const unsigned char c = static_cast<unsigned char>(s[i]);
+    int len = c < 0x80 ? 1 : c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+    if (i + static_cast<size_t>(len) > s.size()) len = 1;
+    char32_t cp = len == 1 ? c : c & (0xFF >> (len + 1));
+    for (int k = 1; k < len; ++k) cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+    out.push_back(cp);
+    i += static_cast<size_t>(len);
   }
-  return s;
+  return out;
 }
+
+char32_t Lower(char32_t c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; }
+
+// Edit distance over code points; a difference of letter case alone costs
+// nothing, so "OHM" is as close to "ohm" as can be.
+size_t Distance(std::string_view a, std::string_view b) {
+  const std::u32string x = CodePoints(a), y = CodePoints(b);
+  std::vector<size_t> row(y.size() + 1);
+  for (size_t j = 0; j <= y.size(); ++j) row[j] = j;
+  for (size_t i = 1; i <= x.size(); ++i) {
+    size_t diagonal = row[0];
+    row[0] = i;
+    for (size_t j = 1; j <= y.size(); ++j) {
+      const size_t up = row[j];
+      const size_t change = Lower(x[i - 1]) == Lower(y[j - 1]) ? 0 : 1;
+      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + change});
+      diagonal = up;
+    }
+  }
+  return row[y.size()];
+}
+
+// The known spellings nearest to `text` (at most three, within two edits and
+// fewer edits than the text is long), as " (closest: a, b)", or nothing.
+std::string Closest(std::string_view text, const std::vector<std::string>& known) {
+  const size_t length = CodePoints(text).size();
+  size_t best = 3;
+  std::vector<std::string> nearest;
+  for (const std::string& k : known) {
+    const size_t d = Distance(text, k);
+    if (d >= length || d > best) continue;
+    if (d < best) {
+      best = d;
+      nearest.clear();
+    }
+    if (nearest.size() < 3 && std::find(nearest.begin(), nearest.end(), k) == nearest.end()) {
+      nearest.push_back(k);
+    }
+  }
+  if (nearest.empty()) return "";
+  std::string out = " (closest: ";
+  for (size_t i = 0; i < nearest.size(); ++i) out += (i ? ", " : "") + nearest[i];
+  return out + ")";
+}
+
+std::vector<std::string> UnitSpellingsList() {
+  std::vector<std::string> v;
+  for (std::string_view u : UnitCatalogue) {
+    if (!u.empty()) v.emplace_back(u);
+  }
+  for (const UnitAlias& a : UnitAliases()) v.emplace_back(a.spelling);
+  return v;
+}
+
+// Units with and without a prefix: what a UNIT argument may be.
+const std::vector<std::string>& AllUnitSpellings() {
+  static const std::vector<std::string> all = [] {
+    std::vector<std::string> units = UnitSpellingsList();
+    std::vector<std::string> v = units;
+    for (const PrefixSpelling& p : PrefixSpellings()) {
+      for (const std::string& u : units) v.push_back(std::string(p.spelling) + u);
+    }
+    return v;
+  }();
+  return all;
+}
+
+const std::vector<std::string> kOptions = {
+    "--batch", "--filter", "--formula-list", "--help", "--json", "--list-prefixes",
+    "--list-units", "--this-year", "--version",
+};
 
 }  // namespace
 
+const std::vector<UnitAlias>& UnitAliases() {
+  static const std::vector<UnitAlias> aliases = {
+      {"ohm", "Ω"},      {"degC", "℃"},      {"degF", "ﾟF"},   {"m2", "㎡"},
+      {"in^2", "in2"},   {"dBuV", "dBμV"},   {"m/s^2", "m/s2"}, {"angstrom", "Å"},
+  };
+  return aliases;
+}
+
 bool SplitUnit(const std::string& text, std::string& prefix, std::string& unit) {
-  if (IsCatalogueUnit(text)) {
+  if (const auto u = UnitOf(text)) {
     prefix = std::string(NoPrefix);
-    unit = text;
+    unit = std::string(*u);
     return true;
   }
   // The longest prefix first, so "da" wins over "d".
-  const PrefixEntry* best = nullptr;
-  for (const PrefixEntry& p : PrefixCatalogue) {
-    if (text.size() > p.text.size() && text.compare(0, p.text.size(), p.text) == 0 &&
-        IsCatalogueUnit(std::string_view(text).substr(p.text.size())) &&
-        (!best || p.text.size() > best->text.size())) {
+  const PrefixSpelling* best = nullptr;
+  std::string_view bestUnit;
+  for (const PrefixSpelling& p : PrefixSpellings()) {
+    if (text.size() <= p.spelling.size() || text.compare(0, p.spelling.size(), p.spelling) != 0) {
+      continue;
+    }
+    const auto u = UnitOf(std::string_view(text).substr(p.spelling.size()));
+    if (u && (!best || p.spelling.size() > best->spelling.size())) {
       best = &p;
+      bestUnit = *u;
     }
   }
   if (!best) return false;
-  prefix = std::string(best->text);
-  unit = text.substr(best->text.size());
+  prefix = std::string(best->prefix);
+  unit = std::string(bestUnit);
   return true;
 }
 
 std::string CliUsage() {
-  return "usage: tamrisk-cli [--filter UNIT] [--this-year YEAR] NUMBER [UNIT] [NUMBER [UNIT]]\n"
+  std::string aliases;
+  for (const UnitAlias& a : UnitAliases()) {
+    aliases += "  " + std::string(a.spelling) + " = " + std::string(a.unit) + "\n";
+  }
+  return "usage: tamrisk-cli [--filter UNIT] [--this-year YEAR] [--json] NUMBER [UNIT] [NUMBER [UNIT]]\n"
          "       tamrisk-cli --batch [--this-year YEAR]\n"
          "       tamrisk-cli --formula-list\n"
-         "UNIT is a unit, optionally preceded by a prefix (kΩ, mV, μF).\n"
-         "Prefixes: y z a f p n μ m c d da h k M G T P E Z Y\n"
-         "Units: " + KnownUnits() + "\n";
+         "       tamrisk-cli --version | --help | --list-units | --list-prefixes\n"
+         "\n"
+         "Every formula whose two inputs carry exactly the given units writes one line.\n"
+         "UNIT is a unit, optionally preceded by a prefix (kΩ, mV, μF). A text that is\n"
+         "itself a unit (min, Pa, dBm) is never split. A NUMBER without UNIT has no unit.\n"
+         "\n"
+         "Options:\n"
+         "  --filter UNIT     keep only the formulas whose result has this unit\n"
+         "  --this-year YEAR  the present year of the calendar formulas\n"
+         "  --json            print the result as the JSON object of --batch\n"
+         "  --batch           read lines of seven TAB-separated fields (the texts of the\n"
+         "                    window's seven input controls), write one JSON object each\n"
+         "  --formula-list    print the formula list document\n"
+         "  --list-units      print every unit spelling, one per line\n"
+         "  --list-prefixes   print every prefix spelling, one per line\n"
+         "\n"
+         "Prefixes: y z a f p n μ m c d da h k M G T P E Z Y; u or µ may be typed for μ.\n"
+         "ASCII spellings of units:\n" +
+         aliases +
+         "All units: tamrisk-cli --list-units\n"
+         "\n"
+         "Exit status: 0 when a formula answered, 1 when there is no answer, 2 for a\n"
+         "usage error, 3 when the output could not be written.\n";
+}
+
+std::string UnitList() {
+  std::string out;
+  for (const std::string& u : UnitSpellingsList()) out += u + "\n";
+  return out;
+}
+
+std::string PrefixList() {
+  std::string out;
+  for (const PrefixSpelling& p : PrefixSpellings()) out += std::string(p.spelling) + "\n";
+  return out;
 }
 
 bool ParseCliArgs(const std::vector<std::string>& args, CliCommand& cmd, std::string& error) {
@@ -77,21 +234,33 @@ bool ParseCliArgs(const std::vector<std::string>& args, CliCommand& cmd, std::st
     if (a == "--help" || a == "-h") {
       cmd.mode = CliCommand::Mode::Help;
       return true;
+    } else if (a == "--version") {
+      cmd.mode = CliCommand::Mode::Version;
+      return true;
+    } else if (a == "--list-units") {
+      cmd.mode = CliCommand::Mode::ListUnits;
+      return true;
+    } else if (a == "--list-prefixes") {
+      cmd.mode = CliCommand::Mode::ListPrefixes;
+      return true;
     } else if (a == "--batch") {
       cmd.mode = CliCommand::Mode::Batch;
     } else if (a == "--formula-list") {
       cmd.mode = CliCommand::Mode::FormulaList;
+    } else if (a == "--json") {
+      cmd.json = true;
     } else if (a == "--filter") {
       if (i + 1 >= args.size()) {
         error = "--filter needs a unit";
         return false;
       }
       const std::string& f = args[++i];
-      if (!IsCatalogueUnit(f)) {
-        error = "unknown filter unit: " + f;
+      const auto unit = UnitOf(f);
+      if (!unit) {
+        error = "unknown filter unit: " + f + Closest(f, UnitSpellingsList());
         return false;
       }
-      cmd.input.unit3 = f;
+      cmd.input.unit3 = std::string(*unit);
     } else if (a == "--this-year") {
       if (i + 1 >= args.size()) {
         error = "--this-year needs a year";
@@ -105,8 +274,8 @@ bool ParseCliArgs(const std::vector<std::string>& args, CliCommand& cmd, std::st
         return false;
       }
       cmd.thisYear = year;
-    } else if (a.size() > 2 && a.compare(0, 2, "--") == 0) {
-      error = "unknown option: " + a;
+    } else if (a.size() > 1 && a[0] == '-' && (a[1] == '-' || !LooksLikeNumber(a.substr(1)))) {
+      error = "unknown option: " + a + Closest(a, kOptions);
       return false;
     } else {
       positional.push_back(a);
@@ -136,7 +305,7 @@ bool ParseCliArgs(const std::vector<std::string>& args, CliCommand& cmd, std::st
     if (!number && param >= 1 && !unitTaken[param - 1]) {
       std::string prefix, unit;
       if (!SplitUnit(p, prefix, unit)) {
-        error = "unknown unit: " + p + "\nknown units: " + KnownUnits();
+        error = "unknown unit: " + p + Closest(p, AllUnitSpellings());
         return false;
       }
       (param == 1 ? cmd.input.subUnit1 : cmd.input.subUnit2) = prefix;
@@ -150,28 +319,82 @@ bool ParseCliArgs(const std::vector<std::string>& args, CliCommand& cmd, std::st
   return true;
 }
 
+std::string HumanText(const RunOutput& out) {
+  std::string text;
+  text.reserve(out.output.size());
+  for (size_t i = 0; i < out.output.size(); ++i) {
+    if (out.output[i] == '\r' && i + 1 < out.output.size() && out.output[i + 1] == '\n') continue;
+    text.push_back(out.output[i]);
+  }
+  if (out.failed) {
+    const size_t first = text.find_first_not_of('\n');
+    text.erase(0, first == std::string::npos ? text.size() : first);
+  }
+  if (!text.empty() && text.back() != '\n') text.push_back('\n');
+  return text;
+}
+
 std::string JsonEscape(const std::string& text) {
+  static const char kReplacement[] = "\xEF\xBF\xBD";  // U+FFFD
   std::string out = "\"";
-  for (unsigned char c : text) {
-    switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\r': out += "\\r"; break;
-      case '\n': out += "\\n"; break;
-      case '\t': out += "\\t"; break;
-      default:
-        if (c < 0x20) {
-          static const char* hex = "0123456789abcdef";
-          out += "\\u00";
-          out.push_back(hex[c >> 4]);
-          out.push_back(hex[c & 15]);
-        } else {
-          out.push_back(static_cast<char>(c));
-        }
+  const size_t n = text.size();
+  for (size_t i = 0; i < n;) {
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    if (c < 0x80) {
+      switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\r': out += "\\r"; break;
+        case '\n': out += "\\n"; break;
+        case '\t': out += "\\t"; break;
+        default:
+          if (c < 0x20 || c == 0x7F) {
+            static const char* hex = "0123456789abcdef";
+            out += "\\u00";
+            out.push_back(hex[c >> 4]);
+            out.push_back(hex[c & 15]);
+          } else {
+            out.push_back(static_cast<char>(c));
+          }
+      }
+      ++i;
+      continue;
     }
+    // A multi-byte sequence: its lead byte fixes the length, and the second
+    // byte's range excludes overlong forms, surrogates and code points above
+    // U+10FFFF. An invalid sequence is replaced up to the byte where it fails.
+    size_t length = 0;
+    if (c >= 0xC2 && c <= 0xDF) length = 2;
+    else if (c >= 0xE0 && c <= 0xEF) length = 3;
+    else if (c >= 0xF0 && c <= 0xF4) length = 4;
+    if (length == 0) {
+      out += kReplacement;
+      ++i;
+      continue;
+    }
+    size_t valid = 1;
+    for (; valid < length && i + valid < n; ++valid) {
+      const unsigned char d = static_cast<unsigned char>(text[i + valid]);
+      unsigned char low = 0x80, high = 0xBF;
+      if (valid == 1) {
+        if (c == 0xE0) low = 0xA0;
+        else if (c == 0xED) high = 0x9F;
+        else if (c == 0xF0) low = 0x90;
+        else if (c == 0xF4) high = 0x8F;
+      }
+      if (d < low || d > high) break;
+    }
+    if (valid == length) out.append(text, i, length);
+    else out += kReplacement;
+    i += valid;
   }
   out += "\"";
   return out;
+}
+
+std::string OutputJson(const RunOutput& out) {
+  return "{\"param1\": " + JsonEscape(out.param1) + ", \"param2\": " + JsonEscape(out.param2) +
+         ", \"output\": " + JsonEscape(out.output) + "}";
 }
 
 std::string RunBatchLine(const std::string& rawLine, int thisYear) {
@@ -199,9 +422,7 @@ std::string RunBatchLine(const std::string& rawLine, int thisYear) {
   in.unit2 = fields[5];
   in.unit3 = fields[6];
   in.thisYear = thisYear;
-  const RunOutput out = Calculate(in);
-  return "{\"param1\": " + JsonEscape(out.param1) + ", \"param2\": " + JsonEscape(out.param2) +
-         ", \"output\": " + JsonEscape(out.output) + "}";
+  return OutputJson(Calculate(in));
 }
 
 }  // namespace tamrisk

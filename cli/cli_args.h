@@ -1,35 +1,69 @@
-// Command-line parsing and batch lines of tamrisk-cli, kept apart from main()
-// so that tests can drive them directly.
+// Command-line parsing, unit spellings and output texts of tamrisk-cli, kept
+// apart from main() so that tests can drive them directly.
 #pragma once
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/run.h"
 
 namespace tamrisk {
 
+// Exit statuses of tamrisk-cli.
+enum CliStatus : int {
+  kStatusAnswered = 0,     // at least one formula answered
+  kStatusNoAnswer = 1,     // the result is one of the two "no answer" messages
+  kStatusUsageError = 2,   // unknown option, unit or argument
+  kStatusOutputError = 3,  // the output could not be written
+};
+
 struct CliCommand {
-  enum class Mode { Calculate, Batch, FormulaList, Help };
+  enum class Mode { Calculate, Batch, FormulaList, Help, Version, ListUnits, ListPrefixes };
   Mode mode = Mode::Calculate;
+  bool json = false;  // Calculate: print the batch mode's JSON object instead of lines
   std::optional<int> thisYear;
   RunInput input;  // for Mode::Calculate
 };
 
 // Fills `cmd` from the arguments; on a usage error returns false with a
-// message that names the offending argument.
+// one-line message that names the offending argument and, when there are
+// any, the closest known spellings.
 bool ParseCliArgs(const std::vector<std::string>& args, CliCommand& cmd, std::string& error);
 
 // Splits a UNIT argument into a catalogue prefix and a catalogue unit. A text
-// that is itself a unit is never split ("min", "Pa", "dBm").
+// that is itself a unit is never split ("min", "Pa", "dBm"). ASCII spellings
+// are accepted beside the catalogue's texts: "ohm" for Ω, the prefix "u" for
+// μ, "degC" for ℃, "m2" for ㎡ and the others of UnitAliases().
 bool SplitUnit(const std::string& text, std::string& prefix, std::string& unit);
 
+struct UnitAlias {
+  std::string_view spelling;  // what a user can type
+  std::string_view unit;      // the catalogue's text
+};
+// The ASCII spellings of catalogue units.
+const std::vector<UnitAlias>& UnitAliases();
+
 std::string CliUsage();
+
+// Every unit spelling, one per line (catalogue texts, then ASCII spellings),
+// and every prefix spelling: for shell completion.
+std::string UnitList();
+std::string PrefixList();
+
+// The human mode's text of a run: LF line ends, and a "no answer" message
+// without the empty lines that precede it in the result box.
+std::string HumanText(const RunOutput& out);
+
+// The JSON object of one run, as the batch mode writes it for a line.
+std::string OutputJson(const RunOutput& out);
 
 // One batch line: seven TAB-separated fields in, one JSON object out.
 std::string RunBatchLine(const std::string& line, int thisYear);
 
+// A JSON string literal. Invalid UTF-8 is written as U+FFFD, one for each
+// maximal invalid sequence, so the output is always valid UTF-8 JSON.
 std::string JsonEscape(const std::string& text);
 
 }  // namespace tamrisk

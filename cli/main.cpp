@@ -1,16 +1,17 @@
 // tamrisk-cli: the calculation engine from a shell or a script.
 //
-//   tamrisk-cli [--filter UNIT] [--this-year YEAR] NUMBER [UNIT] [NUMBER [UNIT]]
+//   tamrisk-cli [--filter UNIT] [--this-year YEAR] [--json] NUMBER [UNIT] [NUMBER [UNIT]]
 //   tamrisk-cli --batch [--this-year YEAR]
 //   tamrisk-cli --formula-list
-#include <charconv>
+#include <cerrno>
+#include <cstring>
 #include <ctime>
 #include <iostream>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "cli/cli_args.h"
+#include "engine/version.h"
 #include "formulas/catalogue_run.h"
 
 namespace {
@@ -22,14 +23,33 @@ int CurrentYear() {
   return local.tm_year + 1900;
 }
 
-std::string PlainLineEnds(const std::string& text) {
-  std::string out;
-  out.reserve(text.size());
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-    out.push_back(text[i]);
+// The system's reason for the first failed write, 0 while none failed.
+int writeError = 0;
+
+// Writes to standard output; false once a write has failed (a full disk, a
+// closed pipe), so that the program can say so instead of reporting success.
+bool Write(const std::string& text, bool flush = false) {
+  if (!std::cout) return false;
+  errno = 0;
+  std::cout << text;
+  if (flush) std::cout.flush();
+  if (!std::cout) writeError = errno;
+  return static_cast<bool>(std::cout);
+}
+
+// Flushes standard output and returns `status`, or the output error's status
+// when anything written could not be delivered.
+int Finish(int status) {
+  if (std::cout) {
+    errno = 0;
+    std::cout.flush();
+    if (!std::cout) writeError = errno;
   }
-  return out;
+  if (std::cout) return status;
+  std::cerr << "tamrisk-cli: cannot write the output";
+  if (writeError != 0) std::cerr << ": " << std::strerror(writeError);
+  std::cerr << "\n";
+  return tamrisk::kStatusOutputError;
 }
 
 }  // namespace
@@ -39,28 +59,35 @@ int main(int argc, char** argv) {
   tamrisk::CliCommand cmd;
   std::string error;
   if (!tamrisk::ParseCliArgs(args, cmd, error)) {
-    std::cerr << "tamrisk-cli: " << error << "\n" << tamrisk::CliUsage();
-    return 2;
+    std::cerr << "tamrisk-cli: " << error << "; see tamrisk-cli --help\n";
+    return tamrisk::kStatusUsageError;
   }
-  if (cmd.mode == tamrisk::CliCommand::Mode::Help) {
-    std::cout << tamrisk::CliUsage();
-    return 0;
-  }
-  const int year = cmd.thisYear ? *cmd.thisYear : CurrentYear();
-  if (cmd.mode == tamrisk::CliCommand::Mode::FormulaList) {
-    std::cout << tamrisk::FormulaListDocument();
-    return 0;
-  }
-  if (cmd.mode == tamrisk::CliCommand::Mode::Batch) {
-    std::string line;
-    while (std::getline(std::cin, line)) {
-      std::cout << tamrisk::RunBatchLine(line, year) << "\n";
+  using Mode = tamrisk::CliCommand::Mode;
+  switch (cmd.mode) {
+    case Mode::Help: Write(tamrisk::CliUsage()); return Finish(tamrisk::kStatusAnswered);
+    case Mode::Version:
+      Write("tamrisk-cli " + std::string(tamrisk::TamriskVersion) + "\n");
+      return Finish(tamrisk::kStatusAnswered);
+    case Mode::ListUnits: Write(tamrisk::UnitList()); return Finish(tamrisk::kStatusAnswered);
+    case Mode::ListPrefixes: Write(tamrisk::PrefixList()); return Finish(tamrisk::kStatusAnswered);
+    case Mode::FormulaList:
+      Write(tamrisk::FormulaListDocument());
+      return Finish(tamrisk::kStatusAnswered);
+    case Mode::Batch: {
+      const int year = cmd.thisYear ? *cmd.thisYear : CurrentYear();
+      // Each answer is delivered before the next line is read, so that a
+      // program can talk to the batch mode line by line.
+      std::cin.tie(nullptr);
+      std::string line;
+      while (std::getline(std::cin, line)) {
+        if (!Write(tamrisk::RunBatchLine(line, year) + "\n", true)) break;
+      }
+      return Finish(tamrisk::kStatusAnswered);
     }
-    return 0;
+    case Mode::Calculate: break;
   }
-  cmd.input.thisYear = year;
+  cmd.input.thisYear = cmd.thisYear ? *cmd.thisYear : CurrentYear();
   const tamrisk::RunOutput out = tamrisk::Calculate(cmd.input);
-  std::cout << PlainLineEnds(out.output);
-  if (!out.output.empty() && out.output.back() != '\n') std::cout << "\n";
-  return out.failed ? 1 : 0;
+  Write(cmd.json ? tamrisk::OutputJson(out) + "\n" : tamrisk::HumanText(out));
+  return Finish(out.failed ? tamrisk::kStatusNoAnswer : tamrisk::kStatusAnswered);
 }

@@ -75,7 +75,55 @@ TEST(CliTest, UsageErrors) {
     EXPECT_EQ(r.status, 2) << c.args;
     EXPECT_NE(r.out.find(c.says), std::string::npos) << c.args << "\n" << r.out;
   }
-  EXPECT_NE(RunCli("10 furlong").out.find("mile/h"), std::string::npos) << "lists the known units";
+  // One line, the nearest spellings when there are any, and where to look.
+  EXPECT_EQ(RunCli("10 furlong").out, "tamrisk-cli: unknown unit: furlong; see tamrisk-cli --help\n");
+  EXPECT_EQ(RunCli("10 kohms").out,
+            "tamrisk-cli: unknown unit: kohms (closest: kohm); see tamrisk-cli --help\n");
+  EXPECT_EQ(RunCli("--fliter W 1 V").out,
+            "tamrisk-cli: unknown option: --fliter (closest: --filter); see tamrisk-cli --help\n");
+  EXPECT_EQ(RunCli("1 OHM").out,
+            "tamrisk-cli: unknown unit: OHM (closest: ohm); see tamrisk-cli --help\n");
+}
+
+TEST(CliTest, NoAnswerIsTheMessageAloneAndStatusOne) {
+  const Result none = RunCli("10 Hz 5 g");
+  EXPECT_EQ(none.status, 1);
+  EXPECT_EQ(none.out,
+            " !!! 申し訳ありませんが､入力パラメータをもとに結果を導き出す計算式が登録されていません !!!\n");
+}
+
+TEST(CliTest, JsonIsTheBatchObject) {
+  const Result json = RunCli("--json 10 V 5 Ω --filter A");
+  const Result batch = RunCli("--batch", "10\t \tV\t5\t \tΩ\tA\n");
+  EXPECT_EQ(json.status, 0);
+  EXPECT_EQ(json.out, batch.out);
+  EXPECT_EQ(RunCli("--json 10 Hz 5 g").status, 1);
+}
+
+TEST(CliTest, VersionAndCompletionLists) {
+  EXPECT_EQ(RunCli("--version").out, "tamrisk-cli 1.41\n");
+  const std::string units = RunCli("--list-units").out;
+  EXPECT_EQ(units.rfind("m\nin\nft\n", 0), 0u);
+  EXPECT_NE(units.find("\nΩ\n"), std::string::npos);
+  EXPECT_NE(units.find("\nohm\n"), std::string::npos);
+  const std::string prefixes = RunCli("--list-prefixes").out;
+  EXPECT_NE(prefixes.find("\nμ\n"), std::string::npos);
+  EXPECT_NE(prefixes.find("\nu\n"), std::string::npos);
+}
+
+TEST(CliTest, FailedWriteIsAnErrorInEveryMode) {
+  // /dev/full accepts no byte: the program must not report success.
+  const std::string line = testing::TempDir() + "cli_full_in";
+  FILE* f = std::fopen(line.c_str(), "wb");
+  std::fputs("10\t \tV\t5\t \tΩ\t 指定なし\n", f);
+  std::fclose(f);
+  for (const char* args : {"--formula-list", "10 V 5 Ω", "--batch", "--help"}) {
+    const std::string cmd = std::string(TAMRISK_CLI_PATH) + " " + args + " <" + line +
+                            " >/dev/full 2>/dev/null";
+    const int rc = std::system(cmd.c_str());
+    ASSERT_TRUE(WIFEXITED(rc)) << args;
+    EXPECT_EQ(WEXITSTATUS(rc), 3) << args;
+  }
 }
 
 TEST(CliTest, UnitsAreNeverSplitWhenTheyAreUnitsThemselves) {
@@ -87,7 +135,12 @@ TEST(CliTest, UnitsAreNeverSplitWhenTheyAreUnitsThemselves) {
   const C cases[] = {{"mile", " ", "mile"}, {"min", " ", "min"},   {"Pa", " ", "Pa"},
                      {"dBm", " ", "dBm"},   {"kΩ", "k", "Ω"},      {"mV", "m", "V"},
                      {"μF", "μ", "F"},      {"dam", "da", "m"},    {"dm", "d", "m"},
-                     {"ma", "m", "a"},      {"km/h", "k", "m/h"},  {"Mbps", "M", "bps"}};
+                     {"ma", "m", "a"},      {"km/h", "k", "m/h"},  {"Mbps", "M", "bps"},
+                     // ASCII spellings, alone and after a prefix
+                     {"ohm", " ", "Ω"},     {"kohm", "k", "Ω"},    {"uF", "μ", "F"},
+                     {"µF", "μ", "F"}, {"degC", " ", "℃"},    {"degF", " ", "ﾟF"},
+                     {"m2", " ", "㎡"},     {"km2", "k", "㎡"},    {"dBuV", " ", "dBμV"},
+                     {"m/s^2", " ", "m/s2"}, {"mm/s^2", "m", "m/s2"}, {"in2", " ", "in2"}};
   for (const C& c : cases) {
     std::string prefix, unit;
     ASSERT_TRUE(SplitUnit(c.text, prefix, unit)) << c.text;
@@ -145,6 +198,23 @@ TEST(CliTest, FormulaListIsTheDocumentExactly) {
 TEST(JsonEscapeTest, ControlCharactersAndQuotes) {
   EXPECT_EQ(JsonEscape("a\"b\\c\r\n\t\x01"), "\"a\\\"b\\\\c\\r\\n\\t\\u0001\"");
   EXPECT_EQ(JsonEscape("Ω"), "\"Ω\"");
+}
+
+TEST(JsonEscapeTest, InvalidUtf8BecomesReplacementCharacters) {
+  struct C {
+    const char* in;
+    const char* out;
+  };
+  const C cases[] = {
+      {"V\xff", "\"V\uFFFD\""},                 // a byte that never starts a sequence
+      {"\xe2\x82", "\"\uFFFD\""},              // a cut sequence is one replacement
+      {"\xe2\x82" "A", "\"\uFFFD" "A\""},            // ... and the next character survives
+      {"\xc0\xaf", "\"\uFFFD\uFFFD\""},       // an overlong form
+      {"\xed\xa0\x80", "\"\uFFFD\uFFFD\uFFFD\""},  // a surrogate
+      {"\xf4\x90\x80\x80", "\"\uFFFD\uFFFD\uFFFD\uFFFD\""},  // above U+10FFFF
+      {"\xf0\x9f\x98\x80\x80", "\"\U0001F600\uFFFD\""},  // a stray continuation byte
+  };
+  for (const C& c : cases) EXPECT_EQ(JsonEscape(c.in), c.out) << c.in;
 }
 
 }  // namespace
