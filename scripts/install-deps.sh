@@ -9,6 +9,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-ipafont-gothic fonts-liberation
   xvfb xauth
+  clang-14 libclang-rt-14-dev
 )
 
 missing=()
