@@ -1,11 +1,13 @@
-// The formulas of radio frequency and communications. Its rule tables are added here,
-// in rule order, as they are written.
+// The formulas of radio frequency and communications, in rule order.
+#include "formulas/radio/radio_tables.h"
 #include "formulas/domains.h"
 
 namespace tamrisk {
 
 const FormulaDomain& RadioDomain() {
-  static const FormulaDomain domain("RadioDomain", ElectronicsCategory, {});
+  static const FormulaDomain domain("RadioDomain", ElectronicsCategory, {
+      LevelsLinesTable(),
+  });
   return domain;
 }
 
