@@ -7,6 +7,7 @@ namespace tamrisk {
 const FormulaDomain& RadioDomain() {
   static const FormulaDomain domain("RadioDomain", ElectronicsCategory, {
       LevelsLinesTable(),
+      ModulationNoiseTable(),
   });
   return domain;
 }

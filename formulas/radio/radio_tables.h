@@ -7,6 +7,8 @@ namespace tamrisk {
 
 // RF levels, standing waves, quarter-wave lines and feed lines.
 EntryTable LevelsLinesTable();
+// Modulation, receivers, noise and television ghosts.
+EntryTable ModulationNoiseTable();
 
 // The larger and the smaller of two values (either one when they are equal).
 inline Num Max(Num a, Num b) { return a < b ? b : a; }
