@@ -1,0 +1,36 @@
+// One radio input and the whole lines the radio block must hold for it.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "tests/formulas/domain_support.h"
+
+namespace tamrisk::testing {
+
+struct RadioCase {
+  const char* in[6];  // parameter 1 and 2: typed number, prefix, unit
+  const char* filter;
+  bool invalid;       // some line of the block failed
+  std::vector<std::string> lines;
+};
+
+inline void ExpectCases(const RadioCase* begin, const RadioCase* end) {
+  for (const RadioCase* c = begin; c != end; ++c) {
+    const DomainBlock out = EvaluateOnly(
+        RadioDomain(), RunInput{c->in[0], c->in[1], c->in[2], c->in[3], c->in[4], c->in[5], c->filter, 2026});
+    const std::string what = std::string(c->in[0]) + c->in[1] + c->in[2] + " / " + c->in[3] + c->in[4] +
+                              c->in[5] + " /" + c->filter;
+    // A line with an inner line break shows as two in the comparison.
+    EXPECT_EQ(SplitLines(out.text), SplitLines(Lines(c->lines))) << what;
+    EXPECT_EQ(out.invalid, c->invalid) << what;
+  }
+}
+
+template <size_t N>
+void ExpectCases(const RadioCase (&cases)[N]) {
+  ExpectCases(cases, cases + N);
+}
+
+}  // namespace tamrisk::testing
