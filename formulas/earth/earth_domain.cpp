@@ -1,11 +1,13 @@
-// The formulas of earth science. Its rule tables are added here,
-// in rule order, as they are written.
+// The formulas of earth science. The domain runs fourth, right after physics.
 #include "formulas/domains.h"
+#include "formulas/earth/earth_tables.h"
 
 namespace tamrisk {
 
 const FormulaDomain& EarthScienceDomain() {
-  static const FormulaDomain domain("EarthScienceDomain", EarthScienceCategory, {});
+  static const FormulaDomain domain("EarthScienceDomain", EarthScienceCategory, {
+      EarthScienceTable(),
+  });
   return domain;
 }
 

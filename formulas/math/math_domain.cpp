@@ -1,11 +1,15 @@
-// The formulas of plane figures, solids, trigonometry, rolls and compound interest. Its rule tables are added here,
-// in rule order, as they are written.
+// The formulas of plane figures, solids, trigonometry, rolls and compound
+// interest. The domain runs second, right after unit conversion.
 #include "formulas/domains.h"
+#include "formulas/math/math_tables.h"
 
 namespace tamrisk {
 
 const FormulaDomain& MathDomain() {
-  static const FormulaDomain domain("MathDomain", MathCategory, {});
+  static const FormulaDomain domain("MathDomain", MathCategory, {
+      PlaneFiguresTable(),
+      SolidsTrigonometryTable(),
+  });
   return domain;
 }
 
