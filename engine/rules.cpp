@@ -1,6 +1,7 @@
 #include "engine/rules.h"
 
 #include <algorithm>
+#include <charconv>
 #include <stdexcept>
 
 #include "engine/catalogue.h"
@@ -47,6 +48,17 @@ RuleRow Rule(Units units, Filter filter, Compute compute, const char* line) {
 
 RuleRow Rule(Units units, Filter filter, Condition condition, Compute compute, const char* line) {
   return RuleRow{std::move(units), std::move(filter), condition, compute, line, {}};
+}
+
+std::string Hex(Num x) {
+  const auto bits = static_cast<std::uint32_t>(RoundToInt32(x));
+  char buf[8];
+  const auto res = std::to_chars(buf, buf + sizeof buf, bits, 16);
+  std::string s(buf, res.ptr);
+  for (char& c : s) {
+    if (c >= 'a' && c <= 'f') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return s;
 }
 
 Section Doc(std::initializer_list<const char*> lines) {

@@ -124,6 +124,11 @@ inline std::string Hms(Num x) { return FormatHms(x.raw()); }
 inline std::string Fmt(std::string_view pattern, Num x) { return FormatPattern(pattern, x.raw()); }
 inline std::string Scientific(Num x) { return FormatScientific(x.raw()); }
 inline std::string SignReserving(Num x) { return FormatSignReserving(x.raw()); }
+// The value rounded to a whole number, a half going to the even neighbour,
+// in upper-case hexadecimal digits without leading zeros. A negative value
+// shows its 32-bit two's-complement digits; a value outside the 32-bit range
+// fails the line.
+std::string Hex(Num x);
 
 // A rule expanded to one input order: parameter `param[i]` (1 or 2) carries
 // the units accepted by the rule's parameter slot i.
