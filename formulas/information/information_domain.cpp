@@ -1,11 +1,13 @@
-// The formulas of information processing. Its rule tables are added here,
-// in rule order, as they are written.
+// The formulas of information processing.
 #include "formulas/domains.h"
+#include "formulas/information/information_tables.h"
 
 namespace tamrisk {
 
 const FormulaDomain& InformationDomain() {
-  static const FormulaDomain domain("InformationDomain", InformationCategory, {});
+  static const FormulaDomain domain("InformationDomain", InformationCategory, {
+      InformationProcessingTable(),
+  });
   return domain;
 }
 

@@ -1,11 +1,13 @@
-// The formulas of photography. Its rule tables are added here,
-// in rule order, as they are written.
+// The formulas of photography.
 #include "formulas/domains.h"
+#include "formulas/photo/photo_tables.h"
 
 namespace tamrisk {
 
 const FormulaDomain& PhotographyDomain() {
-  static const FormulaDomain domain("PhotographyDomain", PhotographyCategory, {});
+  static const FormulaDomain domain("PhotographyDomain", PhotographyCategory, {
+      PhotographyTable(),
+  });
   return domain;
 }
 
