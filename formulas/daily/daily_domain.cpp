@@ -1,11 +1,13 @@
-// The formulas of daily life. Its rule tables are added here,
-// in rule order, as they are written.
+// The formulas of daily life.
+#include "formulas/daily/daily_tables.h"
 #include "formulas/domains.h"
 
 namespace tamrisk {
 
 const FormulaDomain& DailyLifeDomain() {
-  static const FormulaDomain domain("DailyLifeDomain", DailyLifeCategory, {});
+  static const FormulaDomain domain("DailyLifeDomain", DailyLifeCategory, {
+      DailyLifeTable(),
+  });
   return domain;
 }
 

@@ -1,11 +1,14 @@
-// The formulas of arithmetic on numbers without unit. Its rule tables are added here,
-// in rule order, as they are written.
+// The formulas of arithmetic on numbers without unit. The domain runs last
+// of all, so its lines close the result text.
 #include "formulas/domains.h"
+#include "formulas/plain/plain_tables.h"
 
 namespace tamrisk {
 
 const FormulaDomain& PlainNumberDomain() {
-  static const FormulaDomain domain("PlainNumberDomain", PlainNumberCategory, {});
+  static const FormulaDomain domain("PlainNumberDomain", PlainNumberCategory, {
+      PlainArithmeticTable(),
+  });
   return domain;
 }
 
