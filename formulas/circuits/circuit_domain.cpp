@@ -6,6 +6,10 @@ namespace tamrisk {
 const FormulaDomain& CircuitDomain() {
   static const FormulaDomain domain("CircuitDomain", ElectronicsCategory, {
       OhmsLawTable(),
+      DecibelsRangesTable(),
+      CombinationsTable(),
+      ESeriesTable(),
+      ReactancePulsesTable(),
   });
   return domain;
 }

@@ -1,10 +1,43 @@
 // The rule tables of the circuit domain, in rule order.
 #pragma once
 
+#include <array>
+#include <optional>
+
 #include "engine/rules.h"
 
 namespace tamrisk {
 
 EntryTable OhmsLawTable();
+// Decibel ratios, tolerance ranges and the forms of an AC voltage.
+EntryTable DecibelsRangesTable();
+// Series and parallel combinations, the unknown component, quadrature sums.
+EntryTable CombinationsTable();
+// The nearest pairs of E12 and E24 resistors to a wanted resistance.
+EntryTable ESeriesTable();
+// Impedance, reactance, period, phase angle and pulse trains.
+EntryTable ReactancePulsesTable();
+
+// The standard resistor values from 1 Ω to 910 kΩ in single precision:
+// entry 24*d + k (from 0) is the k-th E24 value of the decade 10^d, each the
+// float nearest to its decimal value. The E12 values are the entries with an
+// even index.
+extern const std::array<float, 144> E24Table;
+
+// Two standard resistors and their combined value, in single precision.
+struct ResistorPair {
+  float r1 = 0;
+  float r2 = 0;
+  float value = 0;
+};
+
+// The pairs of table values whose series and parallel values come nearest
+// to `target`, in this order: E12 series, E12 parallel, E24 series, E24
+// parallel. Nearest means the smallest relative error |(x - target) / target|
+// in single precision; of equally near pairs the first in the order (R1, then
+// R2, through the table) is chosen. Nothing for a target that is not
+// positive and finite, nor for one so small that a relative error
+// overflows for every pair of a kind.
+std::optional<std::array<ResistorPair, 4>> NearestResistorPairs(float target);
 
 }  // namespace tamrisk
