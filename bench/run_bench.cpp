@@ -1,5 +1,6 @@
 // One calculation run through the whole catalogue: an input that several
-// rules answer, one that no rule takes, and a run over a synthetic catalogue
+// rules answer, one that no rule takes, one that fires the resistor pair
+// search, and a run over a synthetic catalogue
 // of 1,400 rules spread over many unit pairs, to show that rules which cannot
 // match cost nothing.
 #include <benchmark/benchmark.h>
@@ -28,6 +29,14 @@ void BM_RunNoMatch(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(Calculate(in));
 }
 BENCHMARK(BM_RunNoMatch);
+
+// A run that fires the nearest E12/E24 pair search, the one rule that tries
+// a whole table (20,736 pairs): 3.3 kΩ with the second parameter unitless.
+void BM_RunResistorPairSearch(benchmark::State& state) {
+  const RunInput in{"3.3", "k", "Ω", "1", " ", " ", " 指定なし", 2026};
+  for (auto _ : state) benchmark::DoNotOptimize(Calculate(in));
+}
+BENCHMARK(BM_RunResistorPairSearch);
 
 // 1,400 rules: 700 *either order* rows over distinct unit pairs of the
 // catalogue, ten domains.
