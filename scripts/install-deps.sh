@@ -10,6 +10,7 @@ PACKAGES=(
   fonts-ipafont-gothic fonts-liberation
   xvfb xauth
   clang-14 libclang-rt-14-dev
+  desktop-file-utils appstream dpkg-dev man-db groff-base
 )
 
 missing=()

@@ -160,9 +160,10 @@ QImage Logo(int width, int height) {
 int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
   const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
-  WindowIcon(32).save(out.filePath(QStringLiteral("tamrisk32.png")));
-  WindowIcon(64).save(out.filePath(QStringLiteral("tamrisk64.png")));
-  WindowIcon(256).save(out.filePath(QStringLiteral("tamrisk256.png")));
+  // The window uses 32, 64 and 256; the desktop menu takes every usual size.
+  for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+    WindowIcon(size).save(out.filePath(QStringLiteral("tamrisk%1.png").arg(size)));
+  }
   CopyIcon(40).save(out.filePath(QStringLiteral("copy.png")));
   CalculatorIcon(40).save(out.filePath(QStringLiteral("calculator.png")));
   Logo(162, 40).save(out.filePath(QStringLiteral("logo.png")));

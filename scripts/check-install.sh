@@ -1,0 +1,133 @@
+#!/usr/bin/env bash
+# Checks the installation and the Debian package, as a user would meet them:
+#  - `cmake --install` into a temporary DESTDIR installs exactly the expected
+#    files, and the desktop entry, AppStream data and manual pages validate;
+#  - the installed `tamrisk` command, run with a temporary HOME and
+#    XDG_DATA_HOME, makes the data folder with the help text, starts the
+#    program there, and leaves an existing tamrisk.ini unchanged;
+#  - `cpack -G DEB` makes a package that holds the same files and declares
+#    its dependencies.
+# Expects a configured and built folder (scripts/test.sh makes it).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+BUILD_DIR="${BUILD_DIR:-build}"
+cmake --build "$BUILD_DIR" -j "$(nproc)" --target tamrisk tamrisk-cli tamrisk-launcher tamrisk_readme
+
+WORK=$(mktemp -d)
+PROGRAM_PID=""
+cleanup() {
+  if [ -n "$PROGRAM_PID" ]; then kill "$PROGRAM_PID" 2>/dev/null || true; fi
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+fail() {
+  echo "check-install: $*" >&2
+  exit 1
+}
+
+# --- Installation into a DESTDIR -------------------------------------------
+DEST="$WORK/dest"
+DESTDIR="$DEST" cmake --install "$BUILD_DIR" --prefix /usr >/dev/null
+ID=org.tamrisk.Tamrisk
+expected=(
+  usr/bin/tamrisk
+  usr/bin/tamrisk-cli
+  usr/libexec/tamrisk/tamrisk
+  usr/share/tamrisk/readme.txt
+  "usr/share/applications/$ID.desktop"
+  "usr/share/metainfo/$ID.metainfo.xml"
+  usr/share/man/man1/tamrisk.1
+  usr/share/man/man1/tamrisk-cli.1
+  usr/share/bash-completion/completions/tamrisk-cli
+)
+for size in 16 22 24 32 48 64 128 256; do
+  expected+=("usr/share/icons/hicolor/${size}x${size}/apps/$ID.png")
+done
+installed=$(cd "$DEST" && find . -type f | sed 's|^\./||' | sort)
+wanted=$(printf '%s\n' "${expected[@]}" | sort)
+if [ "$installed" != "$wanted" ]; then
+  diff <(echo "$wanted") <(echo "$installed") >&2 || true
+  fail "the installed files differ from the expected ones (< expected, > installed)"
+fi
+echo "install: ${#expected[@]} files"
+
+desktop-file-validate "$DEST/usr/share/applications/$ID.desktop" |
+  grep -v 'hint:' && fail "desktop entry" || true
+desktop-file-validate "$DEST/usr/share/applications/$ID.desktop" >/dev/null
+appstreamcli validate --no-net "$DEST/usr/share/metainfo/$ID.metainfo.xml" >/dev/null ||
+  { appstreamcli validate --no-net "$DEST/usr/share/metainfo/$ID.metainfo.xml"; fail "AppStream data"; }
+for page in tamrisk.1 tamrisk-cli.1; do
+  warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' man --warnings -l "$DEST/usr/share/man/man1/$page" 2>&1 >/dev/null)
+  [ -z "$warnings" ] || fail "manual page $page: $warnings"
+done
+echo "desktop entry, AppStream data and manual pages validate"
+
+version=$(sed -n 's/^project(Tamrisk VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)
+[ "$("$DEST/usr/bin/tamrisk" --version)" = "tamrisk $version" ] || fail "tamrisk --version"
+[ "$("$DEST/usr/bin/tamrisk-cli" --version)" = "tamrisk-cli $version" ] || fail "tamrisk-cli --version"
+
+# --- The launcher ----------------------------------------------------------
+# Starts the installed command with the given data home, waits until the
+# program runs in its data folder, and stops it again.
+run_launcher() {
+  local data_home=$1
+  HOME="$WORK/home" XDG_DATA_HOME="$data_home" QT_QPA_PLATFORM=offscreen \
+    "$DEST/usr/bin/tamrisk" >"$WORK/program.log" 2>&1 &
+  PROGRAM_PID=$!
+  local cwd=""
+  for _ in $(seq 1 100); do
+    cwd=$(readlink "/proc/$PROGRAM_PID/cwd" 2>/dev/null || true)
+    exe=$(readlink "/proc/$PROGRAM_PID/exe" 2>/dev/null || true)
+    if [ "$exe" = "$DEST/usr/libexec/tamrisk/tamrisk" ] && [ "$cwd" = "$data_home/tamrisk" ]; then
+      break
+    fi
+    kill -0 "$PROGRAM_PID" 2>/dev/null || { cat "$WORK/program.log" >&2; fail "the program ended early"; }
+    sleep 0.1
+  done
+  [ "$cwd" = "$data_home/tamrisk" ] || fail "the program does not run in $data_home/tamrisk"
+  sleep 1
+  kill -0 "$PROGRAM_PID" 2>/dev/null || { cat "$WORK/program.log" >&2; fail "the program ended early"; }
+  kill "$PROGRAM_PID"
+  wait "$PROGRAM_PID" 2>/dev/null || true
+  PROGRAM_PID=""
+}
+
+# A first start with a data home that does not exist yet, under a path with
+# blanks and non-ASCII characters.
+mkdir -p "$WORK/home"
+first="$WORK/データ home/share"
+run_launcher "$first"
+cmp -s "$first/tamrisk/readme.txt" "$DEST/usr/share/tamrisk/readme.txt" ||
+  fail "the help text was not copied into the data folder"
+[ "$(stat -c %a "$first/tamrisk")" = 700 ] || fail "the data folder is not private"
+[ -z "$(ls -A "$WORK/home")" ] || fail "the launcher wrote into the home folder"
+
+# A user who has settings and an older help text: the settings stay as they
+# are, the help text is renewed.
+second="$WORK/xdg"
+mkdir -p "$second/tamrisk"
+printf ' 1000 , 2000 \r\n"00000011100011100000"\r\n"1000010000100110010000011101000010000000011100000000000000000000000000000000000"\r\n/usr/bin/true\r\n\r\n\r\n\r\n' \
+  >"$second/tamrisk/tamrisk.ini"
+cp "$second/tamrisk/tamrisk.ini" "$WORK/settings.before"
+echo old >"$second/tamrisk/readme.txt"
+touch -d '2000-01-01' "$second/tamrisk/readme.txt"
+run_launcher "$second"
+cmp -s "$second/tamrisk/tamrisk.ini" "$WORK/settings.before" || fail "tamrisk.ini was changed"
+cmp -s "$second/tamrisk/readme.txt" "$DEST/usr/share/tamrisk/readme.txt" ||
+  fail "an older help text was not renewed"
+echo "launcher: data folder made, help text copied and renewed, settings untouched"
+
+# --- The Debian package ----------------------------------------------------
+(cd "$BUILD_DIR" && cpack -G DEB >/dev/null)
+deb=$(ls -t "$BUILD_DIR"/tamrisk_*.deb | head -n 1)
+packaged=$(dpkg-deb --contents "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./||' | sort)
+if [ "$packaged" != "$wanted" ]; then
+  diff <(echo "$wanted") <(echo "$packaged") >&2 || true
+  fail "the package holds other files than the installation (< installed, > packaged)"
+fi
+depends=$(dpkg-deb -f "$deb" Depends)
+for dependency in libqt6widgets6 fonts-ipafont-gothic fonts-liberation qt6-translations-l10n; do
+  [[ $depends == *"$dependency"* ]] || fail "the package does not depend on $dependency: $depends"
+done
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "the package version is not $version"
+echo "package: $(basename "$deb"), depends on: $depends"
