@@ -173,8 +173,13 @@ void FormulaDomain::AddRow(const RuleRow& row) {
     const auto index = static_cast<std::uint32_t>(rules_.size());
     const AcceptedUnits& at1 = rule.param[0] == 1 ? rule.slot[0] : rule.slot[1];
     const AcceptedUnits& at2 = rule.param[0] == 1 ? rule.slot[1] : rule.slot[0];
-    if (at1.kind == AcceptedUnits::Kind::AnyExcept || at2.kind == AcceptedUnits::Kind::AnyExcept) {
+    const bool any1 = at1.kind == AcceptedUnits::Kind::AnyExcept;
+    const bool any2 = at2.kind == AcceptedUnits::Kind::AnyExcept;
+    if (any1 && any2) {
       wildcardRules_.push_back(index);
+    } else if (any1 || any2) {
+      RulesByUnit& bucket = byOneUnit_[any1 ? 1 : 0];
+      for (const std::string& u : (any1 ? at2 : at1).units) bucket[u].push_back(index);
     } else {
       for (const std::string& u1 : at1.units) {
         for (const std::string& u2 : at2.units) byUnits_[UnitPair(u1, u2)].push_back(index);
@@ -198,18 +203,27 @@ std::string FormulaDomain::Evaluate(const CalcInput& in, int thisYear, bool& inv
   std::string block;
   static const std::vector<std::uint32_t> none;
   auto found = byUnits_.find(UnitPairView(in.unit1, in.unit2));
-  const std::vector<std::uint32_t>& exact = found == byUnits_.end() ? none : found->second;
+  const std::vector<std::uint32_t>* candidates[4] = {
+      found == byUnits_.end() ? &none : &found->second, &none, &none, &wildcardRules_};
+  for (int p = 0; p < 2; ++p) {
+    if (byOneUnit_[p].empty()) continue;
+    auto one = byOneUnit_[p].find(std::string_view(p == 0 ? in.unit1 : in.unit2));
+    if (one != byOneUnit_[p].end()) candidates[1 + p] = &one->second;
+  }
 
-  // Both candidate lists are in rule order; walk them together.
-  size_t a = 0, b = 0;
+  // Every candidate list is in rule order; walk them together.
+  size_t at[4] = {0, 0, 0, 0};
   std::vector<std::string> results;
-  while (a < exact.size() || b < wildcardRules_.size()) {
-    std::uint32_t index;
-    if (b >= wildcardRules_.size() || (a < exact.size() && exact[a] < wildcardRules_[b])) {
-      index = exact[a++];
-    } else {
-      index = wildcardRules_[b++];
+  while (true) {
+    int next = -1;
+    for (int k = 0; k < 4; ++k) {
+      if (at[k] < candidates[k]->size() &&
+          (next < 0 || (*candidates[k])[at[k]] < (*candidates[next])[at[next]])) {
+        next = k;
+      }
     }
+    if (next < 0) break;
+    const std::uint32_t index = (*candidates[next])[at[next]++];
     const FormulaRule& rule = rules_[index];
     if (!rule.UnitsMatch(in) || !rule.FilterAllows(in.filter)) continue;
 

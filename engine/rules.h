@@ -24,6 +24,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <stdexcept>
 #include <string>
@@ -219,6 +220,16 @@ class FormulaDomain {
     bool operator()(UnitPairView a, UnitPairView b) const { return a == b; }
   };
   std::unordered_map<UnitPair, std::vector<std::uint32_t>, UnitPairHash, UnitPairEqual> byUnits_;
+  // Rules with one parameter of "any unit but ...", by the exact unit of
+  // their other parameter: [0] when that parameter is parameter 1, [1] when
+  // it is parameter 2. A run looks at them only when that unit was chosen.
+  struct UnitHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view u) const { return std::hash<std::string_view>{}(u); }
+  };
+  using RulesByUnit = std::unordered_map<std::string, std::vector<std::uint32_t>, UnitHash, std::equal_to<>>;
+  RulesByUnit byOneUnit_[2];
+  // Rules whose two parameters both take almost any unit: tried on every run.
   std::vector<std::uint32_t> wildcardRules_;
 };
 

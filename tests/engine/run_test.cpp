@@ -125,6 +125,28 @@ TEST(RunTest, WildcardParameterTakesAnyUnitButTheExcluded) {
             "share  20%  10% 2.0000%\r\nshare  10%  20% 2.0000%\r\n");
 }
 
+// Rules for an exact unit pair, rules with one open parameter (in either
+// place) and rules with two keep their table order when they fire together.
+TEST(RunTest, RulesOfEveryKindOfUnitMatchKeepTheirOrder) {
+  static const FormulaDomain mixed("Mixed", 1, {{
+      Rule(ThisOrder("%", "%"), NoFilterOnly, [](const Ctx&) { return R{}; }, "exact1"),
+      Rule(Either(AnyUnitExcept({" "}, "X"), "%"), NoFilterOnly,
+           [](const Ctx&) { return R{}; }, "one {X}"),
+      Rule(ThisOrder(AnyUnitExcept({}, "X"), AnyUnitExcept({}, "Y")), NoFilterOnly,
+           [](const Ctx&) { return R{}; }, "both"),
+      Rule(ThisOrder(AnyOf({"Hz", "%"}, "f"), "%"), NoFilterOnly,
+           [](const Ctx&) { return R{}; }, "exact2"),
+  }});
+  static const FormulaDomain* const domains[] = {&mixed};
+  auto run = [](const char* u1, const char* u2) {
+    return RunCalculation(RunInput{"1", " ", u1, "2", " ", u2, " 指定なし", 2026}, domains).output;
+  };
+  EXPECT_EQ(run("%", "%"), "exact1\r\none  1%\r\none  2%\r\nboth\r\nexact2\r\n");
+  EXPECT_EQ(run("Hz", "%"), "one  1Hz\r\nboth\r\nexact2\r\n");
+  EXPECT_EQ(run("%", "V"), "one  2V\r\nboth\r\n");
+  EXPECT_EQ(run("V", "A"), "both\r\n");
+}
+
 TEST(RunTest, BadEntryIsInvalidInputAndKeepsItsText) {
   const RunOutput out = Calc("1e999", "V", "5", "Ω");
   EXPECT_EQ(out.output, kMessageInvalid);
