@@ -1,11 +1,20 @@
-// The formulas of physics. Its rule tables are added here,
-// in rule order, as they are written.
+// The formulas of physics: motion, force, waves, sound, heat, energy and
+// ratios. The domain runs third, after unit conversion and mathematics.
 #include "formulas/domains.h"
+#include "formulas/physics/physics_tables.h"
 
 namespace tamrisk {
 
 const FormulaDomain& PhysicsDomain() {
-  static const FormulaDomain domain("PhysicsDomain", PhysicsCategory, {});
+  static const FormulaDomain domain("PhysicsDomain", PhysicsCategory, {
+      DensityAndSpeedTable(),
+      TravelTable(),
+      AccelerationTable(),
+      ForceAndOrbitsTable(),
+      WavesAndSoundTable(),
+      EnergyTable(),
+      RatiosTable(),
+  });
   return domain;
 }
 
