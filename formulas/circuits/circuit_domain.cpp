@@ -10,6 +10,7 @@ const FormulaDomain& CircuitDomain() {
       CombinationsTable(),
       ESeriesTable(),
       ReactancePulsesTable(),
+      ChargeEnergyTable(),
   });
   return domain;
 }

@@ -17,6 +17,8 @@ EntryTable CombinationsTable();
 EntryTable ESeriesTable();
 // Impedance, reactance, period, phase angle and pulse trains.
 EntryTable ReactancePulsesTable();
+// Charge, potential and field energy of a conductor.
+EntryTable ChargeEnergyTable();
 
 // The standard resistor values from 1 Ω to 910 kΩ in single precision:
 // entry 24*d + k (from 0) is the k-th E24 value of the decade 10^d, each the
