@@ -11,6 +11,7 @@ const FormulaDomain& CircuitDomain() {
       ESeriesTable(),
       ReactancePulsesTable(),
       ChargeEnergyTable(),
+      LevelsTable(),
   });
   return domain;
 }

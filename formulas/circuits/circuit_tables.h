@@ -19,6 +19,8 @@ EntryTable ESeriesTable();
 EntryTable ReactancePulsesTable();
 // Charge, potential and field energy of a conductor.
 EntryTable ChargeEnergyTable();
+// Power and voltage levels, decibels and percentages.
+EntryTable LevelsTable();
 
 // The standard resistor values from 1 Ω to 910 kΩ in single precision:
 // entry 24*d + k (from 0) is the k-th E24 value of the decade 10^d, each the
