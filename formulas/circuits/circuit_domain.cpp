@@ -12,6 +12,7 @@ const FormulaDomain& CircuitDomain() {
       ReactancePulsesTable(),
       ChargeEnergyTable(),
       LevelsTable(),
+      AttenuatorsAmplifiersTable(),
   });
   return domain;
 }

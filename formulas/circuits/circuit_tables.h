@@ -21,6 +21,8 @@ EntryTable ReactancePulsesTable();
 EntryTable ChargeEnergyTable();
 // Power and voltage levels, decibels and percentages.
 EntryTable LevelsTable();
+// Attenuators, splitters, dividers, op-amp stages, intermodulation.
+EntryTable AttenuatorsAmplifiersTable();
 
 // The standard resistor values from 1 Ω to 910 kΩ in single precision:
 // entry 24*d + k (from 0) is the k-th E24 value of the decade 10^d, each the
