@@ -13,6 +13,7 @@ const FormulaDomain& CircuitDomain() {
       ChargeEnergyTable(),
       LevelsTable(),
       AttenuatorsAmplifiersTable(),
+      TransientsWiresTable(),
   });
   return domain;
 }

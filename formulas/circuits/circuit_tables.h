@@ -23,6 +23,8 @@ EntryTable ChargeEnergyTable();
 EntryTable LevelsTable();
 // Attenuators, splitters, dividers, op-amp stages, intermodulation.
 EntryTable AttenuatorsAmplifiersTable();
+// RC/RL transients, resonance, cut-off, plate capacitor, wire resistance.
+EntryTable TransientsWiresTable();
 
 // The standard resistor values from 1 Ω to 910 kΩ in single precision:
 // entry 24*d + k (from 0) is the k-th E24 value of the decade 10^d, each the
