@@ -164,5 +164,26 @@ TEST(FormulaDocumentTest, WholeCatalogueDocumentIsBuiltOnceAndKeepsItsShape) {
   EXPECT_EQ(banner, 9u) << "all nine banners, in order";
 }
 
+TEST(FormulaDocumentTest, CompleteCatalogueHasEverySectionOfEveryCategory) {
+  // The whole document: 1412 lines after the empty first one, the banners in
+  // their places, and the number of sections each category holds.
+  const std::vector<std::string> lines = DocumentLines(FormulaListDocument());
+  EXPECT_EQ(lines.size(), 1413u);
+  const size_t bannerLines[9] = {34, 256, 400, 684, 730, 1271, 1333, 1345, 1396};
+  const size_t sectionsPerCategory[9] = {18, 34, 57, 9, 153, 12, 2, 8, 2};
+  for (size_t k = 0; k < 9; ++k) {
+    ASSERT_LT(bannerLines[k], lines.size());
+    EXPECT_EQ(lines[bannerLines[k]], kBanners[k]) << k;
+    const size_t end = k < 8 ? bannerLines[k + 1] : lines.size();
+    size_t sections = 0;
+    for (size_t i = bannerLines[k]; i < end && i < lines.size(); ++i) {
+      if (lines[i].rfind(" ● ", 0) != 0) continue;
+      ++sections;
+      EXPECT_EQ(lines[i - 1], " ") << "a blank line before every section title: " << lines[i];
+    }
+    EXPECT_EQ(sections, sectionsPerCategory[k]) << "category " << k + 1;
+  }
+}
+
 }  // namespace
 }  // namespace tamrisk
