@@ -1,5 +1,6 @@
 #include "engine/format.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -17,6 +18,8 @@ struct BandRow {
   int factorExp;  // the band's prefix power of ten
   int decimals;
   const char* prefix;
+  double lower = 0;   // 10^lowerExp
+  double factor = 1;  // 10^|factorExp|
 };
 
 struct Band {
@@ -36,35 +39,42 @@ std::vector<BandRow> BuildRows(std::initializer_list<Band> bands, int decades, i
   return rows;
 }
 
+std::vector<BandRow> WithPowers(std::vector<BandRow> rows) {
+  for (BandRow& r : rows) {
+    r.lower = PowerOfTen(r.lowerExp);
+    r.factor = PowerOfTen(r.factorExp < 0 ? -r.factorExp : r.factorExp);
+  }
+  return rows;
+}
+
 std::string FormatWithRows(double x, const std::vector<BandRow>& rows) {
   if (x == 0) return "0";
   const double mag = std::fabs(x);
-  size_t chosen = 0;  // the lowest row also takes every smaller magnitude
-  for (size_t i = 1; i < rows.size(); ++i) {
-    if (mag >= PowerOfTen(rows[i].lowerExp)) chosen = i;
-    else break;
-  }
-  const BandRow& row = rows[chosen];
+  // The last row whose lower bound the magnitude reaches; the lowest row
+  // also takes every smaller magnitude.
+  auto above = std::upper_bound(rows.begin() + 1, rows.end(), mag,
+                                [](double m, const BandRow& r) { return m < r.lower; });
+  const BandRow& row = *(above - 1);
   double scaled = x;
-  if (row.factorExp < 0) scaled = x * PowerOfTen(-row.factorExp);
-  else if (row.factorExp > 0) scaled = x / PowerOfTen(row.factorExp);
+  if (row.factorExp < 0) scaled = x * row.factor;
+  else if (row.factorExp > 0) scaled = x / row.factor;
   return RoundHalfAway(scaled, row.decimals) + row.prefix;
 }
 
 const std::vector<BandRow>& Eng5Rows() {
-  static const std::vector<BandRow> rows = BuildRows(
+  static const std::vector<BandRow> rows = WithPowers(BuildRows(
       {{-24, "y"}, {-21, "z"}, {-18, "a"}, {-15, "f"}, {-12, "p"}, {-9, "n"}, {-6, "μ"},
        {-3, "m"}, {0, ""}, {3, "k"}, {6, "M"}, {9, "G"}, {12, "T"}, {15, "P"}, {18, "E"},
        {21, "Z"}, {24, "Y"}},
-      3, 4);
+      3, 4));
   return rows;
 }
 
 const std::vector<BandRow>& Eng8Rows() {
-  static const std::vector<BandRow> rows = BuildRows(
+  static const std::vector<BandRow> rows = WithPowers(BuildRows(
       {{-42, "z"}, {-36, "a"}, {-30, "f"}, {-24, "p"}, {-18, "n"}, {-12, "μ"}, {-6, "m"},
        {0, ""}, {6, "k"}, {12, "M"}, {18, "G"}, {24, "T"}, {30, "P"}, {36, "E"}},
-      6, 7);
+      6, 7));
   return rows;
 }
 
@@ -75,7 +85,7 @@ const std::vector<BandRow>& Eng11Rows() {
     // The "G" band shows one digit fewer: 9 decimals from 10^27 down to 3
     // decimals at 10^33, and 2 decimals from 10^34 upward.
     for (int i = 0; i < 8; ++i) r.push_back({27 + i, 27, 9 - i, "G"});
-    return r;
+    return WithPowers(r);
   }();
   return rows;
 }

@@ -1,5 +1,6 @@
 #include "engine/numtext.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -132,27 +133,12 @@ std::optional<double> ParseNumber(std::string_view text) {
   return negative ? -value : value;
 }
 
-std::string FormatGeneral(double x) {
-  if (x == 0) return "0";
-  char buf[64];
-  auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::general, 15);
-  std::string s(buf, res.ptr);
-  for (char& c : s) {
-    if (c == 'e') c = 'E';
-  }
-  return s;
-}
+namespace {
 
-std::string FormatSignReserving(double x) {
-  if (x < 0) return FormatGeneral(x);
-  return " " + FormatGeneral(x);
-}
-
-Decimal15 ToDecimal15(double x) {
+// The 15 significant digits of |x|, correctly rounded (ties to even), by the
+// slow exact conversion.
+Decimal15 ExactDecimal15(double x) {
   Decimal15 d{};
-  std::memset(d.digits, '0', sizeof d.digits);
-  d.exponent = 0;
-  if (x == 0 || !std::isfinite(x)) return d;
   char buf[64];
   auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(x), std::chars_format::scientific, 14);
   // Layout: d.dddddddddddddde[+-]xx
@@ -165,6 +151,102 @@ Decimal15 ToDecimal15(double x) {
   std::from_chars(p[0] == '+' ? p + 1 : p, res.ptr, e);
   d.exponent = e;
   return d;
+}
+
+}  // namespace
+
+Decimal15 ToDecimal15(double x) {
+  Decimal15 d{};
+  std::memset(d.digits, '0', sizeof d.digits);
+  d.exponent = 0;
+  if (x == 0 || !std::isfinite(x)) return d;
+  // A denormal number carries fewer digits than the reasoning below needs.
+  if (std::fabs(x) < std::numeric_limits<double>::min()) return ExactDecimal15(x);
+  // The shortest digits that read back as x. When there are at most 15 of
+  // them they are also the 15-digit rounding of x (x lies closer to them
+  // than half a unit of the 15th digit). With 16 or 17, rounding them to 15
+  // gives the same result as rounding x itself unless they end exactly on a
+  // half ("5" or "50" after the 15th digit); only then is the exact
+  // conversion needed.
+  char buf[64];
+  auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(x), std::chars_format::scientific);
+  char digits[17];
+  int count = 0;
+  const char* p = buf;
+  digits[count++] = *p++;
+  if (*p == '.') {
+    ++p;
+    while (*p != 'e') digits[count++] = *p++;
+  }
+  ++p;  // 'e'
+  int exponent = 0;
+  std::from_chars(p[0] == '+' ? p + 1 : p, res.ptr, exponent);
+  if (count <= 15) {
+    std::memcpy(d.digits, digits, static_cast<size_t>(count));
+    d.exponent = exponent;
+    return d;
+  }
+  const bool half = digits[15] == '5' && (count == 16 || digits[16] == '0');
+  if (half) return ExactDecimal15(x);
+  std::memcpy(d.digits, digits, 15);
+  d.exponent = exponent;
+  if (digits[15] >= '5') {
+    int k = 14;
+    while (k >= 0 && d.digits[k] == '9') d.digits[k--] = '0';
+    if (k < 0) {
+      d.digits[0] = '1';
+      ++d.exponent;
+    } else {
+      ++d.digits[k];
+    }
+  }
+  return d;
+}
+
+std::string FormatGeneral(double x) {
+  // The layout of "%.15G": fixed notation for exponents from -4 to 14,
+  // otherwise one digit, the point, the rest and "E", the sign and at least
+  // two exponent digits; trailing zeros (and a trailing point) dropped.
+  if (x == 0) return "0";
+  const Decimal15 d = ToDecimal15(x);
+  int last = 14;
+  while (last > 0 && d.digits[last] == '0') --last;
+  std::string s;
+  s.reserve(24);
+  if (x < 0) s.push_back('-');
+  const int e = d.exponent;
+  if (e >= -4 && e < 15) {
+    if (e < 0) {
+      s += "0.";
+      s.append(static_cast<size_t>(-e - 1), '0');
+      s.append(d.digits, static_cast<size_t>(last + 1));
+    } else {
+      // The whole part: the digits up to the exponent, padded with zeros.
+      s.append(d.digits, static_cast<size_t>(std::min(last, e) + 1));
+      for (int k = last + 1; k <= e; ++k) s.push_back('0');
+      if (last > e) {
+        s.push_back('.');
+        s.append(d.digits + e + 1, static_cast<size_t>(last - e));
+      }
+    }
+    return s;
+  }
+  s.push_back(d.digits[0]);
+  if (last > 0) {
+    s.push_back('.');
+    s.append(d.digits + 1, static_cast<size_t>(last));
+  }
+  s.push_back('E');
+  s.push_back(e < 0 ? '-' : '+');
+  const int a = e < 0 ? -e : e;
+  if (a < 10) s.push_back('0');
+  s += std::to_string(a);
+  return s;
+}
+
+std::string FormatSignReserving(double x) {
+  if (x < 0) return FormatGeneral(x);
+  return " " + FormatGeneral(x);
 }
 
 std::string RoundHalfAway(double x, int decimals, int minIntDigits) {

@@ -201,6 +201,12 @@ FormulaDomain::FormulaDomain(std::string name, int category, std::vector<EntryTa
 
 std::string FormulaDomain::Evaluate(const CalcInput& in, int thisYear, bool& invalidInput) const {
   std::string block;
+  EvaluateInto(in, thisYear, invalidInput, block);
+  return block;
+}
+
+void FormulaDomain::EvaluateInto(const CalcInput& in, int thisYear, bool& invalidInput,
+                                 std::string& block) const {
   static const std::vector<std::uint32_t> none;
   auto found = byUnits_.find(UnitPairView(in.unit1, in.unit2));
   const std::vector<std::uint32_t>* candidates[4] = {
@@ -244,21 +250,20 @@ std::string FormulaDomain::Evaluate(const CalcInput& in, int thisYear, bool& inv
       if (static_cast<int>(results.size()) != rule.resultCount) {
         throw RuleDefinitionError("result count does not fit the line: " + rule.row->line);
       }
-      std::string line;
+      // Every figure is computed; writing the line cannot fail any more.
       for (const FormulaRule::Piece& p : rule.pieces) {
         switch (p.kind) {
-          case FormulaRule::Piece::Kind::Text: line += p.text; break;
+          case FormulaRule::Piece::Kind::Text: block += p.text; break;
           case FormulaRule::Piece::Kind::Label:
-            line += rule.param[p.index] == 1 ? in.label1 : in.label2;
+            block += rule.param[p.index] == 1 ? in.label1 : in.label2;
             break;
           case FormulaRule::Piece::Kind::UnitText:
-            line += rule.param[p.index] == 1 ? in.unit1 : in.unit2;
+            block += rule.param[p.index] == 1 ? in.unit1 : in.unit2;
             break;
-          case FormulaRule::Piece::Kind::Result: line += results[static_cast<size_t>(p.index)]; break;
-          case FormulaRule::Piece::Kind::CrLf: line += "\r\n"; break;
+          case FormulaRule::Piece::Kind::Result: block += results[static_cast<size_t>(p.index)]; break;
+          case FormulaRule::Piece::Kind::CrLf: block += "\r\n"; break;
         }
       }
-      block += line;
       block += "\r\n";
     } catch (const CalcFailure&) {
       invalidInput = true;
@@ -267,7 +272,6 @@ std::string FormulaDomain::Evaluate(const CalcInput& in, int thisYear, bool& inv
       invalidInput = true;
     }
   }
-  return block;
 }
 
 }  // namespace tamrisk

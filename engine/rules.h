@@ -193,6 +193,9 @@ class FormulaDomain {
   // Appends the lines of every firing rule, each ending with CR LF. A line
   // whose arithmetic fails is left out whole and raises `invalidInput`.
   std::string Evaluate(const CalcInput& in, int thisYear, bool& invalidInput) const;
+  // The same, appending the lines to `block` (a run collects every domain's
+  // lines in one text).
+  void EvaluateInto(const CalcInput& in, int thisYear, bool& invalidInput, std::string& block) const;
 
   // Tests set this so that a wrongly written rule stops the test instead of
   // merely dropping its line.

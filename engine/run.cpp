@@ -28,8 +28,9 @@ RunOutput RunCalculation(const RunInput& input, std::span<const FormulaDomain* c
   out.param1 = norm->param1Text;
   out.param2 = norm->param2Text;
   bool invalidInput = false;
+  out.output.reserve(1024);
   for (const FormulaDomain* domain : domains) {
-    out.output += domain->Evaluate(norm->input, input.thisYear, invalidInput);
+    domain->EvaluateInto(norm->input, input.thisYear, invalidInput, out.output);
   }
   out.invalidInput = invalidInput;
   if (out.output.empty()) {
