@@ -8,6 +8,7 @@
 
 #include "formulas/catalogue_run.h"
 #include "formulas/circuits/circuit_tables.h"
+#include "tests/formulas/document_support.h"
 #include "tests/formulas/domain_support.h"
 
 namespace tamrisk::testing {
@@ -338,22 +339,9 @@ const char* const kSectionsAfterOhmsLaw[] = {
 
 constexpr size_t kOhmsLawSectionLines = 56;  // 18 sections: title, formulas, blank
 
-std::vector<std::string> DocumentLines() {
-  const std::string& doc = FormulaListDocument();
-  std::vector<std::string> lines;
-  size_t start = 0;
-  while (true) {
-    const size_t end = doc.find("\r\n", start);
-    lines.push_back(doc.substr(start, end == std::string::npos ? std::string::npos : end - start));
-    if (end == std::string::npos) break;
-    start = end + 2;
-  }
-  return lines;
-}
-
 TEST(CircuitDocument, SectionsFollowOhmsLawInPlace) {
   const std::vector<std::string> lines = DocumentLines();
-  const std::string banner = "■■■■■■■■■■■■■■■■■■■ 電子工学編 ■■■■■■■■■■■■■■■■■■■";
+  const std::string banner = kBanners[kElectronics - 1];
   size_t at = 0;
   while (at < lines.size() && lines[at] != banner) ++at;
   at += 2 + kOhmsLawSectionLines;

@@ -7,8 +7,9 @@
 #include <gtest/gtest.h>
 
 #include "formulas/catalogue_run.h"
+#include "tests/formulas/document_support.h"
 
-namespace tamrisk {
+namespace tamrisk::testing {
 namespace {
 
 const std::vector<std::string> kSections = {
@@ -243,19 +244,6 @@ const std::vector<std::string> kSectionBefore = {
 };
 const std::string kRadioTitleAfter = " ● 高周波電力とｲﾝﾋﾟｰﾀﾞﾝｽから､高周波電圧を求める";
 
-std::vector<std::string> DocumentLines() {
-  const std::string& doc = FormulaListDocument();
-  std::vector<std::string> lines;
-  size_t start = 0;
-  while (true) {
-    const size_t end = doc.find("\r\n", start);
-    lines.push_back(doc.substr(start, end == std::string::npos ? std::string::npos : end - start));
-    if (end == std::string::npos) break;
-    start = end + 2;
-  }
-  return lines;
-}
-
 size_t Find(const std::vector<std::string>& lines, const std::string& line) {
   size_t at = 0;
   while (at < lines.size() && lines[at] != line) ++at;
@@ -284,4 +272,4 @@ TEST(CircuitChargeToWiresDocument, StandBetweenTheEarlierCircuitAndTheRadioSecti
 }
 
 }  // namespace
-}  // namespace tamrisk
+}  // namespace tamrisk::testing

@@ -7,8 +7,9 @@
 #include <gtest/gtest.h>
 
 #include "formulas/catalogue_run.h"
+#include "tests/formulas/document_support.h"
 
-namespace tamrisk {
+namespace tamrisk::testing {
 namespace {
 
 const std::vector<std::string> kTitles = {
@@ -98,53 +99,11 @@ const std::vector<std::string> kTemperature = {
     "　　 温度(ﾟF)=9/5x(温度(K)-273.15)+32",
 };
 
-const std::string kBanner = " ■■■■■■■■■■■■■■■■■■■ 単位変換編 ■■■■■■■■■■■■■■■■■■■";
 const std::string kConversionCount = "　　 　単位変換編：176";
 const std::string kTotalCount = "　　 　合計　　　：739";
-const std::string kBlank = " ";
 
 const std::string kWrongLitres = "1.3089";
 const std::string kTriplePoint = "273.16";
-
-std::vector<std::string> DocumentLines() {
-  const std::string& doc = FormulaListDocument();
-  std::vector<std::string> lines;
-  size_t start = 0;
-  while (true) {
-    const size_t end = doc.find("\r\n", start);
-    lines.push_back(doc.substr(start, end - start));
-    if (end == std::string::npos) break;
-    start = end + 2;
-  }
-  return lines;
-}
-
-// The sections of the conversion category, each without its closing blank.
-std::vector<std::vector<std::string>> ConversionSections(const std::vector<std::string>& lines) {
-  size_t at = 0;
-  while (at < lines.size() && lines[at] != kBanner) ++at;
-  EXPECT_EQ(at, 34u) << "the category follows the header";
-  std::vector<std::vector<std::string>> sections;
-  std::vector<std::string> current;
-  for (size_t i = at + 2; i < lines.size(); ++i) {
-    if (lines[i] != kBlank) {
-      current.push_back(lines[i]);
-      continue;
-    }
-    if (current.empty()) break;  // the blank lines that close the category
-    sections.push_back(current);
-    current.clear();
-  }
-  return sections;
-}
-
-const std::vector<std::string>* FindSection(const std::vector<std::vector<std::string>>& sections,
-                                            const std::string& title) {
-  for (const auto& s : sections) {
-    if (s.front() == title) return &s;
-  }
-  return nullptr;
-}
 
 TEST(ConversionDocument, HeaderCountsIncludeTheNewEraLines) {
   const std::vector<std::string> lines = DocumentLines();
@@ -154,26 +113,21 @@ TEST(ConversionDocument, HeaderCountsIncludeTheNewEraLines) {
 }
 
 TEST(ConversionDocument, SectionsInOrder) {
-  const auto sections = ConversionSections(DocumentLines());
-  std::vector<std::string> titles;
-  for (const auto& s : sections) titles.push_back(s.front());
-  EXPECT_EQ(titles, kTitles);
+  const std::vector<std::string> lines = DocumentLines();
+  EXPECT_EQ(lines[34], kBanners[0]) << "the category follows the header";
+  EXPECT_EQ(Titles(Category(kConversion, lines).sections), kTitles);
 }
 
 TEST(ConversionDocument, EraListsNameEveryEra) {
-  const auto sections = ConversionSections(DocumentLines());
+  const auto sections = Category(kConversion).sections;
   for (const std::vector<std::string>* expected : {&kWesternToEra, &kEraToWestern, &kElapsedToEra}) {
-    const std::vector<std::string>* section = FindSection(sections, expected->front());
-    ASSERT_NE(section, nullptr) << expected->front();
-    EXPECT_EQ(*section, *expected);
+    ExpectSection(sections, *expected);
   }
 }
 
 TEST(ConversionDocument, VolumeAndTemperatureLinesUseTheRulesConstants) {
-  const auto sections = ConversionSections(DocumentLines());
-  const std::vector<std::string>* temperature = FindSection(sections, kTemperature.front());
-  ASSERT_NE(temperature, nullptr);
-  EXPECT_EQ(*temperature, kTemperature);
+  const auto sections = Category(kConversion).sections;
+  ExpectSection(sections, kTemperature);
 
   std::vector<std::string> litreLines;
   for (const auto& s : sections) {
@@ -187,4 +141,4 @@ TEST(ConversionDocument, VolumeAndTemperatureLinesUseTheRulesConstants) {
 }
 
 }  // namespace
-}  // namespace tamrisk
+}  // namespace tamrisk::testing

@@ -7,21 +7,10 @@
 #include "engine/rules.h"
 #include "formulas/catalogue_run.h"
 #include "formulas/circuits/circuit_tables.h"
+#include "tests/formulas/document_support.h"
 
-namespace tamrisk {
+namespace tamrisk::testing {
 namespace {
-
-const char* const kBanners[] = {
-    " ■■■■■■■■■■■■■■■■■■■ 単位変換編 ■■■■■■■■■■■■■■■■■■■",
-    "■■■■■■■■■■■■■■■■■■■ 　数学編　 ■■■■■■■■■■■■■■■■■■■",
-    "■■■■■■■■■■■■■■■■■■■ 　物理編　 ■■■■■■■■■■■■■■■■■■■",
-    "■■■■■■■■■■■■■■■■■■■ 　地学編　 ■■■■■■■■■■■■■■■■■■■",
-    "■■■■■■■■■■■■■■■■■■■ 電子工学編 ■■■■■■■■■■■■■■■■■■■",
-    "■■■■■■■■■■■■■■■■■■■ 情報処理編 ■■■■■■■■■■■■■■■■■■■",
-    "■■■■■■■■■■■■■■■■■■■ 　写真編　 ■■■■■■■■■■■■■■■■■■■",
-    "■■■■■■■■■■■■■■■■■■■ 　生活編　 ■■■■■■■■■■■■■■■■■■■",
-    "■■■■■■■■■■■■■■■■■■ 　単位なし編　 ■■■■■■■■■■■■■■■■■■",
-};
 
 const char* const kOhmsLawSections[] = {
     " ● 抵抗器の両端の電圧と抵抗値から､抵抗を流れる電流を求める",
@@ -81,18 +70,6 @@ const char* const kOhmsLawSections[] = {
     "　　 電圧変動率(%)=(無負荷電圧(V)-定格負荷電圧(V))/定格負荷電圧(V)x100",
     " ",
 };
-
-std::vector<std::string> DocumentLines(const std::string& text) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  while (true) {
-    const size_t end = text.find("\r\n", start);
-    lines.push_back(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
-    if (end == std::string::npos) break;
-    start = end + 2;
-  }
-  return lines;
-}
 
 TEST(FormulaDocumentTest, HeaderBannersAndBlankLines) {
   const FormulaDomain ohm("Ohm", 5, {OhmsLawTable()});
@@ -186,4 +163,4 @@ TEST(FormulaDocumentTest, CompleteCatalogueHasEverySectionOfEveryCategory) {
 }
 
 }  // namespace
-}  // namespace tamrisk
+}  // namespace tamrisk::testing

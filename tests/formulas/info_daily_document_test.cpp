@@ -7,13 +7,14 @@
 #include <gtest/gtest.h>
 
 #include "formulas/catalogue_run.h"
+#include "tests/formulas/document_support.h"
 
-namespace tamrisk {
+namespace tamrisk::testing {
 namespace {
 
 using Sections = std::vector<std::vector<std::string>>;
 
-const Sections kInformation = {
+const Sections kInformationSections = {
     {
         " ● ﾋﾞｯﾄをﾊﾞｲﾄで表す",
         "　　 ﾊﾞｲﾄ数(byte)=ﾋﾞｯﾄ数(bit)/8",
@@ -86,7 +87,7 @@ const Sections kInformation = {
     },
 };
 
-const Sections kPhotography = {
+const Sections kPhotographySections = {
     {
         " ● 35mmﾌｨﾙﾑｶﾒﾗにおいて､ﾚﾝｽﾞの焦点距離と被写体までの距離から､",
         "　　 　　　　　　　　　　　　　　　　　　　　　　　　　　撮影される被写体のｻｲｽﾞを求める",
@@ -99,7 +100,7 @@ const Sections kPhotography = {
     },
 };
 
-const Sections kDailyLife = {
+const Sections kDailyLifeSections = {
     {
         " ● 身長から､標準体重を求める",
         "　　 標準体重(g)=身長(m)^2x22000",
@@ -157,7 +158,7 @@ const Sections kDailyLife = {
     },
 };
 
-const Sections kPlainNumbers = {
+const Sections kPlainNumbersSections = {
     {
         " ● ﾊﾟﾗﾒｰﾀ1つの計算",
         "　　 log10(ﾊﾟﾗﾒｰﾀ値)",
@@ -177,58 +178,20 @@ const Sections kPlainNumbers = {
     },
 };
 
-const std::string kBlank = " ";
-
-std::vector<std::string> DocumentLines() {
-  const std::string& doc = FormulaListDocument();
-  std::vector<std::string> lines;
-  size_t start = 0;
-  while (true) {
-    const size_t end = doc.find("\r\n", start);
-    lines.push_back(doc.substr(start, end - start));
-    if (end == std::string::npos) break;
-    start = end + 2;
-  }
-  return lines;
-}
-
-// The sections of the category under `banner`, each without its closing
-// blank line. A category ends at its three blank lines or at the end of the
-// document.
-Sections CategorySections(const std::vector<std::string>& lines, const std::string& banner) {
-  size_t at = 0;
-  while (at < lines.size() && lines[at] != banner) ++at;
-  EXPECT_LT(at + 1, lines.size()) << banner;
-  if (at + 1 >= lines.size()) return {};
-  EXPECT_EQ(lines[at + 1], kBlank) << "one blank line after the banner";
-  Sections sections;
-  std::vector<std::string> current;
-  for (size_t i = at + 2; i < lines.size(); ++i) {
-    if (lines[i] != kBlank) {
-      current.push_back(lines[i]);
-      continue;
-    }
-    if (current.empty()) break;
-    sections.push_back(current);
-    current.clear();
-  }
-  return sections;
-}
-
 TEST(InfoDailyDocumentTest, CategoriesHoldTheirSectionsInOrder) {
   const std::vector<std::string> lines = DocumentLines();
-  EXPECT_EQ(CategorySections(lines, "■■■■■■■■■■■■■■■■■■■ 情報処理編 ■■■■■■■■■■■■■■■■■■■"), kInformation);
-  EXPECT_EQ(CategorySections(lines, "■■■■■■■■■■■■■■■■■■■ 　写真編　 ■■■■■■■■■■■■■■■■■■■"), kPhotography);
-  EXPECT_EQ(CategorySections(lines, "■■■■■■■■■■■■■■■■■■■ 　生活編　 ■■■■■■■■■■■■■■■■■■■"), kDailyLife);
-  EXPECT_EQ(CategorySections(lines, "■■■■■■■■■■■■■■■■■■ 　単位なし編　 ■■■■■■■■■■■■■■■■■■"), kPlainNumbers);
+  EXPECT_EQ(Category(kInformation, lines).sections, kInformationSections);
+  EXPECT_EQ(Category(kPhotography, lines).sections, kPhotographySections);
+  EXPECT_EQ(Category(kDailyLife, lines).sections, kDailyLifeSections);
+  EXPECT_EQ(Category(kPlainNumbers, lines).sections, kPlainNumbersSections);
 }
 
 TEST(InfoDailyDocumentTest, LastSectionClosesTheDocument) {
   const std::vector<std::string> lines = DocumentLines();
   ASSERT_GE(lines.size(), 2u);
-  EXPECT_EQ(lines.back(), kBlank);
-  EXPECT_EQ(lines[lines.size() - 2], kPlainNumbers.back().back());
+  EXPECT_EQ(lines.back(), kBlankLine);
+  EXPECT_EQ(lines[lines.size() - 2], kPlainNumbersSections.back().back());
 }
 
 }  // namespace
-}  // namespace tamrisk
+}  // namespace tamrisk::testing

@@ -8,15 +8,11 @@
 #include <gtest/gtest.h>
 
 #include "formulas/catalogue_run.h"
+#include "tests/formulas/document_support.h"
 
-namespace tamrisk {
+namespace tamrisk::testing {
 namespace {
 
-const std::string kMathBanner =
-    "■■■■■■■■■■■■■■■■■■■ 　数学編　 ■■■■■■■■■■■■■■■■■■■";
-const std::string kEarthBanner =
-    "■■■■■■■■■■■■■■■■■■■ 　地学編　 ■■■■■■■■■■■■■■■■■■■";
-const std::string kBlank = " ";
 
 // The ellipse section stands before the sector section, although its rules
 // run after the sector rule.
@@ -128,63 +124,13 @@ const std::vector<std::string> kPressureAtHeightFrom1013 = {
     "　　 気圧(hPa)=(10^(Log10(101300)-(高度(ft)x0.3048)/18410))/100",
 };
 
-std::vector<std::string> DocumentLines() {
-  const std::string& doc = FormulaListDocument();
-  std::vector<std::string> lines;
-  size_t start = 0;
-  while (true) {
-    const size_t end = doc.find("\r\n", start);
-    lines.push_back(doc.substr(start, end - start));
-    if (end == std::string::npos) break;
-    start = end + 2;
-  }
-  return lines;
-}
-
-// The sections of the category under `banner`, each without its closing blank.
-std::vector<std::vector<std::string>> CategorySections(const std::string& banner) {
-  const std::vector<std::string> lines = DocumentLines();
-  size_t at = 0;
-  while (at < lines.size() && lines[at] != banner) ++at;
-  EXPECT_LT(at, lines.size()) << banner;
-  std::vector<std::vector<std::string>> sections;
-  std::vector<std::string> current;
-  for (size_t i = at + 2; i < lines.size(); ++i) {
-    if (lines[i] != kBlank) {
-      current.push_back(lines[i]);
-      continue;
-    }
-    if (current.empty()) break;  // the blank lines that close the category
-    sections.push_back(current);
-    current.clear();
-  }
-  return sections;
-}
-
-std::vector<std::string> Titles(const std::vector<std::vector<std::string>>& sections) {
-  std::vector<std::string> titles;
-  for (const auto& s : sections) titles.push_back(s.front());
-  return titles;
-}
-
-void ExpectSection(const std::vector<std::vector<std::string>>& sections,
-                   const std::vector<std::string>& expected) {
-  for (const auto& s : sections) {
-    if (s.front() == expected.front()) {
-      EXPECT_EQ(s, expected);
-      return;
-    }
-  }
-  ADD_FAILURE() << "no section " << expected.front();
-}
-
 TEST(MathEarthDocument, SectionsInOrder) {
-  EXPECT_EQ(Titles(CategorySections(kMathBanner)), kMathTitles);
-  EXPECT_EQ(Titles(CategorySections(kEarthBanner)), kEarthTitles);
+  EXPECT_EQ(Titles(Category(kMath).sections), kMathTitles);
+  EXPECT_EQ(Titles(Category(kEarthScience).sections), kEarthTitles);
 }
 
 TEST(MathEarthDocument, IsoscelesSectionsStateTheComputedFormulas) {
-  const auto sections = CategorySections(kMathBanner);
+  const auto sections = Category(kMath).sections;
   for (const auto* expected :
        {&kIsoscelesHeightAndApex, &kIsoscelesHeightAndSide, &kIsoscelesHeightAndBase}) {
     ExpectSection(sections, *expected);
@@ -192,7 +138,7 @@ TEST(MathEarthDocument, IsoscelesSectionsStateTheComputedFormulas) {
 }
 
 TEST(MathEarthDocument, EarthSectionsStateTheComputedFormulas) {
-  const auto sections = CategorySections(kEarthBanner);
+  const auto sections = Category(kEarthScience).sections;
   for (const auto* expected : {&kTemperature, &kTemperatureDifference, &kPressureUnits,
                                &kPressureAtHeight, &kPressureAtHeightFrom1013}) {
     ExpectSection(sections, *expected);
@@ -200,4 +146,4 @@ TEST(MathEarthDocument, EarthSectionsStateTheComputedFormulas) {
 }
 
 }  // namespace
-}  // namespace tamrisk
+}  // namespace tamrisk::testing

@@ -7,14 +7,12 @@
 #include <gtest/gtest.h>
 
 #include "formulas/catalogue_run.h"
+#include "tests/formulas/document_support.h"
 
-namespace tamrisk {
+namespace tamrisk::testing {
 namespace {
 
-const std::string kBanner = "■■■■■■■■■■■■■■■■■■■ 　物理編　 ■■■■■■■■■■■■■■■■■■■";
-const std::string kNextBanner = "■■■■■■■■■■■■■■■■■■■ 　地学編　 ■■■■■■■■■■■■■■■■■■■";
 const std::string kPhysicsCount = "　　 　物理編　　：166";
-const std::string kBlank = " ";
 
 const std::vector<std::string> kTitles = {
     " ● 容積と質量から､比重を求める",
@@ -102,68 +100,16 @@ const std::vector<std::vector<std::string>> kCorrectedSections = {
      "　　 指数値=指数表記(ppb値/1000000000)"},
 };
 
-std::vector<std::string> DocumentLines() {
-  const std::string& doc = FormulaListDocument();
-  std::vector<std::string> lines;
-  size_t start = 0;
-  while (true) {
-    const size_t end = doc.find("\r\n", start);
-    lines.push_back(doc.substr(start, end - start));
-    if (end == std::string::npos) break;
-    start = end + 2;
-  }
-  return lines;
-}
-
-// The sections of the physics category, each without its closing blank, and
-// the first line after the blanks that close the category.
-struct Category {
-  std::vector<std::vector<std::string>> sections;
-  std::string next;
-};
-
-Category PhysicsCategory(const std::vector<std::string>& lines) {
-  Category category;
-  size_t at = 0;
-  while (at < lines.size() && lines[at] != kBanner) ++at;
-  EXPECT_LT(at, lines.size()) << "no physics banner";
-  if (at + 1 < lines.size()) {
-    EXPECT_EQ(lines[at + 1], kBlank);
-  }
-  std::vector<std::string> current;
-  size_t i = at + 2;
-  for (; i < lines.size(); ++i) {
-    if (lines[i] != kBlank) {
-      current.push_back(lines[i]);
-      continue;
-    }
-    if (current.empty()) break;
-    category.sections.push_back(current);
-    current.clear();
-  }
-  while (i < lines.size() && lines[i] == kBlank) ++i;
-  if (i < lines.size()) category.next = lines[i];
-  return category;
-}
-
 TEST(PhysicsDocument, SectionsInOrderBeforeEarthScience) {
-  const Category physics = PhysicsCategory(DocumentLines());
-  std::vector<std::string> titles;
-  for (const auto& s : physics.sections) titles.push_back(s.front());
-  EXPECT_EQ(titles, kTitles);
-  EXPECT_EQ(physics.next, kNextBanner);
+  const CategoryLines physics = Category(kPhysics);
+  EXPECT_EQ(Titles(physics.sections), kTitles);
+  EXPECT_EQ(physics.next, kBanners[kEarthScience - 1]);
 }
 
 TEST(PhysicsDocument, FormulaLinesStateWhatTheRulesCompute) {
-  const Category physics = PhysicsCategory(DocumentLines());
+  const CategoryLines physics = Category(kPhysics);
   for (const std::vector<std::string>& expected : kCorrectedSections) {
-    bool found = false;
-    for (const auto& s : physics.sections) {
-      if (s.front() != expected.front()) continue;
-      found = true;
-      EXPECT_EQ(s, expected);
-    }
-    EXPECT_TRUE(found) << expected.front();
+    ExpectSection(physics.sections, expected);
   }
 }
 
@@ -172,9 +118,9 @@ TEST(PhysicsDocument, AsManyFormulaLinesAsTheHeaderCounts) {
   ASSERT_GT(lines.size(), 22u);
   EXPECT_EQ(lines[22], kPhysicsCount);
   size_t formulas = 0;
-  for (const auto& s : PhysicsCategory(lines).sections) formulas += s.size() - 1;
+  for (const auto& s : Category(kPhysics, lines).sections) formulas += s.size() - 1;
   EXPECT_EQ(formulas, 166u);
 }
 
 }  // namespace
-}  // namespace tamrisk
+}  // namespace tamrisk::testing

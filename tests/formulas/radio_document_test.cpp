@@ -8,16 +8,12 @@
 #include <gtest/gtest.h>
 
 #include "formulas/catalogue_run.h"
+#include "tests/formulas/document_support.h"
 #include "formulas/domains.h"
 
-namespace tamrisk {
+namespace tamrisk::testing {
 namespace {
 
-const std::string kElectronicsBanner =
-    "■■■■■■■■■■■■■■■■■■■ 電子工学編 ■■■■■■■■■■■■■■■■■■■";
-const std::string kInformationBanner =
-    "■■■■■■■■■■■■■■■■■■■ 情報処理編 ■■■■■■■■■■■■■■■■■■■";
-const std::string kBlank = " ";
 
 const std::vector<std::string> kRadioTitles = {
     " ● 高周波電力とｲﾝﾋﾟｰﾀﾞﾝｽから､高周波電圧を求める",
@@ -97,49 +93,10 @@ const std::vector<std::string> kGhostWidth = {
     "　　 ｺﾞｰｽﾄ幅(m)=画面ｻｲｽﾞ(in)x0.0254xcos(atn(3 / 4))x(525x30/0.83)x(経路差(m)/299792500)",
 };
 
-std::vector<std::string> DocumentLines() {
-  const std::string& doc = FormulaListDocument();
-  std::vector<std::string> lines;
-  size_t start = 0;
-  while (true) {
-    const size_t end = doc.find("\r\n", start);
-    lines.push_back(doc.substr(start, end == std::string::npos ? std::string::npos : end - start));
-    if (end == std::string::npos) break;
-    start = end + 2;
-  }
-  return lines;
-}
-
-// The sections of the electronics category, each without its closing blank.
-// The category ends with two more blank lines before the next banner.
-std::vector<std::vector<std::string>> ElectronicsSections() {
-  const std::vector<std::string> lines = DocumentLines();
-  size_t at = 0;
-  while (at < lines.size() && lines[at] != kElectronicsBanner) ++at;
-  size_t end = at;
-  while (end < lines.size() && lines[end] != kInformationBanner) ++end;
-  EXPECT_LT(end, lines.size());
-  if (end >= lines.size()) return {};
-  EXPECT_EQ(lines[at + 1], kBlank);
-  EXPECT_EQ(lines[end - 1], kBlank);
-  EXPECT_EQ(lines[end - 2], kBlank);
-  std::vector<std::vector<std::string>> sections;
-  std::vector<std::string> current;
-  for (size_t i = at + 2; i + 2 < end; ++i) {
-    if (lines[i] != kBlank) {
-      current.push_back(lines[i]);
-      continue;
-    }
-    EXPECT_FALSE(current.empty()) << "one blank line after each section, line " << i;
-    sections.push_back(current);
-    current.clear();
-  }
-  EXPECT_TRUE(current.empty()) << "the last section ends with its blank line";
-  return sections;
-}
-
 TEST(RadioDocument, RadioSectionsFollowTheCircuitSectionsInRuleOrder) {
-  const auto sections = ElectronicsSections();
+  const CategoryLines electronics = Category(kElectronics);
+  EXPECT_EQ(electronics.next, kBanners[kInformation - 1]);
+  const auto& sections = electronics.sections;
   const size_t circuits = CircuitDomain().Sections().size();
   ASSERT_EQ(sections.size(), circuits + kRadioTitles.size());
   for (size_t i = 0; i < circuits; ++i) {
@@ -151,17 +108,12 @@ TEST(RadioDocument, RadioSectionsFollowTheCircuitSectionsInRuleOrder) {
 }
 
 TEST(RadioDocument, SectionsLineByLine) {
-  const auto sections = ElectronicsSections();
+  const auto sections = Category(kElectronics).sections;
   for (const std::vector<std::string>* expected :
        {&kVoltageToLevel, &kThermalNoise, &kBandNoise, &kRoomTemperatureNoise, &kGhostWidth}) {
-    const std::vector<std::string>* found = nullptr;
-    for (const auto& s : sections) {
-      if (s.front() == expected->front()) found = &s;
-    }
-    ASSERT_NE(found, nullptr) << expected->front();
-    EXPECT_EQ(*found, *expected);
+    ExpectSection(sections, *expected);
   }
 }
 
 }  // namespace
-}  // namespace tamrisk
+}  // namespace tamrisk::testing
