@@ -189,11 +189,8 @@ const CircuitCase kReactanceAndPulseCases[] = {
 };
 
 void ExpectLines(const CircuitCase& c) {
-  const DomainBlock block =
-      EvaluateOnly(CircuitsUpToPulses(), RunInput{c.p1, c.s1, c.u1, c.p2, c.s2, c.u2, c.filter, 2026});
-  const std::string input = std::string(c.p1) + c.s1 + c.u1 + ", " + c.p2 + c.s2 + c.u2 + ", " + c.filter;
-  EXPECT_EQ(SplitLines(block.text), c.lines) << input;
-  EXPECT_EQ(block.invalid, c.invalid) << input;
+  ExpectBlock(CircuitsUpToPulses(), RunInput{c.p1, c.s1, c.u1, c.p2, c.s2, c.u2, c.filter, 2026},
+              c.lines, c.invalid);
 }
 
 TEST(CircuitRatiosAndRanges, WholeLines) {

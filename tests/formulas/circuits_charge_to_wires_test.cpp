@@ -40,40 +40,20 @@ struct CircuitCase {
   bool invalid;
 };
 
-DomainBlock Run(const Param& first, const Param& second, const char* filter) {
-  return EvaluateOnly(ChargeToWires(), {first.typed, first.prefix, first.unit, second.typed,
-                                        second.prefix, second.unit, filter, kThisYear});
-}
-
-std::string Describe(const CircuitCase& c) {
-  return std::string(c.a.typed) + c.a.prefix + c.a.unit + " / " + c.b.typed + c.b.prefix +
-         c.b.unit + " filter" + c.filter;
+RunInput Input(const CircuitCase& c) {
+  return {c.a.typed, c.a.prefix, c.a.unit, c.b.typed, c.b.prefix, c.b.unit, c.filter, kThisYear};
 }
 
 // Two different units: the lines do not depend on which parameter holds which.
 template <size_t N>
 void ExpectBothOrders(const CircuitCase (&cases)[N]) {
-  for (const CircuitCase& c : cases) {
-    SCOPED_TRACE(Describe(c));
-    const std::string expected = Lines(c.lines);
-    const DomainBlock first = Run(c.a, c.b, c.filter);
-    EXPECT_EQ(first.text, expected);
-    EXPECT_EQ(first.invalid, c.invalid);
-    const DomainBlock second = Run(c.b, c.a, c.filter);
-    EXPECT_EQ(second.text, expected);
-    EXPECT_EQ(second.invalid, c.invalid);
-  }
+  for (const CircuitCase& c : cases) ExpectBlock(ChargeToWires(), Input(c), c.lines, c.invalid, true);
 }
 
 // One unit twice: the parameters' roles are part of each case.
 template <size_t N>
 void ExpectAsGiven(const CircuitCase (&cases)[N]) {
-  for (const CircuitCase& c : cases) {
-    SCOPED_TRACE(Describe(c));
-    const DomainBlock out = Run(c.a, c.b, c.filter);
-    EXPECT_EQ(out.text, Lines(c.lines));
-    EXPECT_EQ(out.invalid, c.invalid);
-  }
+  for (const CircuitCase& c : cases) ExpectBlock(ChargeToWires(), Input(c), c.lines, c.invalid);
 }
 
 const CircuitCase kChargeCases[] = {

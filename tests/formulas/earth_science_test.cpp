@@ -9,32 +9,6 @@
 namespace tamrisk::testing {
 namespace {
 
-struct DomainCase {
-  RunInput in;
-  std::vector<std::string> lines;
-  bool invalid;
-};
-
-// Runs every case alone in the domain; with `bothOrders` also with the two
-// parameters swapped, which must write the same lines.
-template <size_t N>
-void ExpectCases(const FormulaDomain& domain, const DomainCase (&cases)[N], bool bothOrders) {
-  for (const DomainCase& c : cases) {
-    const RunInput& in = c.in;
-    SCOPED_TRACE(in.param1 + in.subUnit1 + in.unit1 + " / " + in.param2 + in.subUnit2 + in.unit2 +
-                 " filter" + in.unit3);
-    const DomainBlock out = EvaluateOnly(domain, in);
-    EXPECT_EQ(out.text, Lines(c.lines));
-    EXPECT_EQ(out.invalid, c.invalid);
-    if (!bothOrders) continue;
-    const RunInput swappedIn{in.param2, in.subUnit2, in.unit2, in.param1,
-                             in.subUnit1, in.unit1, in.unit3, in.thisYear};
-    const DomainBlock swapped = EvaluateOnly(domain, swappedIn);
-    EXPECT_EQ(swapped.text, Lines(c.lines)) << "parameters swapped";
-    EXPECT_EQ(swapped.invalid, c.invalid) << "parameters swapped";
-  }
-}
-
 const DomainCase kLineOfSight[] = {
     {{"100", " ", "m", "100", " ", "m", " 指定なし", 2026},
      {"● 地表上の高度がそれぞれ 100m, 100mとすると､直接見通せる距離は 71.400km"},

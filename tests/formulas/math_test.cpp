@@ -9,36 +9,6 @@
 namespace tamrisk::testing {
 namespace {
 
-struct DomainCase {
-  RunInput in;
-  std::vector<std::string> lines;
-  bool invalid;
-};
-
-// Runs every case alone in the domain; with `bothOrders` also with the two
-// parameters swapped, which must write the same lines.
-template <size_t N>
-void ExpectCases(const FormulaDomain& domain, const DomainCase (&cases)[N], bool bothOrders) {
-  for (const DomainCase& c : cases) {
-    const RunInput& in = c.in;
-    SCOPED_TRACE(in.param1 + in.subUnit1 + in.unit1 + " / " + in.param2 + in.subUnit2 + in.unit2 +
-                 " filter" + in.unit3);
-    const DomainBlock out = EvaluateOnly(domain, in);
-    EXPECT_EQ(out.text, Lines(c.lines));
-    EXPECT_EQ(out.invalid, c.invalid);
-    if (!bothOrders) continue;
-    const RunInput swappedIn{in.param2, in.subUnit2, in.unit2, in.param1,
-                             in.subUnit1, in.unit1, in.unit3, in.thisYear};
-    const DomainBlock swapped = EvaluateOnly(domain, swappedIn);
-    EXPECT_EQ(swapped.text, Lines(c.lines)) << "parameters swapped";
-    EXPECT_EQ(swapped.invalid, c.invalid) << "parameters swapped";
-  }
-}
-
-// Two lengths: the rectangle, the right triangle, every isosceles reading
-// whose condition holds, the ellipse (after the sector in rule order, but the
-// sector needs an angle), then the three roll readings. 2 m and 1 m also meet
-// the reading with sides 1 m and base 2 m, whose apex divides by zero.
 const DomainCase kTwoLengths[] = {
     {{"2", " ", "m", "1", " ", "m", " 指定なし", 2026},
      {"● 二辺の長さを 2mおよび 1mとする長方形の面積は 2.0000000㎡ または 605.00m坪､\r\n　　　　　　　　　　　　　　　　　　　　　　　　　　　　　　　　　対角線の長さは 2.2361m",

@@ -18,13 +18,9 @@ struct RadioCase {
 
 inline void ExpectCases(const RadioCase* begin, const RadioCase* end) {
   for (const RadioCase* c = begin; c != end; ++c) {
-    const DomainBlock out = EvaluateOnly(
-        RadioDomain(), RunInput{c->in[0], c->in[1], c->in[2], c->in[3], c->in[4], c->in[5], c->filter, 2026});
-    const std::string what = std::string(c->in[0]) + c->in[1] + c->in[2] + " / " + c->in[3] + c->in[4] +
-                              c->in[5] + " /" + c->filter;
-    // A line with an inner line break shows as two in the comparison.
-    EXPECT_EQ(SplitLines(out.text), SplitLines(Lines(c->lines))) << what;
-    EXPECT_EQ(out.invalid, c->invalid) << what;
+    ExpectBlock(RadioDomain(),
+                RunInput{c->in[0], c->in[1], c->in[2], c->in[3], c->in[4], c->in[5], c->filter, 2026},
+                c->lines, c->invalid);
   }
 }
 
