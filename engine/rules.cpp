@@ -68,7 +68,7 @@ Section Doc(std::initializer_list<const char*> lines) {
 bool FormulaRule::UnitsMatch(const CalcInput& in) const {
   const std::string& u1 = param[0] == 1 ? in.unit1 : in.unit2;
   const std::string& u2 = param[1] == 1 ? in.unit1 : in.unit2;
-  return slot[0].Matches(u1) && slot[1].Matches(u2);
+  return slot[0]->Matches(u1) && slot[1]->Matches(u2);
 }
 
 bool FormulaRule::FilterAllows(const std::string& filter) const {
@@ -104,39 +104,33 @@ namespace {
 std::vector<FormulaRule::Piece> CompileLine(const std::string& line, const std::string names[2],
                                             int& resultCount) {
   std::vector<FormulaRule::Piece> pieces;
-  std::vector<std::string> results;
-  std::string text;
-  auto flush = [&] {
-    if (!text.empty()) {
-      pieces.push_back({FormulaRule::Piece::Kind::Text, text, 0});
-      text.clear();
-    }
-  };
+  std::vector<std::string_view> results;
   size_t i = 0;
   while (i < line.size()) {
-    if (line[i] == '{') {
-      const size_t close = line.find('}', i);
-      if (close == std::string::npos) throw RuleDefinitionError("unclosed placeholder: " + line);
-      const std::string key = line.substr(i + 1, close - i - 1);
-      flush();
-      if (key == "crlf") {
-        pieces.push_back({FormulaRule::Piece::Kind::CrLf, {}, 0});
-      } else if (key == names[0] || key == names[1]) {
-        pieces.push_back({FormulaRule::Piece::Kind::Label, {}, key == names[0] ? 0 : 1});
-      } else if (key == "U") {
-        pieces.push_back({FormulaRule::Piece::Kind::UnitText, {}, 0});
-      } else {
-        auto it = std::find(results.begin(), results.end(), key);
-        int index = static_cast<int>(it - results.begin());
-        if (it == results.end()) results.push_back(key);
-        pieces.push_back({FormulaRule::Piece::Kind::Result, {}, index});
-      }
-      i = close + 1;
-    } else {
-      text.push_back(line[i++]);
+    const size_t open = line.find('{', i);
+    if (open != i) {
+      const size_t end = open == std::string::npos ? line.size() : open;
+      pieces.push_back({FormulaRule::Piece::Kind::Text, std::string_view(line).substr(i, end - i), 0});
+      i = end;
+      continue;
     }
+    const size_t close = line.find('}', open);
+    if (close == std::string::npos) throw RuleDefinitionError("unclosed placeholder: " + line);
+    const std::string_view key = std::string_view(line).substr(open + 1, close - open - 1);
+    if (key == "crlf") {
+      pieces.push_back({FormulaRule::Piece::Kind::CrLf, {}, 0});
+    } else if (key == names[0] || key == names[1]) {
+      pieces.push_back({FormulaRule::Piece::Kind::Label, {}, key == names[0] ? 0 : 1});
+    } else if (key == "U") {
+      pieces.push_back({FormulaRule::Piece::Kind::UnitText, {}, 0});
+    } else {
+      auto it = std::find(results.begin(), results.end(), key);
+      const int index = static_cast<int>(it - results.begin());
+      if (it == results.end()) results.push_back(key);
+      pieces.push_back({FormulaRule::Piece::Kind::Result, {}, index});
+    }
+    i = close + 1;
   }
-  flush();
   resultCount = static_cast<int>(results.size());
   return pieces;
 }
@@ -153,8 +147,8 @@ void FormulaDomain::AddRow(const RuleRow& row) {
   for (int order = 0; order < orders; ++order) {
     FormulaRule rule;
     rule.row = &row;
-    rule.slot[0] = row.units.first;
-    rule.slot[1] = row.units.second;
+    rule.slot[0] = &row.units.first;
+    rule.slot[1] = &row.units.second;
     rule.param[0] = order == 0 ? 1 : 2;
     rule.param[1] = order == 0 ? 2 : 1;
     rule.name[0] = row.units.first.name;
@@ -171,8 +165,8 @@ void FormulaDomain::AddRow(const RuleRow& row) {
     rule.pieces = CompileLine(line, rule.name, rule.resultCount);
 
     const auto index = static_cast<std::uint32_t>(rules_.size());
-    const AcceptedUnits& at1 = rule.param[0] == 1 ? rule.slot[0] : rule.slot[1];
-    const AcceptedUnits& at2 = rule.param[0] == 1 ? rule.slot[1] : rule.slot[0];
+    const AcceptedUnits& at1 = rule.param[0] == 1 ? *rule.slot[0] : *rule.slot[1];
+    const AcceptedUnits& at2 = rule.param[0] == 1 ? *rule.slot[1] : *rule.slot[0];
     const bool any1 = at1.kind == AcceptedUnits::Kind::AnyExcept;
     const bool any2 = at2.kind == AcceptedUnits::Kind::AnyExcept;
     if (any1 && any2) {
@@ -191,9 +185,23 @@ void FormulaDomain::AddRow(const RuleRow& row) {
 
 FormulaDomain::FormulaDomain(std::string name, int category, std::vector<EntryTable> parts)
     : name_(std::move(name)), category_(category), parts_(std::move(parts)) {
-  for (const EntryTable& table : parts_) {
-    for (const Entry& entry : table) {
-      if (const Section* s = std::get_if<Section>(&entry)) sections_.push_back(*s);
+  Index();
+}
+
+FormulaDomain::FormulaDomain(std::string name, int category,
+                             std::initializer_list<EntryTable (*)()> parts)
+    : name_(std::move(name)), category_(category) {
+  parts_.reserve(parts.size());
+  for (EntryTable (*make)() : parts) parts_.push_back(make());
+  Index();
+}
+
+void FormulaDomain::Index() {
+  // The rules point into parts_, which never changes from here on; the
+  // sections move out of it into their own list.
+  for (EntryTable& table : parts_) {
+    for (Entry& entry : table) {
+      if (Section* s = std::get_if<Section>(&entry)) sections_.push_back(std::move(*s));
       else AddRow(std::get<RuleRow>(entry));
     }
   }

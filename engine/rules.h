@@ -135,12 +135,12 @@ std::string Hex(Num x);
 // the units accepted by the rule's parameter slot i.
 struct FormulaRule {
   const RuleRow* row = nullptr;
-  AcceptedUnits slot[2] = {"", ""};
+  const AcceptedUnits* slot[2] = {nullptr, nullptr};
   int param[2] = {1, 2};
   std::string name[2];
   struct Piece {
     enum class Kind : std::uint8_t { Text, Label, UnitText, Result, CrLf } kind;
-    std::string text;  // for Text
+    std::string_view text;  // for Text: a part of the row's line
     int index = 0;     // slot for Label/UnitText, result number for Result
   };
   std::vector<Piece> pieces;
@@ -184,6 +184,9 @@ class FormulaDomain {
   // `category` is the place (1..9) of the domain's sections in the formula
   // list document; `parts` are the domain's tables in rule order.
   FormulaDomain(std::string name, int category, std::vector<EntryTable> parts);
+  // The same from the functions that make the tables, so that no table is
+  // copied on the way (an initializer list would copy every entry).
+  FormulaDomain(std::string name, int category, std::initializer_list<EntryTable (*)()> parts);
 
   const std::string& Name() const { return name_; }
   int Category() const { return category_; }
@@ -203,6 +206,7 @@ class FormulaDomain {
 
  private:
   void AddRow(const RuleRow& row);
+  void Index();
 
   std::string name_;
   int category_;

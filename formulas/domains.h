@@ -1,4 +1,6 @@
-// The ten formula domains of the catalogue. Each is built once, on first use.
+// The ten formula domains of the catalogue. Each is built once, on first use,
+// and kept until the program ends: it is never torn down, since freeing some
+// 1,400 rules at exit would only make every run of the program slower.
 #pragma once
 
 #include "engine/rules.h"

@@ -4,16 +4,16 @@
 namespace tamrisk {
 
 const FormulaDomain& CircuitDomain() {
-  static const FormulaDomain domain("CircuitDomain", ElectronicsCategory, {
-      OhmsLawTable(),
-      DecibelsRangesTable(),
-      CombinationsTable(),
-      ESeriesTable(),
-      ReactancePulsesTable(),
-      ChargeEnergyTable(),
-      LevelsTable(),
-      AttenuatorsAmplifiersTable(),
-      TransientsWiresTable(),
+  static const FormulaDomain& domain = *new FormulaDomain("CircuitDomain", ElectronicsCategory, {
+      OhmsLawTable,
+      DecibelsRangesTable,
+      CombinationsTable,
+      ESeriesTable,
+      ReactancePulsesTable,
+      ChargeEnergyTable,
+      LevelsTable,
+      AttenuatorsAmplifiersTable,
+      TransientsWiresTable,
   });
   return domain;
 }

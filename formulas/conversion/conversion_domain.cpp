@@ -6,10 +6,10 @@
 namespace tamrisk {
 
 const FormulaDomain& ConversionDomain() {
-  static const FormulaDomain domain("ConversionDomain", ConversionCategory, {
-      UnitConversionTable(),
-      TimeTable(),
-      CalendarTable(),
+  static const FormulaDomain& domain = *new FormulaDomain("ConversionDomain", ConversionCategory, {
+      UnitConversionTable,
+      TimeTable,
+      CalendarTable,
   });
   return domain;
 }

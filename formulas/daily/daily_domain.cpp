@@ -5,8 +5,8 @@
 namespace tamrisk {
 
 const FormulaDomain& DailyLifeDomain() {
-  static const FormulaDomain domain("DailyLifeDomain", DailyLifeCategory, {
-      DailyLifeTable(),
+  static const FormulaDomain& domain = *new FormulaDomain("DailyLifeDomain", DailyLifeCategory, {
+      DailyLifeTable,
   });
   return domain;
 }

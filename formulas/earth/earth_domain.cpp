@@ -5,8 +5,8 @@
 namespace tamrisk {
 
 const FormulaDomain& EarthScienceDomain() {
-  static const FormulaDomain domain("EarthScienceDomain", EarthScienceCategory, {
-      EarthScienceTable(),
+  static const FormulaDomain& domain = *new FormulaDomain("EarthScienceDomain", EarthScienceCategory, {
+      EarthScienceTable,
   });
   return domain;
 }

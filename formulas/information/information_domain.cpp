@@ -5,8 +5,8 @@
 namespace tamrisk {
 
 const FormulaDomain& InformationDomain() {
-  static const FormulaDomain domain("InformationDomain", InformationCategory, {
-      InformationProcessingTable(),
+  static const FormulaDomain& domain = *new FormulaDomain("InformationDomain", InformationCategory, {
+      InformationProcessingTable,
   });
   return domain;
 }

@@ -6,9 +6,9 @@
 namespace tamrisk {
 
 const FormulaDomain& MathDomain() {
-  static const FormulaDomain domain("MathDomain", MathCategory, {
-      PlaneFiguresTable(),
-      SolidsTrigonometryTable(),
+  static const FormulaDomain& domain = *new FormulaDomain("MathDomain", MathCategory, {
+      PlaneFiguresTable,
+      SolidsTrigonometryTable,
   });
   return domain;
 }

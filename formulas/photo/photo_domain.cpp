@@ -5,8 +5,8 @@
 namespace tamrisk {
 
 const FormulaDomain& PhotographyDomain() {
-  static const FormulaDomain domain("PhotographyDomain", PhotographyCategory, {
-      PhotographyTable(),
+  static const FormulaDomain& domain = *new FormulaDomain("PhotographyDomain", PhotographyCategory, {
+      PhotographyTable,
   });
   return domain;
 }

@@ -6,14 +6,14 @@
 namespace tamrisk {
 
 const FormulaDomain& PhysicsDomain() {
-  static const FormulaDomain domain("PhysicsDomain", PhysicsCategory, {
-      DensityAndSpeedTable(),
-      TravelTable(),
-      AccelerationTable(),
-      ForceAndOrbitsTable(),
-      WavesAndSoundTable(),
-      EnergyTable(),
-      RatiosTable(),
+  static const FormulaDomain& domain = *new FormulaDomain("PhysicsDomain", PhysicsCategory, {
+      DensityAndSpeedTable,
+      TravelTable,
+      AccelerationTable,
+      ForceAndOrbitsTable,
+      WavesAndSoundTable,
+      EnergyTable,
+      RatiosTable,
   });
   return domain;
 }

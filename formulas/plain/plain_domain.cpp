@@ -6,8 +6,8 @@
 namespace tamrisk {
 
 const FormulaDomain& PlainNumberDomain() {
-  static const FormulaDomain domain("PlainNumberDomain", PlainNumberCategory, {
-      PlainArithmeticTable(),
+  static const FormulaDomain& domain = *new FormulaDomain("PlainNumberDomain", PlainNumberCategory, {
+      PlainArithmeticTable,
   });
   return domain;
 }

@@ -5,9 +5,9 @@
 namespace tamrisk {
 
 const FormulaDomain& RadioDomain() {
-  static const FormulaDomain domain("RadioDomain", ElectronicsCategory, {
-      LevelsLinesTable(),
-      ModulationNoiseTable(),
+  static const FormulaDomain& domain = *new FormulaDomain("RadioDomain", ElectronicsCategory, {
+      LevelsLinesTable,
+      ModulationNoiseTable,
   });
   return domain;
 }

@@ -32,8 +32,8 @@ TEST(CatalogueLintTest, EveryRuleIsWellFormed) {
       ++rules;
       CalcInput in;
       std::string units[2];
-      units[rule.param[0] - 1] = UnitFor(rule.slot[0]);
-      units[rule.param[1] - 1] = UnitFor(rule.slot[1]);
+      units[rule.param[0] - 1] = UnitFor(*rule.slot[0]);
+      units[rule.param[1] - 1] = UnitFor(*rule.slot[1]);
       in.unit1 = units[0];
       in.unit2 = units[1];
       in.prefix1 = in.prefix2 = " ";
