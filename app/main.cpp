@@ -4,7 +4,7 @@
 #include <QToolTip>
 
 #include "ui/app_state.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 #include "ui/pictures.h"
 
 int main(int argc, char** argv) {
@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
   QToolTip::setFont(tamrisk::GothicFont(9));
   QApplication::setWindowIcon(tamrisk::ProgramIcon());
 
-  tamrisk::Form1 window;
+  tamrisk::MainWindow window;
   window.show();
   return QApplication::exec();
 }

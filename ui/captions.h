@@ -4,7 +4,7 @@
 
 namespace tamrisk::captions {
 
-inline constexpr char16_t Form1Title[] = u"Tamrisk";
+inline constexpr char16_t MainWindowTitle[] = u"Tamrisk";
 inline constexpr char16_t Label6Caption[] = u"数値";
 inline constexpr char16_t Label4Caption[] = u"倍数";
 inline constexpr char16_t Label2Caption[] = u"単位";
@@ -39,22 +39,22 @@ inline constexpr char16_t HelpMenuCaption[] = u"ﾍﾙﾌﾟ(&H)";
 inline constexpr char16_t OpenHelpCaption[] = u"ﾍﾙﾌﾟ(&H)";
 inline constexpr char16_t OpenFormulaCaption[] = u"計算式一覧(&K)";
 inline constexpr char16_t OpenVersionCaption[] = u"ﾊﾞｰｼﾞｮﾝ情報(&A)";
-inline constexpr char16_t Form6Title[] = u"電卓ソフト設定";
-inline constexpr char16_t Form6Label1Caption[] = u"電卓ソフトのパス､ファイル名を指定してください。";
-inline constexpr char16_t Form6Label6Caption[] = u"例：";
-inline constexpr char16_t Form6Label3Caption[] = u"DOS/V機の場合　c:\\windows\\calc.exe";
-inline constexpr char16_t Form6Label5Caption[] = u"PC9800の場合　 a:\\windows\\calc.exe";
-inline constexpr char16_t Form6Command3Caption[] = u"?";
-inline constexpr char16_t Form6Command1Caption[] = u"OK";
-inline constexpr char16_t Form6Command2Caption[] = u"Cancel";
+inline constexpr char16_t CalculatorPathTitle[] = u"電卓ソフト設定";
+inline constexpr char16_t CalculatorPathLabel1Caption[] = u"電卓ソフトのパス､ファイル名を指定してください。";
+inline constexpr char16_t CalculatorPathLabel6Caption[] = u"例：";
+inline constexpr char16_t CalculatorPathLabel3Caption[] = u"DOS/V機の場合　c:\\windows\\calc.exe";
+inline constexpr char16_t CalculatorPathLabel5Caption[] = u"PC9800の場合　 a:\\windows\\calc.exe";
+inline constexpr char16_t CalculatorPathCommand3Caption[] = u"?";
+inline constexpr char16_t CalculatorPathCommand1Caption[] = u"OK";
+inline constexpr char16_t CalculatorPathCommand2Caption[] = u"Cancel";
 inline constexpr char16_t FileDialogTitle[] = u"電卓ソフトのファイルを選択する";
 inline constexpr char16_t FileDialogFilter[] = u"実行ファイル (*.exe)";
 inline constexpr char16_t LaunchErrorLine1[] = u"パスまたはファイル名が間違っています。";
 inline constexpr char16_t LaunchErrorLine2[] = u"[設定]→[電卓ｿﾌﾄ設定]で正しいパス､ファイル名を指定してください。";
 inline constexpr char16_t MessageTitle[] = u"Tamrisk";
-inline constexpr char16_t Form3Title[] = u"Tamriskバージョン情報";
-inline constexpr char16_t Form3Label1Caption[] = u"Tamrisk for Windows 95/98";
-inline constexpr char16_t Form3Command1Caption[] = u"OK";
+inline constexpr char16_t VersionTitle[] = u"Tamriskバージョン情報";
+inline constexpr char16_t VersionLabel1Caption[] = u"Tamrisk for Windows 95/98";
+inline constexpr char16_t VersionCommand1Caption[] = u"OK";
 inline constexpr char16_t VersionText[] = u"Ver 1.41";
 
 }  // namespace tamrisk::captions

@@ -24,9 +24,9 @@ QFrame* HorizontalLine(QWidget* parent, const QString& name, int x1, int y, int 
 
 }  // namespace
 
-Form3::Form3(QWidget* parent) : QDialog(parent) {
-  setObjectName(QStringLiteral("Form3"));
-  setWindowTitle(QString::fromUtf16(captions::Form3Title));
+VersionDialog::VersionDialog(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("VersionDialog"));
+  setWindowTitle(QString::fromUtf16(captions::VersionTitle));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   setFont(GothicFont(9));
   PaintWindow(this, WindowGrey);
@@ -38,7 +38,7 @@ Form3::Form3(QWidget* parent) : QDialog(parent) {
   icon->setAlignment(Qt::AlignCenter);
   icon->setPixmap(ProgramIcon().pixmap(QSize(32, 32)));
 
-  auto* name = new QLabel(QString::fromUtf16(captions::Form3Label1Caption), this);
+  auto* name = new QLabel(QString::fromUtf16(captions::VersionLabel1Caption), this);
   name->setObjectName(QStringLiteral("Label1"));
   name->setFont(ArialFont(9.75));
   name->setGeometry(Tw(1155), Tw(315), Tw(2580), Tw(225) + 2);
@@ -58,7 +58,7 @@ Form3::Form3(QWidget* parent) : QDialog(parent) {
   HorizontalLine(this, QStringLiteral("Line1"), 240, 840, 5160);
   HorizontalLine(this, QStringLiteral("Line2"), 240, 1890, 5160);
 
-  auto* ok = new QPushButton(QString::fromUtf16(captions::Form3Command1Caption), this);
+  auto* ok = new QPushButton(QString::fromUtf16(captions::VersionCommand1Caption), this);
   ok->setObjectName(QStringLiteral("Command1"));
   ok->setFont(ArialFont(9));
   ok->setGeometry(Tw(3840), Tw(2100), Tw(1155), Tw(330));
@@ -71,15 +71,15 @@ Form3::Form3(QWidget* parent) : QDialog(parent) {
   ShowLogo(logo);
 }
 
-void Form3::setVersionText(const QString& text) {
+void VersionDialog::setVersionText(const QString& text) {
   findChild<QLineEdit*>(QStringLiteral("Text2"))->setText(text);
 }
 
-QString Form3::versionText() const {
+QString VersionDialog::versionText() const {
   return findChild<QLineEdit*>(QStringLiteral("Text2"))->text();
 }
 
-void Form3::openDialog() {
+void VersionDialog::openDialog() {
   findChild<QPushButton*>(QStringLiteral("Command1"))->setFocus();
   exec();
 }

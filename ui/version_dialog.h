@@ -7,11 +7,11 @@ class QLineEdit;
 
 namespace tamrisk {
 
-class Form3 : public QDialog {
+class VersionDialog : public QDialog {
   Q_OBJECT
 
  public:
-  explicit Form3(QWidget* parent);
+  explicit VersionDialog(QWidget* parent);
 
   // The version text is written once, by the main window at start-up; the
   // dialog is hidden, never rebuilt, so it keeps the text.

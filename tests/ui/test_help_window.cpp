@@ -8,11 +8,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "ui/form2.h"
 #include "ui/help_text.h"
+#include "ui/help_window.h"
 #include "ui/settings.h"
 
-using tamrisk::Form2;
+using tamrisk::HelpWindow;
 using tamrisk::HelpTopics;
 
 namespace {
@@ -37,7 +37,7 @@ QStringList TenTopics(const QString& bodyPrefix) {
   return lines;
 }
 
-QString Shown(Form2& form) {
+QString Shown(HelpWindow& form) {
   return form.findChild<QPlainTextEdit*>(QStringLiteral("Text1"))->toPlainText();
 }
 
@@ -48,7 +48,7 @@ QString AsShown(QString text) {
 
 }  // namespace
 
-class TestForm2 : public QObject {
+class HelpWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
@@ -63,10 +63,10 @@ class TestForm2 : public QObject {
   void shippedHelpTextHasAllTopics();
 };
 
-void TestForm2::readsTopicsFromCodePage932() {
+void HelpWindowTest::readsTopicsFromCodePage932() {
   QTemporaryDir dir;
   WriteHelp(dir.path(), TenTopics(QStringLiteral("本文　")));
-  Form2 form(dir.path() + QLatin1Char('/'), nullptr);
+  HelpWindow form(dir.path() + QLatin1Char('/'), nullptr);
   form.openHelp();
   QVERIFY(form.isVisible());
   QCOMPARE(form.windowModality(), Qt::NonModal);
@@ -97,14 +97,14 @@ void TestForm2::readsTopicsFromCodePage932() {
   }
 }
 
-void TestForm2::lineLimit_data() {
+void HelpWindowTest::lineLimit_data() {
   QTest::addColumn<int>("lineCount");
   QTest::addColumn<bool>("read");
   QTest::newRow("exactly 1000 lines") << 1000 << true;
   QTest::newRow("1001 lines") << 1001 << false;
 }
 
-void TestForm2::lineLimit() {
+void HelpWindowTest::lineLimit() {
   QFETCH(int, lineCount);
   QFETCH(bool, read);
   QTemporaryDir dir;
@@ -112,7 +112,7 @@ void TestForm2::lineLimit() {
   while (lines.size() < lineCount) lines << QStringLiteral("続き");
   WriteHelp(dir.path(), lines);
 
-  Form2 form(dir.path() + QLatin1Char('/'), nullptr);
+  HelpWindow form(dir.path() + QLatin1Char('/'), nullptr);
   form.openHelp();
   QVERIFY(form.isVisible());
   if (read) {
@@ -129,7 +129,7 @@ void TestForm2::lineLimit() {
 
 // Cutting lines into topics; each row lists the file's lines and the
 // expected topics as "topic number: first line of the topic / line count".
-void TestForm2::cuttingRules_data() {
+void HelpWindowTest::cuttingRules_data() {
   QTest::addColumn<QStringList>("lines");
   QTest::addColumn<QStringList>("expected");  // ten entries; "" for an empty topic
 
@@ -165,7 +165,7 @@ void TestForm2::cuttingRules_data() {
       << QStringList{QStringLiteral(" ") + Marker(0)} << QStringList(10, QString());
 }
 
-void TestForm2::cuttingRules() {
+void HelpWindowTest::cuttingRules() {
   QFETCH(QStringList, lines);
   QFETCH(QStringList, expected);
   const auto sections = tamrisk::CutHelpSections(lines);
@@ -177,10 +177,10 @@ void TestForm2::cuttingRules() {
   }
 }
 
-void TestForm2::failedReadingKeepsOldTopics() {
+void HelpWindowTest::failedReadingKeepsOldTopics() {
   QTemporaryDir dir;
   WriteHelp(dir.path(), TenTopics(QStringLiteral("旧")));
-  Form2 form(dir.path(), nullptr);  // also without a trailing separator
+  HelpWindow form(dir.path(), nullptr);  // also without a trailing separator
   form.openHelp();
   const auto old = form.helpSections();
   QVERIFY(!old[1].isEmpty());
@@ -205,12 +205,12 @@ void TestForm2::failedReadingKeepsOldTopics() {
   QCOMPARE(Shown(form), AsShown(form.helpSections()[0]));
 }
 
-void TestForm2::closeBoxHides() {
+void HelpWindowTest::closeBoxHides() {
   QTemporaryDir dir;
   WriteHelp(dir.path(), TenTopics(QStringLiteral("本文")));
   QWidget main;
-  auto* form = new Form2(dir.path() + QLatin1Char('/'), &main);
-  QPointer<Form2> guard(form);
+  auto* form = new HelpWindow(dir.path() + QLatin1Char('/'), &main);
+  QPointer<HelpWindow> guard(form);
   form->openHelp();
   QVERIFY(form->close());
   QVERIFY(guard);
@@ -221,9 +221,9 @@ void TestForm2::closeBoxHides() {
   QVERIFY(guard);
 }
 
-void TestForm2::layoutFollowsHeight() {
+void HelpWindowTest::layoutFollowsHeight() {
   QTemporaryDir dir;
-  Form2 form(dir.path(), nullptr);
+  HelpWindow form(dir.path(), nullptr);
   form.openHelp();
   QVERIFY(QTest::qWaitForWindowExposed(&form));
   auto* text1 = form.findChild<QWidget*>(QStringLiteral("Text1"));
@@ -244,7 +244,7 @@ void TestForm2::layoutFollowsHeight() {
   QCOMPARE(form.width(), 596);
 }
 
-void TestForm2::shippedHelpTextHasAllTopics() {
+void HelpWindowTest::shippedHelpTextHasAllTopics() {
   // The build writes readme.txt into the top of the build folder.
   const QString path =
       QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/..")).filePath(
@@ -266,5 +266,5 @@ void TestForm2::shippedHelpTextHasAllTopics() {
   }
 }
 
-QTEST_MAIN(TestForm2)
-#include "test_form2.moc"
+QTEST_MAIN(HelpWindowTest)
+#include "test_help_window.moc"

@@ -1,4 +1,4 @@
-#include "ui/form1.h"
+#include "ui/main_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,11 +23,11 @@
 
 #include "engine/catalogue.h"
 #include "formulas/catalogue_run.h"
-#include "ui/calculator_path.h"
+#include "ui/calculator_path_dialog.h"
 #include "ui/captions.h"
-#include "ui/form2.h"
-#include "ui/form5.h"
-#include "ui/form7.h"
+#include "ui/customisation_dialog.h"
+#include "ui/formula_list_viewer.h"
+#include "ui/help_window.h"
 #include "ui/pictures.h"
 #include "ui/settings.h"
 #include "ui/unit_explanation.h"
@@ -116,26 +116,26 @@ bool UnitListLess(const QString& a, const QString& b) {
   return collator.compare(a, b) < 0;
 }
 
-Form1::Form1() {
-  setObjectName(QStringLiteral("Form1"));
-  setWindowTitle(FromUtf16(captions::Form1Title));
+MainWindow::MainWindow() {
+  setObjectName(QStringLiteral("MainWindow"));
+  setWindowTitle(FromUtf16(captions::MainWindowTitle));
   setWindowIcon(ProgramIcon());
   setFont(GothicFont(9));
 
   buildControls();
   buildMenus();
 
-  form3_ = new Form3(this);
-  form5_ = new Form5(state_, this, [this] {
+  versionDialog_ = new VersionDialog(this);
+  customisationDialog_ = new CustomisationDialog(state_, this, [this] {
     PopulateLists();
     SaveSettings();
   });
-  form6_ = new Form6(state_, this, [this] { SaveSettings(); });
+  calculatorPathDialog_ = new CalculatorPathDialog(state_, this, [this] { SaveSettings(); });
 
   // 1. The data folder: the working directory at start-up.
   state_.dataDir = DataDirFrom(QDir::currentPath());
   // 2. The version text.
-  form3_->setVersionText(FromUtf16(captions::VersionText));
+  versionDialog_->setVersionText(FromUtf16(captions::VersionText));
   // 3. Size, then centre on the screen.
   menuHeight_ = menuBar()->sizeHint().height();
   const int menuHeight = menuHeight_;
@@ -160,11 +160,11 @@ Form1::Form1() {
   param1_->selectAll();
 }
 
-Form1::~Form1() = default;
+MainWindow::~MainWindow() = default;
 
-void Form1::buildControls() {
+void MainWindow::buildControls() {
   auto* central = new QWidget(this);
-  central->setObjectName(QStringLiteral("Form1Client"));
+  central->setObjectName(QStringLiteral("MainWindowClient"));
   PaintWindow(central, WindowGrey);
   setCentralWidget(central);
 
@@ -193,7 +193,7 @@ void Form1::buildControls() {
     place(e, name, 1320, y, 1215, 300);
     e->setToolTip(FromUtf16(tip));
     e->setAttribute(Qt::WA_InputMethodEnabled, false);
-    connect(e, &QLineEdit::returnPressed, this, &Form1::RunCalculation);
+    connect(e, &QLineEdit::returnPressed, this, &MainWindow::RunCalculation);
     return e;
   };
   auto list = [&](const char* name, const char16_t* tip, int x, int y, int w) {
@@ -263,7 +263,7 @@ void Form1::buildControls() {
   output_->setPalette(outputColours);
   output_->setGeometry(0, Tw(OutputTop), Tw(9550), Tw(OutputStartHeight));
 
-  connect(go, &QPushButton::clicked, this, &Form1::RunCalculation);
+  connect(go, &QPushButton::clicked, this, &MainWindow::RunCalculation);
   connect(clear1, &QPushButton::clicked, this, [this] { clearRow(param1_, subUnit1_, unit1_); });
   connect(clear2, &QPushButton::clicked, this, [this] { clearRow(param2_, subUnit2_, unit2_); });
   connect(help1, &QPushButton::clicked, this, [this] {
@@ -274,9 +274,9 @@ void Form1::buildControls() {
     ShowUnitExplanation(subUnit2_->currentText(), unit2_->currentText());
     focusEntry(param2_);
   });
-  connect(copyClip, &QPushButton::clicked, this, &Form1::copyResult);
+  connect(copyClip, &QPushButton::clicked, this, &MainWindow::copyResult);
   connect(calcExe, &QPushButton::clicked, this,
-          [this] { LaunchCalculator(form6_->pathText(), this); });
+          [this] { LaunchCalculator(calculatorPathDialog_->pathText(), this); });
 
   // An entry that receives the focus shows its whole text selected.
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
@@ -292,7 +292,7 @@ void Form1::buildControls() {
   for (QWidget* w : central->findChildren<QWidget*>()) w->installEventFilter(this);
 }
 
-void Form1::buildMenus() {
+void MainWindow::buildMenus() {
   menuBar()->setNativeMenuBar(false);
   menuBar()->setFont(GothicFont(9));
   auto menu = [this](const char* name, const char16_t* caption) {
@@ -314,17 +314,17 @@ void Form1::buildMenus() {
   item(end, "Tamrisk_End", captions::Tamrisk_EndCaption, Qt::Key_X, [this] { EndProgram(); });
   QMenu* setting = menu("SettingMenu", captions::SettingMenuCaption);
   item(setting, "OpenCustom", captions::OpenCustomCaption, Qt::Key_S,
-       [this] { form5_->openDialog(); });
+       [this] { customisationDialog_->openDialog(); });
   item(setting, "OpenCalcPass", captions::OpenCalcPassCaption, Qt::Key_D,
-       [this] { form6_->openDialog(); });
+       [this] { calculatorPathDialog_->openDialog(); });
   QMenu* help = menu("HelpMenu", captions::HelpMenuCaption);
   item(help, "OpenHelp", captions::OpenHelpCaption, Qt::Key_H, [this] { openHelp(); });
   item(help, "OpenFormula", captions::OpenFormulaCaption, Qt::Key_K, [this] { openFormulaList(); });
   item(help, "OpenVersion", captions::OpenVersionCaption, Qt::Key_A,
-       [this] { form3_->openDialog(); });
+       [this] { versionDialog_->openDialog(); });
 }
 
-void Form1::PopulateLists() {
+void MainWindow::PopulateLists() {
   const std::string prefixMask = state_.prefixMask.toStdString();
   const std::string unitMask = state_.unitMask.toStdString();
 
@@ -334,7 +334,7 @@ void Form1::PopulateLists() {
   int before = 0;
   for (int i = 1; i <= 10; ++i) {
     if (!MaskOffers(prefixMask, i)) continue;
-    form5_->tick(i);
+    customisationDialog_->tick(i);
     const QString text = FromUtf8(PrefixCatalogue[static_cast<size_t>(i - 1)].text);
     subUnit1_->addItem(text);
     subUnit2_->addItem(text);
@@ -344,7 +344,7 @@ void Form1::PopulateLists() {
   subUnit2_->addItem(FromUtf8(NoPrefix));
   for (int i = 11; i <= 20; ++i) {
     if (!MaskOffers(prefixMask, i)) continue;
-    form5_->tick(i);
+    customisationDialog_->tick(i);
     const QString text = FromUtf8(PrefixCatalogue[static_cast<size_t>(i - 1)].text);
     subUnit1_->addItem(text);
     subUnit2_->addItem(text);
@@ -361,7 +361,7 @@ void Form1::PopulateLists() {
   AddSorted(unit3_, NoFilterText());
   for (int i = 1; i <= static_cast<int>(UnitCatalogue.size()); ++i) {
     if (!MaskOffers(unitMask, i)) continue;
-    form5_->tick(20 + i);
+    customisationDialog_->tick(20 + i);
     const QString text = FromUtf8(UnitCatalogue[static_cast<size_t>(i - 1)]);
     AddSorted(unit1_, text);
     AddSorted(unit2_, text);
@@ -378,7 +378,7 @@ void Form1::PopulateLists() {
   for (QComboBox* box : {unit1_, unit2_, subUnit1_, subUnit2_}) SelectText(box, Blank());
 }
 
-bool Form1::LoadSettings() {
+bool MainWindow::LoadSettings() {
   const std::optional<SettingsRecord> record =
       ReadSettingsFile(state_.dataDir + SettingsFileName);
   if (!record) {
@@ -387,7 +387,7 @@ bool Form1::LoadSettings() {
     state_.prefixMask = FromUtf8(DefaultPrefixMask);
     state_.unitMask = FromUtf8(DefaultUnitMask);
     state_.calculatorPath.clear();
-    form6_->setPathText(QString());
+    calculatorPathDialog_->setPathText(QString());
     return false;
   }
   startupTop_ = record->top;
@@ -396,11 +396,11 @@ bool Form1::LoadSettings() {
   state_.prefixMask = record->prefixMask;
   state_.unitMask = record->unitMask;
   state_.calculatorPath = record->calculatorPath;
-  form6_->setPathText(record->calculatorPath);
+  calculatorPathDialog_->setPathText(record->calculatorPath);
   return true;
 }
 
-void Form1::SaveSettings() {
+void MainWindow::SaveSettings() {
   SettingsRecord record;
   if (isMinimized()) {
     record.top = startupTop_;
@@ -416,7 +416,7 @@ void Form1::SaveSettings() {
   emit settingsSaved(written);
 }
 
-void Form1::RunCalculation() {
+void MainWindow::RunCalculation() {
   param1_->selectAll();
   param2_->selectAll();
   RunOutput result;
@@ -442,39 +442,39 @@ void Form1::RunCalculation() {
   output_->setPlainText(ResultBoxText(QString::fromStdString(result.output)));
 }
 
-void Form1::ShowUnitExplanation(const QString& prefix, const QString& unit) {
+void MainWindow::ShowUnitExplanation(const QString& prefix, const QString& unit) {
   const QString text = UnitExplanationText(prefix, unit);
   if (text.isEmpty()) return;
   output_->setPlainText(ResultBoxText(text));
 }
 
-void Form1::clearRow(QLineEdit* param, QComboBox* prefix, QComboBox* unit) {
+void MainWindow::clearRow(QLineEdit* param, QComboBox* prefix, QComboBox* unit) {
   param->setText(QStringLiteral("0"));
   SelectText(prefix, Blank());
   SelectText(unit, Blank());
   focusEntry(param);
 }
 
-void Form1::focusEntry(QLineEdit* param) {
+void MainWindow::focusEntry(QLineEdit* param) {
   param->setFocus(Qt::OtherFocusReason);
   param->selectAll();
 }
 
-void Form1::copyResult() {
+void MainWindow::copyResult() {
   QGuiApplication::clipboard()->setText(output_->toPlainText());
 }
 
-void Form1::openHelp() {
-  if (!form2_) form2_ = new Form2(state_.dataDir, this);
-  form2_->openHelp();
+void MainWindow::openHelp() {
+  if (!helpWindow_) helpWindow_ = new HelpWindow(state_.dataDir, this);
+  helpWindow_->openHelp();
 }
 
-void Form1::openFormulaList() {
-  if (!form7_) form7_ = new Form7(this);
-  form7_->openViewer();
+void MainWindow::openFormulaList() {
+  if (!formulaListViewer_) formulaListViewer_ = new FormulaListViewer(this);
+  formulaListViewer_->openViewer();
 }
 
-void Form1::EndProgram() {
+void MainWindow::EndProgram() {
   if (exiting_) return;
   exiting_ = true;
   SaveSettings();
@@ -482,7 +482,7 @@ void Form1::EndProgram() {
   close();
 }
 
-void Form1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
   if (!exiting_) {
     exiting_ = true;
     SaveSettings();
@@ -491,13 +491,13 @@ void Form1::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void Form1::closeOtherWindows() {
+void MainWindow::closeOtherWindows() {
   for (QWidget* window : QApplication::topLevelWidgets()) {
     if (window != this && window->isVisible()) window->close();
   }
 }
 
-bool Form1::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::ShortcutOverride) {
     // The menu shortcuts act in every control; a text entry would otherwise
     // take Ctrl+X and Ctrl+A for cut and select-all.
@@ -529,12 +529,12 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
   }
 }
 
-void Form1::resizeEvent(QResizeEvent* event) {
+void MainWindow::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   applyResizeRule();
 }
 
-void Form1::applyResizeRule() {
+void MainWindow::applyResizeRule() {
   if (isMinimized() || isMaximized() || !output_) return;
   const int height = this->height() - menuHeight_ - Tw(OutputTop);
   output_->setGeometry(0, Tw(OutputTop), Tw(9550), std::max(height, Tw(OutputMinHeight)));

@@ -10,10 +10,10 @@
 #include <optional>
 #include <vector>
 
-#include "ui/form7.h"
+#include "ui/formula_list_viewer.h"
 #include "ui/formula_search.h"
 
-using tamrisk::Form7;
+using tamrisk::FormulaListViewer;
 using tamrisk::FormulaSearch;
 
 namespace {
@@ -110,7 +110,7 @@ QString LineAt(const QString& doc, int position) {
 
 }  // namespace
 
-class TestForm7 : public QObject {
+class FormulaListViewerTest : public QObject {
   Q_OBJECT
 
  private slots:
@@ -132,7 +132,7 @@ class TestForm7 : public QObject {
 // Each row: clicks as "d" (down) / "u" (up) with one keyword; the expected
 // selected position after every click (0 = selection unchanged) and the
 // expected searchPos after every click.
-void TestForm7::searchSequences_data() {
+void FormulaListViewerTest::searchSequences_data() {
   QTest::addColumn<QString>("keyword");
   QTest::addColumn<QString>("clicks");
   QTest::addColumn<std::vector<int>>("selected");
@@ -163,7 +163,7 @@ void TestForm7::searchSequences_data() {
       << std::vector<int>{1};
 }
 
-void TestForm7::searchSequences() {
+void FormulaListViewerTest::searchSequences() {
   QFETCH(QString, keyword);
   QFETCH(QString, clicks);
   QFETCH(std::vector<int>, selected);
@@ -178,7 +178,7 @@ void TestForm7::searchSequences() {
   }
 }
 
-void TestForm7::emptyTextStepsOneCharacter() {
+void FormulaListViewerTest::emptyTextStepsOneCharacter() {
   FormulaSearch search(Fixture);
   for (int expected = 1; expected <= 16; ++expected) {
     const auto m = search.searchDown(QString());
@@ -199,7 +199,7 @@ void TestForm7::emptyTextStepsOneCharacter() {
   QCOMPARE(Pos(search.searchUp(QString())), std::optional<int>(1));
 }
 
-void TestForm7::neverComparesAtTheLastPosition() {
+void FormulaListViewerTest::neverComparesAtTheLastPosition() {
   // "X" stands only at the last position, n.
   FormulaSearch search(Fixture);
   QVERIFY(!search.searchDown(QStringLiteral("X")));
@@ -217,7 +217,7 @@ void TestForm7::neverComparesAtTheLastPosition() {
   QVERIFY(!empty.searchUp(QStringLiteral("a")));
 }
 
-void TestForm7::matchesTheStepwiseWalk() {
+void FormulaListViewerTest::matchesTheStepwiseWalk() {
   const QStringList keywords = {QStringLiteral("抵抗"), QStringLiteral("B"), QString(),
                                 QStringLiteral("\r\n"), QStringLiteral("X"),
                                 QStringLiteral("\r\nX"), QStringLiteral("B\r\nD"),
@@ -228,7 +228,7 @@ void TestForm7::matchesTheStepwiseWalk() {
   }
 }
 
-void TestForm7::realDocumentFirstAndSecondMatch() {
+void FormulaListViewerTest::realDocumentFirstAndSecondMatch() {
   const QString& doc = tamrisk::FormulaDocumentText();
   QVERIFY(doc.startsWith(QStringLiteral("\r\n")));
   StepwiseSearch walk{doc};
@@ -242,7 +242,7 @@ void TestForm7::realDocumentFirstAndSecondMatch() {
   QCOMPARE(doc.mid(second->position - 1, 2), QStringLiteral("抵抗"));
 }
 
-void TestForm7::realDocumentHeaderAndBanner() {
+void FormulaListViewerTest::realDocumentHeaderAndBanner() {
   const QString& doc = tamrisk::FormulaDocumentText();
 
   // "単位なし" is first found in the header's count line.
@@ -265,7 +265,7 @@ void TestForm7::realDocumentHeaderAndBanner() {
   }
 }
 
-void TestForm7::realDocumentMatchesTheStepwiseWalk() {
+void FormulaListViewerTest::realDocumentMatchesTheStepwiseWalk() {
   const QString& doc = tamrisk::FormulaDocumentText();
   const QStringList keywords = {QStringLiteral("抵抗"), QStringLiteral("dB"),
                                 QStringLiteral("DB"),   QStringLiteral("単位なし編"),
@@ -274,7 +274,7 @@ void TestForm7::realDocumentMatchesTheStepwiseWalk() {
   CompareWithWalk(doc, keywords, 120, 7);
 }
 
-void TestForm7::searchIsFast() {
+void FormulaListViewerTest::searchIsFast() {
   // The worst cases: a text found only near the end, and one found nowhere,
   // each scanned from the top. Over the real document, and over one at
   // least 150 000 characters long made of copies of it, so that the figure
@@ -302,8 +302,8 @@ void TestForm7::searchIsFast() {
   }
 }
 
-void TestForm7::windowSelectsAndKeepsSelection() {
-  Form7 form(nullptr, [] () -> const QString& { return Fixture; });
+void FormulaListViewerTest::windowSelectsAndKeepsSelection() {
+  FormulaListViewer form(nullptr, [] () -> const QString& { return Fixture; });
   form.openViewer();
   QVERIFY(QTest::qWaitForWindowExposed(&form));
   auto* text1 = form.findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
@@ -345,10 +345,10 @@ void TestForm7::windowSelectsAndKeepsSelection() {
   QVERIFY(!text1->textCursor().hasSelection());
 }
 
-void TestForm7::windowReopensAtTheTop() {
+void FormulaListViewerTest::windowReopensAtTheTop() {
   int built = 0;
   const QString doc = Fixture;
-  Form7 form(nullptr, [&]() -> const QString& { ++built; return doc; });
+  FormulaListViewer form(nullptr, [&]() -> const QString& { ++built; return doc; });
   form.openViewer();
   auto* keyword = form.findChild<QLineEdit*>(QStringLiteral("keyword"));
   auto* down = form.findChild<QPushButton*>(QStringLiteral("searchdown"));
@@ -372,8 +372,8 @@ void TestForm7::windowReopensAtTheTop() {
   QCOMPARE(text1->textCursor().selectionStart(), 1);  // the first match again
 }
 
-void TestForm7::windowLayoutFollowsHeight() {
-  Form7 form(nullptr, [] () -> const QString& { return Fixture; });
+void FormulaListViewerTest::windowLayoutFollowsHeight() {
+  FormulaListViewer form(nullptr, [] () -> const QString& { return Fixture; });
   form.openViewer();
   QVERIFY(QTest::qWaitForWindowExposed(&form));
   auto* text1 = form.findChild<QWidget*>(QStringLiteral("Text1"));
@@ -391,10 +391,10 @@ void TestForm7::windowLayoutFollowsHeight() {
   QCOMPARE(text1->height(), 250);
 }
 
-void TestForm7::windowShowsTheRealDocument() {
+void FormulaListViewerTest::windowShowsTheRealDocument() {
   QWidget main;
   main.move(120, 90);
-  auto* form = new Form7(&main);
+  auto* form = new FormulaListViewer(&main);
   QElapsedTimer timer;
   timer.start();
   form->openViewer();
@@ -418,5 +418,5 @@ void TestForm7::windowShowsTheRealDocument() {
            found - 1 - static_cast<int>(doc.left(found - 1).count(QStringLiteral("\r\n"))));
 }
 
-QTEST_MAIN(TestForm7)
-#include "test_form7.moc"
+QTEST_MAIN(FormulaListViewerTest)
+#include "test_formula_list_viewer.moc"

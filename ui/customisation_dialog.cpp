@@ -1,4 +1,4 @@
-#include "ui/form5.h"
+#include "ui/customisation_dialog.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -36,9 +36,9 @@ constexpr int FirstSpareBox = 95;  // check boxes 95..100: unit positions 75..80
 
 }  // namespace
 
-Form5::Form5(AppState& state, QWidget* mainWindow, std::function<void()> onOk)
+CustomisationDialog::CustomisationDialog(AppState& state, QWidget* mainWindow, std::function<void()> onOk)
     : QDialog(mainWindow), state_(state), mainWindow_(mainWindow), onOk_(std::move(onOk)) {
-  setObjectName(QStringLiteral("Form5"));
+  setObjectName(QStringLiteral("CustomisationDialog"));
   setWindowTitle(QStringLiteral("Tamriskカスタマイズ"));
   setFont(GothicFont(9));
   PaintWindow(this, WindowGrey);
@@ -86,7 +86,7 @@ Form5::Form5(AppState& state, QWidget* mainWindow, std::function<void()> onOk)
   ok->setObjectName(QStringLiteral("Command1"));
   ok->setFont(ArialFont(9));
   ok->setGeometry(Tw(3360), Tw(3720), Tw(1095), Tw(375));
-  connect(ok, &QPushButton::clicked, this, &Form5::acceptMasks);
+  connect(ok, &QPushButton::clicked, this, &CustomisationDialog::acceptMasks);
 
   auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
   cancel->setObjectName(QStringLiteral("Command2"));
@@ -100,20 +100,20 @@ Form5::Form5(AppState& state, QWidget* mainWindow, std::function<void()> onOk)
   ShowLogo(picture1);
 }
 
-void Form5::tick(int n) {
+void CustomisationDialog::tick(int n) {
   if (n >= 1 && n <= 100) boxes_[n - 1]->setChecked(true);
 }
 
-bool Form5::isTicked(int n) const {
+bool CustomisationDialog::isTicked(int n) const {
   return n >= 1 && n <= 100 && boxes_[n - 1]->isChecked();
 }
 
-void Form5::openDialog() {
+void CustomisationDialog::openDialog() {
   if (mainWindow_) move(mainWindow_->x() + Tw(1200), mainWindow_->y() + Tw(600));
   exec();
 }
 
-void Form5::acceptMasks() {
+void CustomisationDialog::acceptMasks() {
   QString prefixMask;
   QString unitMask;
   for (int n = 1; n <= 20; ++n) prefixMask += isTicked(n) ? QLatin1Char('1') : QLatin1Char('0');
@@ -124,7 +124,7 @@ void Form5::acceptMasks() {
   if (onOk_) onOk_();
 }
 
-void Form5::closeEvent(QCloseEvent* event) {
+void CustomisationDialog::closeEvent(QCloseEvent* event) {
   // The close box is Cancel: hide, and the boxes keep their states.
   reject();
   event->accept();

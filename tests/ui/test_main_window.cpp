@@ -21,10 +21,10 @@
 #include <memory>
 
 #include "engine/catalogue.h"
-#include "ui/calculator_path.h"
+#include "ui/calculator_path_dialog.h"
 #include "ui/captions.h"
-#include "ui/form1.h"
-#include "ui/form5.h"
+#include "ui/customisation_dialog.h"
+#include "ui/main_window.h"
 #include "ui/settings.h"
 #include "ui/unit_explanation.h"
 #include "ui/version_dialog.h"
@@ -68,7 +68,7 @@ QStringList FileLines(const QString& path) {
 
 }  // namespace
 
-class Form1Test : public QObject {
+class MainWindowTest : public QObject {
   Q_OBJECT
 
  private:
@@ -104,8 +104,8 @@ class Form1Test : public QObject {
     if (!QTest::qWaitForWindowActive(window)) qWarning("window not active");
   }
 
-  std::unique_ptr<Form1> start() {
-    auto window = std::make_unique<Form1>();
+  std::unique_ptr<MainWindow> start() {
+    auto window = std::make_unique<MainWindow>();
     window->show();
     if (!QTest::qWaitForWindowActive(window.get())) qWarning("window not active");
     return window;
@@ -195,7 +195,7 @@ class Form1Test : public QObject {
     QCOMPARE(get<QPlainTextEdit>(w.get(), "Output")->height(), Tw(3765));
     QCOMPARE(w->pos(), centred());
 
-    Form5* custom = w->customisationDialog();
+    CustomisationDialog* custom = w->customisationDialog();
     for (int n : {7, 8, 9, 13, 14, 15, 21, 26, 48, 64}) QVERIFY2(custom->isTicked(n), qPrintable(QString::number(n)));
     for (int n : {1, 6, 10, 16, 22, 95}) QVERIFY2(!custom->isTicked(n), qPrintable(QString::number(n)));
     QCOMPARE(w->calculatorPathDialog()->pathText(), QString());
@@ -430,7 +430,7 @@ class Form1Test : public QObject {
   // Ctrl+X in a text entry ends the program: it saves once and cuts nothing.
   void ctrlXEndsProgram() {
     auto w = start();
-    QSignalSpy saved(w.get(), &Form1::settingsSaved);
+    QSignalSpy saved(w.get(), &MainWindow::settingsSaved);
     auto* param1 = get<QLineEdit>(w.get(), "Param_1");
     param1->setText(QStringLiteral("123"));
     param1->setFocus();
@@ -453,7 +453,7 @@ class Form1Test : public QObject {
 
   void closeBoxSavesOnce() {
     auto w = start();
-    QSignalSpy saved(w.get(), &Form1::settingsSaved);
+    QSignalSpy saved(w.get(), &MainWindow::settingsSaved);
     w->close();
     w->close();
     QCOMPARE(saved.count(), 1);
@@ -474,7 +474,7 @@ class Form1Test : public QObject {
       param1->setFocus();
       QString version;
       auto seen = onNextModal([&version](QWidget* modal) {
-        if (auto* dialog = qobject_cast<Form3*>(modal)) version = dialog->versionText();
+        if (auto* dialog = qobject_cast<VersionDialog*>(modal)) version = dialog->versionText();
       });
       QTest::keyClick(param1, Qt::Key_A, Qt::ControlModifier);
       QVERIFY(*seen);
@@ -542,9 +542,9 @@ class Form1Test : public QObject {
   // works and the program still ends.
   void unwritableSettings() {
     auto w = start();
-    QSignalSpy saved(w.get(), &Form1::settingsSaved);
+    QSignalSpy saved(w.get(), &MainWindow::settingsSaved);
     QVERIFY(QDir(dir_->path()).removeRecursively());
-    Form6* dialog = w->calculatorPathDialog();
+    CalculatorPathDialog* dialog = w->calculatorPathDialog();
     auto seen = onNextModal([](QWidget* modal) {
       modal->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("/bin/true"));
       QTest::mouseClick(modal->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
@@ -563,10 +563,10 @@ class Form1Test : public QObject {
   // keeps the typed text for the calculator button.
   void calculatorPathDialog() {
     auto w = start();
-    Form6* dialog = w->calculatorPathDialog();
+    CalculatorPathDialog* dialog = w->calculatorPathDialog();
     auto typeAndPress = [this](const QString& text, const char* button) {
       return this->onNextModal([text, button](QWidget* modal) {
-        QCOMPARE(modal->windowTitle(), T(captions::Form6Title));
+        QCOMPARE(modal->windowTitle(), T(captions::CalculatorPathTitle));
         modal->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(text);
         QTest::mouseClick(modal->findChild<QPushButton*>(QString::fromLatin1(button)),
                           Qt::LeftButton);
@@ -685,5 +685,5 @@ class Form1Test : public QObject {
   }
 };
 
-QTEST_MAIN(Form1Test)
-#include "test_form1.moc"
+QTEST_MAIN(MainWindowTest)
+#include "test_main_window.moc"

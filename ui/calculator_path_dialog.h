@@ -12,13 +12,13 @@ class QLineEdit;
 
 namespace tamrisk {
 
-class Form6 : public QDialog {
+class CalculatorPathDialog : public QDialog {
   Q_OBJECT
 
  public:
   // `onOk` runs after OK has taken the entry's text over as the calculator
   // path; the main window saves the settings there.
-  Form6(AppState& state, QWidget* mainWindow, std::function<void()> onOk);
+  CalculatorPathDialog(AppState& state, QWidget* mainWindow, std::function<void()> onOk);
 
   // The entry's text: what the calculator button starts. It may hold a path
   // that was typed and left with Cancel.

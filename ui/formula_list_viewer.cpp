@@ -1,4 +1,4 @@
-#include "ui/form7.h"
+#include "ui/formula_list_viewer.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -30,11 +30,11 @@ const QString& FormulaDocumentText() {
   return text;
 }
 
-Form7::Form7(QWidget* mainWindow) : Form7(mainWindow, &FormulaDocumentText) {}
+FormulaListViewer::FormulaListViewer(QWidget* mainWindow) : FormulaListViewer(mainWindow, &FormulaDocumentText) {}
 
-Form7::Form7(QWidget* mainWindow, std::function<const QString&()> document)
+FormulaListViewer::FormulaListViewer(QWidget* mainWindow, std::function<const QString&()> document)
     : QWidget(mainWindow, Qt::Window), mainWindow_(mainWindow), document_(std::move(document)) {
-  setObjectName(QStringLiteral("Form7"));
+  setObjectName(QStringLiteral("FormulaListViewer"));
   setWindowTitle(QStringLiteral("Tamrisk計算式一覧"));
   setFont(GothicFont(9));
   PaintWindowAndText(this, WindowGrey);
@@ -66,12 +66,12 @@ Form7::Form7(QWidget* mainWindow, std::function<const QString&()> document)
   searchdown_ = new QPushButton(QStringLiteral("▼下検索"), this);
   searchdown_->setObjectName(QStringLiteral("searchdown"));
   searchdown_->setGeometry(Tw(4080), Tw(4080), Tw(1095), Tw(345));
-  connect(searchdown_, &QPushButton::clicked, this, &Form7::searchDown);
+  connect(searchdown_, &QPushButton::clicked, this, &FormulaListViewer::searchDown);
 
   searchup_ = new QPushButton(QStringLiteral("▲上検索"), this);
   searchup_->setObjectName(QStringLiteral("searchup"));
   searchup_->setGeometry(Tw(5280), Tw(4080), Tw(1095), Tw(345));
-  connect(searchup_, &QPushButton::clicked, this, &Form7::searchUp);
+  connect(searchup_, &QPushButton::clicked, this, &FormulaListViewer::searchUp);
 
   command1_ = new QPushButton(QStringLiteral("閉じる"), this);
   command1_->setObjectName(QStringLiteral("Command1"));
@@ -90,7 +90,7 @@ Form7::Form7(QWidget* mainWindow, std::function<const QString&()> document)
   resize(Tw(ClientWidth), Tw(ClientHeight));
 }
 
-void Form7::openViewer() {
+void FormulaListViewer::openViewer() {
   if (mainWindow_) move(mainWindow_->x() + Tw(500), mainWindow_->y() + Tw(1000));
   {
     BusyPointer busy;
@@ -117,14 +117,14 @@ void Form7::openViewer() {
   command1_->setFocus();
 }
 
-int Form7::boxPosition(int documentIndex) const {
+int FormulaListViewer::boxPosition(int documentIndex) const {
   // Every CR LF before the position counts once less; the LF of a CR LF
   // lands on the same box position as its CR.
   const auto before = std::lower_bound(crlfAt_.begin(), crlfAt_.end(), documentIndex);
   return documentIndex - static_cast<int>(before - crlfAt_.begin());
 }
 
-void Form7::select(const FormulaSearch::Match& match) {
+void FormulaListViewer::select(const FormulaSearch::Match& match) {
   const int start = match.position - 1;
   QTextCursor cursor(text1_->document());
   cursor.setPosition(boxPosition(start));
@@ -133,21 +133,21 @@ void Form7::select(const FormulaSearch::Match& match) {
   text1_->ensureCursorVisible();
 }
 
-void Form7::searchDown() {
+void FormulaListViewer::searchDown() {
   BusyPointer busy;
   const auto match = search_.searchDown(keyword_->text());
   text1_->setFocus();
   if (match) select(*match);
 }
 
-void Form7::searchUp() {
+void FormulaListViewer::searchUp() {
   BusyPointer busy;
   const auto match = search_.searchUp(keyword_->text());
   text1_->setFocus();
   if (match) select(*match);
 }
 
-void Form7::resizeEvent(QResizeEvent* event) {
+void FormulaListViewer::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)) return;
   // The layout follows the client height; the fixed width and the minimum

@@ -1,4 +1,4 @@
-#include "ui/form2.h"
+#include "ui/help_window.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -20,9 +20,9 @@ constexpr int ClientHeight = 4560;
 
 }  // namespace
 
-Form2::Form2(const QString& dataDir, QWidget* mainWindow)
+HelpWindow::HelpWindow(const QString& dataDir, QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Window), dataDir_(dataDir), mainWindow_(mainWindow) {
-  setObjectName(QStringLiteral("Form2"));
+  setObjectName(QStringLiteral("HelpWindow"));
   setWindowTitle(QStringLiteral("Tamriskヘルプ"));
   setFont(GothicFont(9));
   PaintWindowAndText(this, WindowGrey);
@@ -59,21 +59,21 @@ Form2::Form2(const QString& dataDir, QWidget* mainWindow)
   resize(Tw(ClientWidth), Tw(ClientHeight));
 }
 
-QString Form2::helpFilePath() const {
+QString HelpWindow::helpFilePath() const {
   QString dir = dataDir_;
   if (!dir.isEmpty() && !dir.endsWith(QLatin1Char('/')) && !dir.endsWith(QLatin1Char('\\')))
     dir += QLatin1Char('/');
   return dir + QStringLiteral("readme.txt");
 }
 
-bool Form2::LoadHelpSections() {
+bool HelpWindow::LoadHelpSections() {
   auto sections = ReadHelpSections(helpFilePath());
   if (!sections) return false;
   helpSections_ = std::move(*sections);
   return true;
 }
 
-void Form2::openHelp() {
+void HelpWindow::openHelp() {
   if (mainWindow_) move(mainWindow_->x() + Tw(500), mainWindow_->y() + Tw(1000));
   if (LoadHelpSections()) {
     showTopic(0);
@@ -84,9 +84,9 @@ void Form2::openHelp() {
   }
 }
 
-void Form2::showTopic(int topic) { text1_->setPlainText(helpSections_[topic]); }
+void HelpWindow::showTopic(int topic) { text1_->setPlainText(helpSections_[topic]); }
 
-void Form2::showAs(Qt::WindowModality modality) {
+void HelpWindow::showAs(Qt::WindowModality modality) {
   // The modality of a window takes effect when it is shown, so a window
   // already open without it is shown again.
   if (windowModality() != modality) {
@@ -98,7 +98,7 @@ void Form2::showAs(Qt::WindowModality modality) {
   activateWindow();
 }
 
-void Form2::resizeEvent(QResizeEvent* event) {
+void HelpWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)) return;
   // The layout follows the client height; the fixed width and the minimum

@@ -13,13 +13,13 @@ class QCheckBox;
 
 namespace tamrisk {
 
-class Form5 : public QDialog {
+class CustomisationDialog : public QDialog {
   Q_OBJECT
 
  public:
   // `onOk` runs after OK has rebuilt the masks in `state` and hidden the
   // dialog; the main window refills its lists and saves the settings there.
-  Form5(AppState& state, QWidget* mainWindow, std::function<void()> onOk);
+  CustomisationDialog(AppState& state, QWidget* mainWindow, std::function<void()> onOk);
 
   // Ticks check box n (1..20 prefixes, 21..100 units). Never unticks.
   void tick(int n);

@@ -21,13 +21,13 @@ namespace tamrisk {
 // and kept for the rest of the run.
 const QString& FormulaDocumentText();
 
-class Form7 : public QWidget {
+class FormulaListViewer : public QWidget {
   Q_OBJECT
 
  public:
-  explicit Form7(QWidget* mainWindow);
+  explicit FormulaListViewer(QWidget* mainWindow);
   // The same window over another document (used with small documents).
-  Form7(QWidget* mainWindow, std::function<const QString&()> document);
+  FormulaListViewer(QWidget* mainWindow, std::function<const QString&()> document);
 
   // Places the window beside the main window, shows the document from its
   // first line and starts the search again at the top.

@@ -1,4 +1,4 @@
-#include "ui/calculator_path.h"
+#include "ui/calculator_path_dialog.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -44,19 +44,19 @@ class ExecutableFilter : public QSortFilterProxyModel {
 
 }  // namespace
 
-Form6::Form6(AppState& state, QWidget* mainWindow, std::function<void()> onOk)
+CalculatorPathDialog::CalculatorPathDialog(AppState& state, QWidget* mainWindow, std::function<void()> onOk)
     : QDialog(mainWindow), state_(state), mainWindow_(mainWindow), onOk_(std::move(onOk)) {
-  setObjectName(QStringLiteral("Form6"));
-  setWindowTitle(FromUtf16(captions::Form6Title));
+  setObjectName(QStringLiteral("CalculatorPathDialog"));
+  setWindowTitle(FromUtf16(captions::CalculatorPathTitle));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   setFont(GothicFont(9));
   PaintWindow(this, WindowGrey);
   setFixedSize(Tw(5265), Tw(2490));
 
-  Label(this, "Label1", captions::Form6Label1Caption, 360, 240, 4575, 255);
-  Label(this, "Label6", captions::Form6Label6Caption, 480, 600, 375, 255);
-  Label(this, "Label3", captions::Form6Label3Caption, 1080, 600, 3615, 255);
-  Label(this, "Label5", captions::Form6Label5Caption, 1080, 840, 3615, 255);
+  Label(this, "Label1", captions::CalculatorPathLabel1Caption, 360, 240, 4575, 255);
+  Label(this, "Label6", captions::CalculatorPathLabel6Caption, 480, 600, 375, 255);
+  Label(this, "Label3", captions::CalculatorPathLabel3Caption, 1080, 600, 3615, 255);
+  Label(this, "Label5", captions::CalculatorPathLabel5Caption, 1080, 840, 3615, 255);
 
   text1_ = new QLineEdit(this);
   text1_->setObjectName(QStringLiteral("Text1"));
@@ -64,20 +64,20 @@ Form6::Form6(AppState& state, QWidget* mainWindow, std::function<void()> onOk)
   text1_->setAttribute(Qt::WA_InputMethodEnabled, false);
   text1_->setGeometry(Tw(360), Tw(1200), Tw(3975), Tw(375));
 
-  auto* browseButton = new QPushButton(FromUtf16(captions::Form6Command3Caption), this);
+  auto* browseButton = new QPushButton(FromUtf16(captions::CalculatorPathCommand3Caption), this);
   browseButton->setObjectName(QStringLiteral("Command3"));
   browseButton->setAutoDefault(false);
   browseButton->setGeometry(Tw(4560), Tw(1200), Tw(375), Tw(375));
-  connect(browseButton, &QPushButton::clicked, this, &Form6::browse);
+  connect(browseButton, &QPushButton::clicked, this, &CalculatorPathDialog::browse);
 
-  auto* ok = new QPushButton(FromUtf16(captions::Form6Command1Caption), this);
+  auto* ok = new QPushButton(FromUtf16(captions::CalculatorPathCommand1Caption), this);
   ok->setObjectName(QStringLiteral("Command1"));
   ok->setFont(ArialFont(9));
   ok->setDefault(true);
   ok->setGeometry(Tw(1440), Tw(1920), Tw(1095), Tw(375));
-  connect(ok, &QPushButton::clicked, this, &Form6::accept);
+  connect(ok, &QPushButton::clicked, this, &CalculatorPathDialog::accept);
 
-  auto* cancel = new QPushButton(FromUtf16(captions::Form6Command2Caption), this);
+  auto* cancel = new QPushButton(FromUtf16(captions::CalculatorPathCommand2Caption), this);
   cancel->setObjectName(QStringLiteral("Command2"));
   cancel->setFont(ArialFont(9));
   cancel->setAutoDefault(false);
@@ -92,17 +92,17 @@ Form6::Form6(AppState& state, QWidget* mainWindow, std::function<void()> onOk)
   ShowLogo(logo);
 }
 
-QString Form6::pathText() const { return text1_->text(); }
+QString CalculatorPathDialog::pathText() const { return text1_->text(); }
 
-void Form6::setPathText(const QString& text) { text1_->setText(text); }
+void CalculatorPathDialog::setPathText(const QString& text) { text1_->setText(text); }
 
-void Form6::openDialog() {
+void CalculatorPathDialog::openDialog() {
   move(mainWindow_->pos() + QPoint(Tw(1200), Tw(600)));
   text1_->setFocus();
   exec();
 }
 
-void Form6::browse() {
+void CalculatorPathDialog::browse() {
   QFileDialog dialog(this, FromUtf16(captions::FileDialogTitle));
   dialog.setObjectName(QStringLiteral("CommonDialog1"));
   dialog.setFileMode(QFileDialog::ExistingFile);
@@ -130,7 +130,7 @@ void Form6::browse() {
   text1_->setText(QDir::toNativeSeparators(files.first()));
 }
 
-void Form6::accept() {
+void CalculatorPathDialog::accept() {
   state_.calculatorPath = text1_->text();
   if (onOk_) onOk_();
   QDialog::accept();

@@ -16,20 +16,20 @@ class QPushButton;
 
 namespace tamrisk {
 
-class Form2;
-class Form3;
-class Form5;
-class Form6;
-class Form7;
+class HelpWindow;
+class VersionDialog;
+class CustomisationDialog;
+class CalculatorPathDialog;
+class FormulaListViewer;
 
-class Form1 : public QMainWindow {
+class MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
   // Runs the start-up sequence: data folder from the working directory,
   // version text, size and centring, settings, lists and inputs.
-  Form1();
-  ~Form1() override;
+  MainWindow();
+  ~MainWindow() override;
 
   AppState& state() { return state_; }
 
@@ -58,9 +58,9 @@ class Form1 : public QMainWindow {
   // the main window, which ends the program.
   void EndProgram();
 
-  Form3* versionDialog() const { return form3_; }
-  Form5* customisationDialog() const { return form5_; }
-  Form6* calculatorPathDialog() const { return form6_; }
+  VersionDialog* versionDialog() const { return versionDialog_; }
+  CustomisationDialog* customisationDialog() const { return customisationDialog_; }
+  CalculatorPathDialog* calculatorPathDialog() const { return calculatorPathDialog_; }
 
   // The position values read at start-up, written back when the program
   // ends while the window is minimised.
@@ -104,11 +104,11 @@ class Form1 : public QMainWindow {
   QComboBox* unit3_ = nullptr;
   QPlainTextEdit* output_ = nullptr;
 
-  Form3* form3_ = nullptr;
-  Form5* form5_ = nullptr;
-  Form6* form6_ = nullptr;
-  Form2* form2_ = nullptr;  // created on first use
-  Form7* form7_ = nullptr;  // created on first use
+  VersionDialog* versionDialog_ = nullptr;
+  CustomisationDialog* customisationDialog_ = nullptr;
+  CalculatorPathDialog* calculatorPathDialog_ = nullptr;
+  HelpWindow* helpWindow_ = nullptr;  // created on first use
+  FormulaListViewer* formulaListViewer_ = nullptr;  // created on first use
 };
 
 // The result box shows text with the platform's line ends: every CR LF of

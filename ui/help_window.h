@@ -15,11 +15,11 @@ class QLabel;
 
 namespace tamrisk {
 
-class Form2 : public QWidget {
+class HelpWindow : public QWidget {
   Q_OBJECT
 
  public:
-  Form2(const QString& dataDir, QWidget* mainWindow);
+  HelpWindow(const QString& dataDir, QWidget* mainWindow);
 
   // Places the window beside the main window, reads the help file afresh
   // and shows the first topic; when the file cannot be read, shows the error

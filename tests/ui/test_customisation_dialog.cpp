@@ -13,16 +13,16 @@
 
 #include <functional>
 
-#include "ui/form1.h"
-#include "ui/form5.h"
+#include "ui/customisation_dialog.h"
+#include "ui/main_window.h"
 
-using tamrisk::Form1;
-using tamrisk::Form5;
+using tamrisk::MainWindow;
+using tamrisk::CustomisationDialog;
 
 namespace {
 
 // Runs `inDialog` once the dialog's modal loop is running, then opens it.
-void OpenAnd(Form5* dialog, std::function<void()> inDialog) {
+void OpenAnd(CustomisationDialog* dialog, std::function<void()> inDialog) {
   bool ran = false;
   QTimer::singleShot(0, dialog, [&] {
     QVERIFY(dialog->isVisible());
@@ -61,18 +61,18 @@ QStringList FileLines(const QString& path) {
 struct Program {
   QTemporaryDir dir;
   QString oldCwd = QDir::currentPath();
-  std::unique_ptr<Form1> main;
+  std::unique_ptr<MainWindow> main;
 
   Program() {
     QDir::setCurrent(dir.path());
-    main = std::make_unique<Form1>();
+    main = std::make_unique<MainWindow>();
     main->show();
   }
   ~Program() {
     main.reset();
     QDir::setCurrent(oldCwd);
   }
-  Form5* dialog() const { return main->customisationDialog(); }
+  CustomisationDialog* dialog() const { return main->customisationDialog(); }
   QComboBox* list(const char* name) const {
     return main->findChild<QComboBox*>(QString::fromLatin1(name));
   }
@@ -86,7 +86,7 @@ const QStringList DefaultPrefixes = {QStringLiteral("μ"), QStringLiteral("m"), 
 
 }  // namespace
 
-class TestForm5 : public QObject {
+class CustomisationDialogTest : public QObject {
   Q_OBJECT
 
  private slots:
@@ -100,9 +100,9 @@ class TestForm5 : public QObject {
   void hiddenSpareBoxCountsInTheMask();
 };
 
-void TestForm5::boxesAndLayout() {
+void CustomisationDialogTest::boxesAndLayout() {
   tamrisk::AppState state;
-  Form5 dialog(state, nullptr, {});
+  CustomisationDialog dialog(state, nullptr, {});
   QCOMPARE(dialog.windowTitle(), QStringLiteral("Tamriskカスタマイズ"));
   QCOMPARE(dialog.size(), QSize(608, 284));
 
@@ -139,7 +139,7 @@ void TestForm5::boxesAndLayout() {
   }
 }
 
-void TestForm5::placedBesideTheMainWindow() {
+void CustomisationDialogTest::placedBesideTheMainWindow() {
   Program program;
   program.main->move(200, 150);
   OpenAnd(program.dialog(), [&] {
@@ -151,9 +151,9 @@ void TestForm5::placedBesideTheMainWindow() {
   });
 }
 
-void TestForm5::okRebuildsMasksListsAndFile() {
+void CustomisationDialogTest::okRebuildsMasksListsAndFile() {
   Program program;
-  Form5* dialog = program.dialog();
+  CustomisationDialog* dialog = program.dialog();
   QVERIFY(Box(dialog, 7)->isChecked());  // ticked from the masks at start-up
   auto* param1 = program.main->findChild<QLineEdit*>(QStringLiteral("Param_1"));
   param1->setText(QStringLiteral("12"));
@@ -182,7 +182,7 @@ void TestForm5::okRebuildsMasksListsAndFile() {
   QCOMPARE(lines[3], program.main->state().unitMask);
 }
 
-void TestForm5::okWithoutChangesStillResetsAndSaves() {
+void CustomisationDialogTest::okWithoutChangesStillResetsAndSaves() {
   Program program;
   const QString unitMask = program.main->state().unitMask;
   program.main->findChild<QLineEdit*>(QStringLiteral("Param_2"))->setText(QStringLiteral("7"));
@@ -199,9 +199,9 @@ void TestForm5::okWithoutChangesStillResetsAndSaves() {
   QCOMPARE(FileLines(program.settingsFile()).value(2), DefaultPrefixMask);
 }
 
-void TestForm5::cancelKeepsListsButNotTheBoxes() {
+void CustomisationDialogTest::cancelKeepsListsButNotTheBoxes() {
   Program program;
-  Form5* dialog = program.dialog();
+  CustomisationDialog* dialog = program.dialog();
   OpenAnd(dialog, [&] {
     Box(dialog, 16)->setChecked(true);  // T
     Click(dialog, "Command2");
@@ -220,9 +220,9 @@ void TestForm5::cancelKeepsListsButNotTheBoxes() {
   QCOMPARE(FileLines(program.settingsFile()).value(2), QStringLiteral("00000011100011110000"));
 }
 
-void TestForm5::closeBoxIsCancel() {
+void CustomisationDialogTest::closeBoxIsCancel() {
   Program program;
-  Form5* dialog = program.dialog();
+  CustomisationDialog* dialog = program.dialog();
   OpenAnd(dialog, [&] {
     Box(dialog, 8)->setChecked(false);  // m
     QVERIFY(dialog->close());
@@ -234,9 +234,9 @@ void TestForm5::closeBoxIsCancel() {
   QVERIFY(!Box(dialog, 8)->isChecked());  // the box keeps its state
 }
 
-void TestForm5::noPrefixLeavesTheBlankEntry() {
+void CustomisationDialogTest::noPrefixLeavesTheBlankEntry() {
   Program program;
-  Form5* dialog = program.dialog();
+  CustomisationDialog* dialog = program.dialog();
   OpenAnd(dialog, [&] {
     for (int n = 1; n <= 20; ++n) Box(dialog, n)->setChecked(false);
     Click(dialog, "Command1");
@@ -246,10 +246,10 @@ void TestForm5::noPrefixLeavesTheBlankEntry() {
   QCOMPARE(Items(program.list("Sub_Unit_2")), QStringList{QStringLiteral(" ")});
 }
 
-void TestForm5::hiddenSpareBoxCountsInTheMask() {
+void CustomisationDialogTest::hiddenSpareBoxCountsInTheMask() {
   tamrisk::AppState state;
   int okCalls = 0;
-  Form5 dialog(state, nullptr, [&] {
+  CustomisationDialog dialog(state, nullptr, [&] {
     ++okCalls;
     QVERIFY(!dialog.isVisible());  // hidden before the lists are rebuilt
   });
@@ -265,5 +265,5 @@ void TestForm5::hiddenSpareBoxCountsInTheMask() {
   QCOMPARE(state.unitMask.indexOf(QLatin1Char('1')), 74);  // unit position 75
 }
 
-QTEST_MAIN(TestForm5)
-#include "test_form5.moc"
+QTEST_MAIN(CustomisationDialogTest)
+#include "test_customisation_dialog.moc"
