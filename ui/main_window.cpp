@@ -125,17 +125,9 @@ MainWindow::MainWindow() {
   buildControls();
   buildMenus();
 
-  versionDialog_ = new VersionDialog(this);
-  customisationDialog_ = new CustomisationDialog(state_, this, [this] {
-    PopulateLists();
-    SaveSettings();
-  });
-  calculatorPathDialog_ = new CalculatorPathDialog(state_, this, [this] { SaveSettings(); });
-
   // 1. The data folder: the working directory at start-up.
   state_.dataDir = DataDirFrom(QDir::currentPath());
-  // 2. The version text.
-  versionDialog_->setVersionText(FromUtf16(captions::VersionText));
+  // 2. The version text is written when the version dialog is made.
   // 3. Size, then centre on the screen.
   menuHeight_ = menuBar()->sizeHint().height();
   const int menuHeight = menuHeight_;
@@ -276,7 +268,7 @@ void MainWindow::buildControls() {
   });
   connect(copyClip, &QPushButton::clicked, this, &MainWindow::copyResult);
   connect(calcExe, &QPushButton::clicked, this,
-          [this] { LaunchCalculator(calculatorPathDialog_->pathText(), this); });
+          [this] { LaunchCalculator(calculatorCommand(), this); });
 
   // An entry that receives the focus shows its whole text selected.
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
@@ -314,14 +306,53 @@ void MainWindow::buildMenus() {
   item(end, "Tamrisk_End", captions::Tamrisk_EndCaption, Qt::Key_X, [this] { EndProgram(); });
   QMenu* setting = menu("SettingMenu", captions::SettingMenuCaption);
   item(setting, "OpenCustom", captions::OpenCustomCaption, Qt::Key_S,
-       [this] { customisationDialog_->openDialog(); });
+       [this] { customisationDialog()->openDialog(); });
   item(setting, "OpenCalcPass", captions::OpenCalcPassCaption, Qt::Key_D,
-       [this] { calculatorPathDialog_->openDialog(); });
+       [this] { calculatorPathDialog()->openDialog(); });
   QMenu* help = menu("HelpMenu", captions::HelpMenuCaption);
   item(help, "OpenHelp", captions::OpenHelpCaption, Qt::Key_H, [this] { openHelp(); });
   item(help, "OpenFormula", captions::OpenFormulaCaption, Qt::Key_K, [this] { openFormulaList(); });
   item(help, "OpenVersion", captions::OpenVersionCaption, Qt::Key_A,
-       [this] { versionDialog_->openDialog(); });
+       [this] { versionDialog()->openDialog(); });
+}
+
+VersionDialog* MainWindow::versionDialog() {
+  if (!versionDialog_) {
+    versionDialog_ = new VersionDialog(this);
+    versionDialog_->setVersionText(FromUtf16(captions::VersionText));
+  }
+  return versionDialog_;
+}
+
+CustomisationDialog* MainWindow::customisationDialog() {
+  if (!customisationDialog_) {
+    customisationDialog_ = new CustomisationDialog(state_, this, [this] {
+      PopulateLists();
+      SaveSettings();
+    });
+    for (int n = 1; n <= 100; ++n)
+      if (ticked_[static_cast<size_t>(n - 1)]) customisationDialog_->tick(n);
+  }
+  return customisationDialog_;
+}
+
+CalculatorPathDialog* MainWindow::calculatorPathDialog() {
+  if (!calculatorPathDialog_) {
+    calculatorPathDialog_ = new CalculatorPathDialog(state_, this, [this] { SaveSettings(); });
+    // Until the dialog exists only LoadSettings sets its entry, to the
+    // calculator path.
+    calculatorPathDialog_->setPathText(state_.calculatorPath);
+  }
+  return calculatorPathDialog_;
+}
+
+QString MainWindow::calculatorCommand() const {
+  return calculatorPathDialog_ ? calculatorPathDialog_->pathText() : state_.calculatorPath;
+}
+
+void MainWindow::tick(int n) {
+  ticked_.set(static_cast<size_t>(n - 1));
+  if (customisationDialog_) customisationDialog_->tick(n);
 }
 
 void MainWindow::PopulateLists() {
@@ -334,7 +365,7 @@ void MainWindow::PopulateLists() {
   int before = 0;
   for (int i = 1; i <= 10; ++i) {
     if (!MaskOffers(prefixMask, i)) continue;
-    customisationDialog_->tick(i);
+    tick(i);
     const QString text = FromUtf8(PrefixCatalogue[static_cast<size_t>(i - 1)].text);
     subUnit1_->addItem(text);
     subUnit2_->addItem(text);
@@ -344,7 +375,7 @@ void MainWindow::PopulateLists() {
   subUnit2_->addItem(FromUtf8(NoPrefix));
   for (int i = 11; i <= 20; ++i) {
     if (!MaskOffers(prefixMask, i)) continue;
-    customisationDialog_->tick(i);
+    tick(i);
     const QString text = FromUtf8(PrefixCatalogue[static_cast<size_t>(i - 1)].text);
     subUnit1_->addItem(text);
     subUnit2_->addItem(text);
@@ -361,7 +392,7 @@ void MainWindow::PopulateLists() {
   AddSorted(unit3_, NoFilterText());
   for (int i = 1; i <= static_cast<int>(UnitCatalogue.size()); ++i) {
     if (!MaskOffers(unitMask, i)) continue;
-    customisationDialog_->tick(20 + i);
+    tick(20 + i);
     const QString text = FromUtf8(UnitCatalogue[static_cast<size_t>(i - 1)]);
     AddSorted(unit1_, text);
     AddSorted(unit2_, text);
@@ -387,7 +418,7 @@ bool MainWindow::LoadSettings() {
     state_.prefixMask = FromUtf8(DefaultPrefixMask);
     state_.unitMask = FromUtf8(DefaultUnitMask);
     state_.calculatorPath.clear();
-    calculatorPathDialog_->setPathText(QString());
+    if (calculatorPathDialog_) calculatorPathDialog_->setPathText(QString());
     return false;
   }
   startupTop_ = record->top;
@@ -396,7 +427,7 @@ bool MainWindow::LoadSettings() {
   state_.prefixMask = record->prefixMask;
   state_.unitMask = record->unitMask;
   state_.calculatorPath = record->calculatorPath;
-  calculatorPathDialog_->setPathText(record->calculatorPath);
+  if (calculatorPathDialog_) calculatorPathDialog_->setPathText(record->calculatorPath);
   return true;
 }
 

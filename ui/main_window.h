@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 
+#include <bitset>
 #include <optional>
 
 #include "ui/app_state.h"
@@ -58,9 +59,17 @@ class MainWindow : public QMainWindow {
   // the main window, which ends the program.
   void EndProgram();
 
-  VersionDialog* versionDialog() const { return versionDialog_; }
-  CustomisationDialog* customisationDialog() const { return customisationDialog_; }
-  CalculatorPathDialog* calculatorPathDialog() const { return calculatorPathDialog_; }
+  // The dialogs are made on first use, so that a start-up builds only what
+  // the main window shows. Each is made exactly as it would stand had it
+  // been made at start-up: the version text written, the customisation
+  // boxes ticked by every PopulateLists so far, the path entry holding what
+  // LoadSettings put there.
+  VersionDialog* versionDialog();
+  CustomisationDialog* customisationDialog();
+  CalculatorPathDialog* calculatorPathDialog();
+
+  // The text the calculator button starts: the path dialog's entry.
+  QString calculatorCommand() const;
 
   // The position values read at start-up, written back when the program
   // ends while the window is minimised.
@@ -87,8 +96,11 @@ class MainWindow : public QMainWindow {
   void openHelp();
   void openFormulaList();
   void closeOtherWindows();
+  void tick(int n);
 
   AppState state_;
+  // Customisation boxes (1..100 at 0..99) that PopulateLists has ticked.
+  std::bitset<100> ticked_;
   std::optional<float> startupTop_;
   std::optional<float> startupLeft_;
   bool exiting_ = false;
@@ -104,11 +116,12 @@ class MainWindow : public QMainWindow {
   QComboBox* unit3_ = nullptr;
   QPlainTextEdit* output_ = nullptr;
 
+  // Every other window is created on first use.
   VersionDialog* versionDialog_ = nullptr;
   CustomisationDialog* customisationDialog_ = nullptr;
   CalculatorPathDialog* calculatorPathDialog_ = nullptr;
-  HelpWindow* helpWindow_ = nullptr;  // created on first use
-  FormulaListViewer* formulaListViewer_ = nullptr;  // created on first use
+  HelpWindow* helpWindow_ = nullptr;
+  FormulaListViewer* formulaListViewer_ = nullptr;
 };
 
 // The result box shows text with the platform's line ends: every CR LF of
