@@ -1,5 +1,8 @@
 #include "ui/pictures.h"
 
+#include <QImage>
+#include <QResource>
+#include <QtEndian>
 #include <QLabel>
 
 // Resources of a static library must be registered by hand.
@@ -17,30 +20,56 @@ void EnsureRegistered() {
   (void)done;
 }
 
+// The pictures are kept as their pixels: the width and the height as 32-bit
+// little-endian numbers, then the rows of premultiplied red, green, blue and
+// alpha bytes. The image uses the resource's bytes in place: nothing is
+// decoded at start-up, and no image format plugin is looked for.
+QImage Picture(const QString& name) {
+  EnsureRegistered();
+  const QResource resource(QStringLiteral(":/tamrisk/icons/") + name);
+  const auto* bytes = resource.data();
+  if (!bytes || resource.compressionAlgorithm() != QResource::NoCompression ||
+      resource.size() < 8) {
+    return {};
+  }
+  const quint32 width = qFromLittleEndian<quint32>(bytes);
+  const quint32 height = qFromLittleEndian<quint32>(bytes + 4);
+  if (width == 0 || height == 0 || width > 4096 || height > 4096 ||
+      resource.size() != 8 + qint64(width) * height * 4) {
+    return {};
+  }
+  return QImage(bytes + 8, static_cast<int>(width), static_cast<int>(height),
+                static_cast<qsizetype>(width) * 4, QImage::Format_RGBA8888_Premultiplied);
+}
+
 }  // namespace
 
 QIcon ProgramIcon() {
-  EnsureRegistered();
+  // Decoded once; images, unlike pixmaps, may outlive the application
+  // object. A window hands every size of its icon to the window system when
+  // it is shown, so the icon carries just the sizes a title bar and a task
+  // bar use, at single and at double scale.
+  static const QImage small = Picture(QStringLiteral("tamrisk32.rgba"));
+  static const QImage large = Picture(QStringLiteral("tamrisk64.rgba"));
   QIcon icon;
-  icon.addFile(QStringLiteral(":/tamrisk/icons/tamrisk32.png"));
-  icon.addFile(QStringLiteral(":/tamrisk/icons/tamrisk64.png"));
-  icon.addFile(QStringLiteral(":/tamrisk/icons/tamrisk256.png"));
+  icon.addPixmap(QPixmap::fromImage(small));
+  icon.addPixmap(QPixmap::fromImage(large));
   return icon;
 }
 
 QIcon CopyIcon() {
-  EnsureRegistered();
-  return QIcon(QStringLiteral(":/tamrisk/icons/copy.png"));
+  static const QImage image = Picture(QStringLiteral("copy.rgba"));
+  return QIcon(QPixmap::fromImage(image));
 }
 
 QIcon CalculatorIcon() {
-  EnsureRegistered();
-  return QIcon(QStringLiteral(":/tamrisk/icons/calculator.png"));
+  static const QImage image = Picture(QStringLiteral("calculator.rgba"));
+  return QIcon(QPixmap::fromImage(image));
 }
 
 QPixmap LogoPixmap() {
-  EnsureRegistered();
-  return QPixmap(QStringLiteral(":/tamrisk/icons/logo.png"));
+  static const QImage logo = Picture(QStringLiteral("logo.rgba"));
+  return QPixmap::fromImage(logo);
 }
 
 void ShowLogo(QLabel* label) {

@@ -1,14 +1,18 @@
-// Draws the program's icons and logo into PNG files. Not part of the build;
+// Draws the program's icons and logo into the picture files the program
+// reads (see ui/pictures.cpp for the format), and the icon into the PNG files
+// the installation puts in the desktop's icon theme. Not part of the build;
 // run it once when a picture changes:
 //   g++ -std=c++20 -fPIC draw_icons.cpp $(pkg-config --cflags --libs Qt6Gui) -o draw_icons
 //   QT_QPA_PLATFORM=offscreen ./draw_icons <output folder>
 #include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QtEndian>
 
 namespace {
 
@@ -155,17 +159,34 @@ QImage Logo(int width, int height) {
   return image;
 }
 
+// The program's picture format: width and height as 32-bit little-endian
+// numbers, then the rows as premultiplied R, G, B, A bytes.
+void Save(const QImage& picture, const QDir& out, const QString& name) {
+  const QImage rgba = picture.convertToFormat(QImage::Format_RGBA8888_Premultiplied);
+  QFile file(out.filePath(name + QStringLiteral(".rgba")));
+  if (!file.open(QIODevice::WriteOnly)) return;
+  uchar head[8];
+  qToLittleEndian<quint32>(static_cast<quint32>(rgba.width()), head);
+  qToLittleEndian<quint32>(static_cast<quint32>(rgba.height()), head + 4);
+  file.write(reinterpret_cast<const char*>(head), sizeof head);
+  for (int y = 0; y < rgba.height(); ++y)
+    file.write(reinterpret_cast<const char*>(rgba.constScanLine(y)), rgba.width() * 4);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
   const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
-  // The window uses 32, 64 and 256; the desktop menu takes every usual size.
+  // The desktop menu takes the icon in every usual size, as PNG files.
   for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
     WindowIcon(size).save(out.filePath(QStringLiteral("tamrisk%1.png").arg(size)));
   }
-  CopyIcon(40).save(out.filePath(QStringLiteral("copy.png")));
-  CalculatorIcon(40).save(out.filePath(QStringLiteral("calculator.png")));
-  Logo(162, 40).save(out.filePath(QStringLiteral("logo.png")));
+  // The program's own pictures; its windows use the icon at 32 and 64.
+  Save(WindowIcon(32), out, QStringLiteral("tamrisk32"));
+  Save(WindowIcon(64), out, QStringLiteral("tamrisk64"));
+  Save(CopyIcon(40), out, QStringLiteral("copy"));
+  Save(CalculatorIcon(40), out, QStringLiteral("calculator"));
+  Save(Logo(162, 40), out, QStringLiteral("logo"));
   return 0;
 }
