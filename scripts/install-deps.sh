@@ -5,10 +5,10 @@ set -euo pipefail
 
 PACKAGES=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-ipafont-gothic fonts-liberation
-  xvfb xauth
+  xvfb xauth libxcb-damage0-dev
   clang-14 libclang-rt-14-dev
   desktop-file-utils appstream dpkg-dev man-db groff-base
 )
