@@ -3,8 +3,11 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QPalette>
+#include <QScreen>
 #include <QStringList>
 #include <QWidget>
+
+#include <cmath>
 
 namespace tamrisk {
 
@@ -60,6 +63,28 @@ void PaintWindowAndText(QWidget* w, const QColor& colour) {
   p.setColor(QPalette::Base, colour);
   w->setPalette(p);
   w->setAutoFillBackground(true);
+}
+
+namespace {
+
+// Logical dots per inch of the primary screen, read once; 96 without one.
+double ScreenDpi() {
+  static const double dpi = [] {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const double d = screen ? screen->logicalDotsPerInchY() : 96.0;
+    return d > 0 ? d : 96.0;
+  }();
+  return dpi;
+}
+
+}  // namespace
+
+// Whole pixels, as a window system places controls: the part of a pixel is
+// dropped. At 96 dpi a multiple of 15 twips is an exact number of pixels.
+int Tw(int twips) { return static_cast<int>(std::floor(twips * ScreenDpi() / 1440.0)); }
+
+int PixelsToTwips(int pixels) {
+  return static_cast<int>(std::lround(pixels * 1440.0 / ScreenDpi()));
 }
 
 BusyPointer::BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }

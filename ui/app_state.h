@@ -49,7 +49,10 @@ class BusyPointer {
   BusyPointer& operator=(const BusyPointer&) = delete;
 };
 
-// Twips (1440 per inch) to pixels at 96 dpi.
-constexpr int Tw(int twips) { return twips / 15; }
+// Twips (1440 per inch) to pixels and back, at the screen's logical
+// resolution: 15 twips a pixel at 96 dpi, so that the windows keep their
+// proportions to the text when the fonts are drawn larger.
+int Tw(int twips);
+int PixelsToTwips(int pixels);
 
 }  // namespace tamrisk

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 
+#include "ui/caption_fit.h"
 #include "ui/captions.h"
 #include "ui/pictures.h"
 
@@ -22,7 +23,7 @@ QLabel* Label(QWidget* parent, const char* name, const char16_t* caption, int x,
               int h) {
   auto* label = new QLabel(FromUtf16(caption), parent);
   label->setObjectName(QString::fromLatin1(name));
-  label->setGeometry(Tw(x), Tw(y), Tw(w), Tw(h) + 2);
+  label->setGeometry(Tw(x), Tw(y), Tw(w), Tw(h));
   return label;
 }
 
@@ -90,6 +91,8 @@ CalculatorPathDialog::CalculatorPathDialog(AppState& state, QWidget* mainWindow,
   logo->setObjectName(QStringLiteral("Picture1"));
   logo->setGeometry(Tw(4080), Tw(2160), Tw(1095), Tw(255));
   ShowLogo(logo);
+
+  FitCaptions(this);
 }
 
 QString CalculatorPathDialog::pathText() const { return text1_->text(); }

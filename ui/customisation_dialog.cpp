@@ -6,7 +6,11 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+#include <initializer_list>
+
 #include "engine/catalogue.h"
+#include "ui/caption_fit.h"
 #include "ui/pictures.h"
 
 namespace tamrisk {
@@ -27,12 +31,50 @@ constexpr int UnitGrid[10][8] = {
     { 6, 48, 61, 56, 55, 40, 69, 79},
     { 7, 14, 19, 57, 31, 41, 70, 80},
 };
+// The design of the two frames, in twips: column lefts and widths inside the
+// frame, the top of the first row and the step from row to row.
+constexpr int PrefixColumnLeft[2] = {240, 840};
+constexpr int PrefixColumnWidth[2] = {495, 495};
 constexpr int UnitColumnLeft[8] = {240, 1080, 1920, 2760, 3600, 4440, 5280, 6120};
 constexpr int UnitColumnWidth[8] = {735, 735, 735, 735, 735, 735, 735, 855};
-
-constexpr int RowTop(int row) { return 360 + 240 * row; }  // row counted from 0
+constexpr int FirstRowTop = 360;
+constexpr int RowStep = 240;
+constexpr int BoxHeight = 255;
+// The least room between a box's caption and the next column.
+constexpr int ColumnGap = 30;
 
 constexpr int FirstSpareBox = 95;  // check boxes 95..100: unit positions 75..80
+
+// Places a grid of check boxes (`columns[c][r]`, null where there is none)
+// inside its frame at the designed columns and rows; a column widens, and
+// those right of it move, where a caption needs more room, and the rows
+// move apart where a box needs more height than the designed step. Returns
+// the room the boxes take: their right and bottom edges.
+template <size_t Columns>
+QSize PlaceGrid(const std::array<std::array<QCheckBox*, 10>, Columns>& columns,
+                const int (&designLeft)[Columns], const int (&designWidth)[Columns]) {
+  int height = Tw(BoxHeight);
+  for (const auto& column : columns)
+    for (QCheckBox* box : column)
+      if (box) height = std::max(height, CaptionSize(box).height());
+  const int step = std::max(Tw(RowStep), height);
+
+  int right = 0;
+  int previousRight = 0;
+  for (size_t c = 0; c < Columns; ++c) {
+    int width = Tw(designWidth[c]);
+    for (QCheckBox* box : columns[c])
+      if (box && !box->isHidden()) width = std::max(width, CaptionSize(box).width());
+    const int left = c == 0 ? Tw(designLeft[0])
+                            : std::max(Tw(designLeft[c]), previousRight + Tw(ColumnGap));
+    for (size_t r = 0; r < 10; ++r)
+      if (QCheckBox* box = columns[c][r])
+        box->setGeometry(left, Tw(FirstRowTop) + static_cast<int>(r) * step, width, height);
+    previousRight = left + width;
+    right = std::max(right, previousRight);
+  }
+  return {right, Tw(FirstRowTop) + 9 * step + height};
+}
 
 }  // namespace
 
@@ -57,23 +99,24 @@ CustomisationDialog::CustomisationDialog(AppState& state, QWidget* mainWindow, s
   frame2->setObjectName(QStringLiteral("Frame2"));
   frame2->setGeometry(Tw(1800), Tw(480), Tw(7095), Tw(2895));
 
-  auto makeBox = [this](int n, QWidget* frame, const QString& caption, int left, int top,
-                        int width) {
+  auto makeBox = [this](int n, QWidget* frame, const QString& caption) {
     auto* box = new QCheckBox(caption, frame);
     box->setObjectName(QStringLiteral("Check%1").arg(n));
-    box->setGeometry(Tw(left), Tw(top), Tw(width), Tw(255));
     boxes_[n - 1] = box;
+    return box;
   };
 
   // Prefixes: y..d in the left column, da..Y in the right one.
+  std::array<std::array<QCheckBox*, 10>, 2> prefixColumns{};
   for (int i = 0; i < 20; ++i)
-    makeBox(i + 1, frame1, FromUtf8(PrefixCatalogue[i].text), i < 10 ? 240 : 840, RowTop(i % 10), 495);
+    prefixColumns[i / 10][i % 10] = makeBox(i + 1, frame1, FromUtf8(PrefixCatalogue[i].text));
 
+  std::array<std::array<QCheckBox*, 10>, 8> unitColumns{};
   for (int row = 0; row < 10; ++row) {
     for (int col = 0; col < 8; ++col) {
       const int position = UnitGrid[row][col];
-      makeBox(20 + position, frame2, FromUtf8(UnitCatalogue[position - 1]), UnitColumnLeft[col],
-              RowTop(row), UnitColumnWidth[col]);
+      unitColumns[col][row] =
+          makeBox(20 + position, frame2, FromUtf8(UnitCatalogue[position - 1]));
     }
   }
   // The spare positions have no unit and are not offered.
@@ -98,6 +141,25 @@ CustomisationDialog::CustomisationDialog(AppState& state, QWidget* mainWindow, s
   picture1->setObjectName(QStringLiteral("Picture1"));
   picture1->setGeometry(Tw(240), Tw(3840), Tw(1215), Tw(375));
   ShowLogo(picture1);
+
+  // The frames hold their grids with the designed margins, growing where
+  // the boxes need more room; what lies right of or below a frame moves
+  // with it, and the dialog grows by as much.
+  const QSize prefixRoom = PlaceGrid(prefixColumns, PrefixColumnLeft, PrefixColumnWidth);
+  const QSize unitRoom = PlaceGrid(unitColumns, UnitColumnLeft, UnitColumnWidth);
+  const int frameTop = Tw(480);
+  const int frameHeight =
+      std::max(Tw(2895), std::max(prefixRoom.height(), unitRoom.height()) + Tw(120));
+  frame1->setGeometry(Tw(240), frameTop, std::max(Tw(1485), prefixRoom.width() + Tw(150)),
+                      frameHeight);
+  frame2->setGeometry(std::max(Tw(1800), frame1->geometry().right() + 1 + Tw(75)), frameTop,
+                      std::max(Tw(7095), unitRoom.width() + Tw(120)), frameHeight);
+  const int lower = frameHeight - Tw(2895);
+  for (QWidget* below : std::initializer_list<QWidget*>{ok, cancel, picture1})
+    below->move(below->x(), below->y() + lower);
+  setFixedSize(std::max(Tw(9120), frame2->geometry().right() + 1 + Tw(225)), Tw(4260) + lower);
+
+  FitCaptions(this);
 }
 
 void CustomisationDialog::tick(int n) {

@@ -13,6 +13,7 @@
 
 #include "formulas/catalogue_run.h"
 #include "ui/app_state.h"
+#include "ui/caption_fit.h"
 #include "ui/pictures.h"
 
 namespace tamrisk {
@@ -88,6 +89,7 @@ FormulaListViewer::FormulaListViewer(QWidget* mainWindow, std::function<const QS
   setFixedWidth(Tw(ClientWidth));
   setMinimumHeight(Tw(ClientHeight));
   resize(Tw(ClientWidth), Tw(ClientHeight));
+  FitCaptions(this);
 }
 
 void FormulaListViewer::openViewer() {
@@ -152,7 +154,7 @@ void FormulaListViewer::resizeEvent(QResizeEvent* event) {
   if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)) return;
   // The layout follows the client height; the fixed width and the minimum
   // height are kept by the window's size limits.
-  const int h = height() * 15;
+  const int h = PixelsToTwips(height());
   picture1_->move(picture1_->x(), Tw(h - 390));
   label1_->move(label1_->x(), Tw(h - 390));
   keyword_->move(keyword_->x(), Tw(h - 510));

@@ -5,7 +5,10 @@
 #include <QPushButton>
 #include <QResizeEvent>
 
+#include <algorithm>
+
 #include "ui/app_state.h"
+#include "ui/caption_fit.h"
 #include "ui/pictures.h"
 
 namespace tamrisk {
@@ -38,10 +41,17 @@ HelpWindow::HelpWindow(const QString& dataDir, QWidget* mainWindow)
   for (int t = 0; t < HelpTopicCount; ++t) {
     auto* button = new QPushButton(QString::fromUtf8(HelpTopics[t].caption), this);
     button->setObjectName(QString::fromLatin1(HelpTopics[t].buttonName));
-    button->setGeometry(Tw(7560), Tw(210 + 315 * t), Tw(1275), Tw(300));
     connect(button, &QPushButton::clicked, this, [this, t] { showTopic(t); });
     topicButtons_[t] = button;
   }
+  // One below the other, 300 high at steps of 315 twips; buttons that need
+  // more height for their captions keep the designed gap between them.
+  int buttonHeight = Tw(300);
+  for (QPushButton* button : topicButtons_)
+    buttonHeight = std::max(buttonHeight, CaptionSize(button).height());
+  const int step = buttonHeight + std::max(1, Tw(315 - 300));
+  for (int t = 0; t < HelpTopicCount; ++t)
+    topicButtons_[t]->setGeometry(Tw(7560), Tw(210) + t * step, Tw(1275), buttonHeight);
 
   command1_ = new QPushButton(QStringLiteral("閉じる"), this);
   command1_->setObjectName(QStringLiteral("Command1"));
@@ -57,6 +67,7 @@ HelpWindow::HelpWindow(const QString& dataDir, QWidget* mainWindow)
   setFixedWidth(Tw(ClientWidth));
   setMinimumHeight(Tw(ClientHeight));
   resize(Tw(ClientWidth), Tw(ClientHeight));
+  FitCaptions(this);
 }
 
 QString HelpWindow::helpFilePath() const {
@@ -103,7 +114,7 @@ void HelpWindow::resizeEvent(QResizeEvent* event) {
   if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)) return;
   // The layout follows the client height; the fixed width and the minimum
   // height are kept by the window's size limits.
-  const int h = height() * 15;
+  const int h = PixelsToTwips(height());
   picture1_->move(picture1_->x(), Tw(h - 420));
   command1_->move(command1_->x(), Tw(h - 465));
   text1_->resize(text1_->width(), Tw(h - 810));

@@ -24,6 +24,7 @@
 #include "engine/catalogue.h"
 #include "formulas/catalogue_run.h"
 #include "ui/calculator_path_dialog.h"
+#include "ui/caption_fit.h"
 #include "ui/captions.h"
 #include "ui/customisation_dialog.h"
 #include "ui/formula_list_viewer.h"
@@ -147,6 +148,7 @@ MainWindow::MainWindow() {
   param2_->setText(QStringLiteral("0"));
   for (QComboBox* box : {unit1_, unit2_, subUnit1_, subUnit2_}) SelectText(box, Blank());
 
+  FitCaptions(this);
   applyResizeRule();
   param1_->setFocus();
   param1_->selectAll();

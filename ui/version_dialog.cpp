@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "ui/app_state.h"
+#include "ui/caption_fit.h"
 #include "ui/captions.h"
 #include "ui/pictures.h"
 
@@ -41,7 +42,7 @@ VersionDialog::VersionDialog(QWidget* parent) : QDialog(parent) {
   auto* name = new QLabel(QString::fromUtf16(captions::VersionLabel1Caption), this);
   name->setObjectName(QStringLiteral("Label1"));
   name->setFont(ArialFont(9.75));
-  name->setGeometry(Tw(1155), Tw(315), Tw(2580), Tw(225) + 2);
+  name->setGeometry(Tw(1155), Tw(315), Tw(2580), Tw(225));
 
   auto* version = new QLineEdit(this);
   version->setObjectName(QStringLiteral("Text2"));
@@ -69,6 +70,8 @@ VersionDialog::VersionDialog(QWidget* parent) : QDialog(parent) {
   logo->setObjectName(QStringLiteral("Picture2"));
   logo->setGeometry(Tw(2520), Tw(2235), Tw(1215), Tw(255));
   ShowLogo(logo);
+
+  FitCaptions(this);
 }
 
 void VersionDialog::setVersionText(const QString& text) {

@@ -104,7 +104,8 @@ void CustomisationDialogTest::boxesAndLayout() {
   tamrisk::AppState state;
   CustomisationDialog dialog(state, nullptr, {});
   QCOMPARE(dialog.windowTitle(), QStringLiteral("Tamriskカスタマイズ"));
-  QCOMPARE(dialog.size(), QSize(608, 284));
+  // The designed size (twips / 15), or larger where the captions need it.
+  QVERIFY(dialog.width() >= 608 && dialog.height() >= 284);
 
   auto* frame1 = dialog.findChild<QGroupBox*>(QStringLiteral("Frame1"));
   auto* frame2 = dialog.findChild<QGroupBox*>(QStringLiteral("Frame2"));
@@ -117,25 +118,38 @@ void CustomisationDialogTest::boxesAndLayout() {
     QCOMPARE(box->isHidden(), n >= 95);  // the spare boxes are not offered
   }
 
-  // Spot checks of caption and place (pixels: twips / 15) inside the frames.
+  // Spot checks of caption and place in each frame's grid: a column shares
+  // its left edge, a row its top, columns run left to right and rows top to
+  // bottom at one step; the first column and row stand where designed.
   struct Spot {
     int n;
     QString caption;
-    int left, top;
+    int column, row;
   };
   const Spot spots[] = {
-      {1, QStringLiteral("y"), 16, 24},    {7, QStringLiteral("μ"), 16, 120},
-      {10, QStringLiteral("d"), 16, 168},  {11, QStringLiteral("da"), 56, 24},
-      {20, QStringLiteral("Y"), 56, 168},  {21, QStringLiteral("m"), 16, 24},
-      {65, QStringLiteral("n_mile"), 16, 104}, {80, QStringLiteral("ﾟF"), 128, 136},
-      {64, QStringLiteral("㎡"), 184, 88}, {51, QStringLiteral("dBμV"), 240, 168},
-      {94, QStringLiteral("匁"), 408, 72}, {95, QString(), 408, 88},
-      {100, QString(), 408, 168},
+      {1, QStringLiteral("y"), 0, 0},      {7, QStringLiteral("μ"), 0, 6},
+      {10, QStringLiteral("d"), 0, 9},     {11, QStringLiteral("da"), 1, 0},
+      {20, QStringLiteral("Y"), 1, 9},     {21, QStringLiteral("m"), 0, 0},
+      {65, QStringLiteral("n_mile"), 0, 5}, {80, QStringLiteral("ﾟF"), 2, 7},
+      {64, QStringLiteral("㎡"), 3, 4},    {51, QStringLiteral("dBμV"), 4, 9},
+      {94, QStringLiteral("匁"), 7, 3},    {95, QString(), 7, 4},
+      {100, QString(), 7, 9},              {36, QStringLiteral("mile/h"), 2, 1},
+      {76, QStringLiteral("gal UK"), 3, 8}, {77, QStringLiteral("gal US"), 3, 9},
   };
-  for (const Spot& s : spots) {
-    QCheckBox* box = Box(&dialog, s.n);
-    QCOMPARE(box->text(), s.caption);
-    QCOMPARE(box->pos(), QPoint(s.left, s.top));
+  for (const Spot& s : spots) QCOMPARE(Box(&dialog, s.n)->text(), s.caption);
+  QCOMPARE(Box(&dialog, 1)->pos(), QPoint(16, 24));
+  QCOMPARE(Box(&dialog, 21)->pos(), QPoint(16, 24));
+  const int step = Box(&dialog, 2)->y() - Box(&dialog, 1)->y();
+  QVERIFY(step >= 16);
+  for (const Spot& a : spots) {
+    const QCheckBox* boxA = Box(&dialog, a.n);
+    QCOMPARE(boxA->y(), 24 + a.row * step);
+    for (const Spot& b : spots) {
+      const QCheckBox* boxB = Box(&dialog, b.n);
+      if (boxA->parentWidget() != boxB->parentWidget()) continue;
+      if (a.column == b.column) QCOMPARE(boxA->x(), boxB->x());
+      if (a.column < b.column) QVERIFY(boxA->geometry().right() < boxB->x());
+    }
   }
 }
 

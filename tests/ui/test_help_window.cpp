@@ -233,11 +233,12 @@ void HelpWindowTest::layoutFollowsHeight() {
   QCOMPARE(form.height(), 304);
   QCOMPARE(text1->height(), 250);
   QCOMPARE(close->y(), 273);
+  const int topicTop = topic->y();
 
   form.resize(form.width(), 404);
   QTRY_COMPARE(text1->height(), 350);
   QCOMPARE(close->y(), 373);
-  QCOMPARE(topic->y(), (210 + 315 * 9) / 15);  // the topic buttons stay
+  QCOMPARE(topic->y(), topicTop);  // the topic buttons stay
 
   form.resize(800, 50);
   QTRY_COMPARE(form.height(), 304);
