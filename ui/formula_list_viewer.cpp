@@ -38,7 +38,9 @@ FormulaListViewer::FormulaListViewer(QWidget* mainWindow, std::function<const QS
   setObjectName(QStringLiteral("FormulaListViewer"));
   setWindowTitle(QStringLiteral("Tamrisk計算式一覧"));
   setFont(GothicFont(9));
-  PaintWindowAndText(this, WindowGrey);
+  // The grey face only: the search entry stays white like every entry, and
+  // the document box has its own colour.
+  PaintWindow(this, WindowGrey);
 
   text1_ = new QPlainTextEdit(this);
   text1_->setObjectName(QStringLiteral("Text1"));

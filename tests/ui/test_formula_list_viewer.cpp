@@ -1,6 +1,8 @@
 // The formula list viewer: search stepping on a small document and on the
 // real formula list, and the window's selection, focus and reopening.
+#include <QColor>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -127,6 +129,7 @@ class FormulaListViewerTest : public QObject {
   void windowReopensAtTheTop();
   void windowLayoutFollowsHeight();
   void windowShowsTheRealDocument();
+  void searchEntryIsWhite();
 };
 
 // Each row: clicks as "d" (down) / "u" (up) with one keyword; the expected
@@ -416,6 +419,20 @@ void FormulaListViewerTest::windowShowsTheRealDocument() {
   QCOMPARE(text1->textCursor().selectedText(), QStringLiteral("単位なし編"));
   QCOMPARE(text1->textCursor().selectionStart(),
            found - 1 - static_cast<int>(doc.left(found - 1).count(QStringLiteral("\r\n"))));
+}
+
+// The search entry is white like every entry of the program, not the
+// window's grey; the document box keeps its own light grey.
+void FormulaListViewerTest::searchEntryIsWhite() {
+  FormulaListViewer form(nullptr, [] () -> const QString& { return Fixture; });
+  form.openViewer();
+  QVERIFY(QTest::qWaitForWindowExposed(&form));
+  auto* keyword = form.findChild<QLineEdit*>(QStringLiteral("keyword"));
+  const QImage entry = keyword->grab().toImage();
+  QCOMPARE(QColor(entry.pixel(entry.width() / 2, entry.height() / 2)), QColor(Qt::white));
+  auto* text1 = form.findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
+  const QImage box = text1->viewport()->grab().toImage();
+  QCOMPARE(QColor(box.pixel(box.width() / 2, box.height() - 3)), QColor(224, 224, 224));
 }
 
 QTEST_MAIN(FormulaListViewerTest)
