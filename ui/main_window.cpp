@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDate>
 #include <QDir>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -539,6 +540,29 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
       return true;
     }
     return false;
+  }
+  if (watched == param1_ || watched == param2_) {
+    // A click into an entry that has not the focus selects its whole text,
+    // as Tab does, so that the next number typed replaces it. The click
+    // gives the focus before the entry sees the press, which would place
+    // the caret: the press that brought the focus is taken here.
+    switch (event->type()) {
+      case QEvent::FocusIn:
+        clickFocused_ = static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason
+                            ? static_cast<QLineEdit*>(watched)
+                            : nullptr;
+        return false;
+      case QEvent::FocusOut:
+        clickFocused_ = nullptr;
+        return false;
+      case QEvent::MouseButtonPress:
+        if (watched != clickFocused_) return false;
+        clickFocused_ = nullptr;
+        static_cast<QLineEdit*>(watched)->selectAll();
+        return true;
+      default:
+        return false;
+    }
   }
   if (event->type() != QEvent::KeyPress) return false;
   auto* box = qobject_cast<QComboBox*>(watched);

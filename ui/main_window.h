@@ -115,6 +115,9 @@ class MainWindow : public QMainWindow {
   QComboBox* unit2_ = nullptr;
   QComboBox* unit3_ = nullptr;
   QPlainTextEdit* output_ = nullptr;
+  // The entry that a mouse click has just given the focus, until it sees
+  // that click's press.
+  QLineEdit* clickFocused_ = nullptr;
 
   // Every other window is created on first use.
   VersionDialog* versionDialog_ = nullptr;

@@ -5,10 +5,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -21,6 +23,7 @@
 #include <memory>
 
 #include "engine/catalogue.h"
+#include "ui/application.h"
 #include "ui/calculator_path_dialog.h"
 #include "ui/captions.h"
 #include "ui/customisation_dialog.h"
@@ -132,7 +135,7 @@ class MainWindowTest : public QObject {
 
  private slots:
   void initTestCase() {
-    InstallFontSubstitutions();
+    PrepareApplication();  // as the program starts
     startDir_ = QDir::currentPath();
   }
 
@@ -342,6 +345,43 @@ class MainWindowTest : public QObject {
     QTest::keyClick(unit2, Qt::Key_Enter, Qt::KeypadModifier);
     QCOMPARE(unit2->currentText(), Unit(24));
     QVERIFY(!get<QPlainTextEdit>(w.get(), "Output")->toPlainText().isEmpty());
+  }
+
+  // A click into an entry selects its whole text, as Tab does, so that the
+  // number typed next replaces it; a further click places the caret.
+  void clickIntoEntrySelectsItsText() {
+    auto w = start();
+    auto* param1 = get<QLineEdit>(w.get(), "Param_1");
+    auto* param2 = get<QLineEdit>(w.get(), "Param_2");
+    param2->setText(QStringLiteral("25"));
+    const QPoint inside(param2->width() - 4, param2->height() / 2);
+    QCOMPARE(QApplication::focusWidget(), param1);
+    QTest::mouseClick(param2, Qt::LeftButton, {}, inside);
+    QCOMPARE(QApplication::focusWidget(), param2);
+    QCOMPARE(param2->selectedText(), QStringLiteral("25"));
+    QTest::keyClicks(param2, QStringLiteral("10"));
+    QCOMPARE(param2->text(), QStringLiteral("10"));
+
+    QTest::mouseClick(param2, Qt::LeftButton, {}, QPoint(2, param2->height() / 2));
+    QVERIFY(!param2->hasSelectedText());
+    QCOMPARE(param2->cursorPosition(), 0);
+
+    QTest::mouseClick(param1, Qt::LeftButton, {}, inside);
+    QTest::keyClicks(param1, QStringLiteral("10"));
+    QCOMPARE(param1->text(), QStringLiteral("10"));  // not "010"
+  }
+
+  // Qt's own texts read in Japanese: the standard buttons, the file dialog
+  // and the context menu of an entry.
+  void qtTextsInJapanese() {
+    QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("キャンセル"));
+    QLineEdit entry(QStringLiteral("1"));
+    std::unique_ptr<QMenu> menu(entry.createStandardContextMenu());
+    QStringList actions;
+    for (const QAction* action : menu->actions()) actions << action->text().section(u'\t', 0, 0);
+    QVERIFY2(actions.contains(QStringLiteral("元に戻す(&U)")), qPrintable(actions.join(u',')));
+    QVERIFY2(actions.contains(QStringLiteral("貼り付け(&P)")), qPrintable(actions.join(u',')));
   }
 
   void clearAndExplain() {
@@ -588,12 +628,17 @@ class MainWindowTest : public QObject {
     QCOMPARE(FileLines(iniPath()).value(4), confirmed);
     QCOMPARE(dialog->pos(), w->pos() + QPoint(Tw(1200), Tw(600)));
 
-    // Browsing and cancelling the file dialog changes nothing.
+    // Browsing and cancelling the file dialog changes nothing. The file
+    // dialog is Qt's own, in Japanese.
     seen = onNextModal([](QWidget* modal) {
       auto* files = qobject_cast<QFileDialog*>(modal);
       QVERIFY(files);
       QCOMPARE(files->windowTitle(), T(captions::FileDialogTitle));
       QCOMPARE(files->nameFilters(), QStringList{T(captions::FileDialogFilter)});
+      auto* buttons = files->findChild<QDialogButtonBox*>();
+      QVERIFY(buttons);
+      QCOMPARE(buttons->button(QDialogButtonBox::Cancel)->text(), QStringLiteral("キャンセル"));
+      QCOMPARE(buttons->button(QDialogButtonBox::Open)->text(), QStringLiteral("開く(&O)"));
     });
     dialog->browse();
     QVERIFY(*seen);
