@@ -155,7 +155,11 @@ MainWindow::MainWindow() {
   param1_->selectAll();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+  // The controls give up the focus as they are destroyed, after this
+  // window's own part is gone: the application must not call back into it.
+  disconnect(focusWatch_);
+}
 
 void MainWindow::buildControls() {
   auto* central = new QWidget(this);
@@ -274,7 +278,7 @@ void MainWindow::buildControls() {
           [this] { LaunchCalculator(calculatorCommand(), this); });
 
   // An entry that receives the focus shows its whole text selected.
-  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+  focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
     if (now == param1_ || now == param2_) static_cast<QLineEdit*>(now)->selectAll();
   });
 

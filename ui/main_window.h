@@ -118,6 +118,7 @@ class MainWindow : public QMainWindow {
   // The entry that a mouse click has just given the focus, until it sees
   // that click's press.
   QLineEdit* clickFocused_ = nullptr;
+  QMetaObject::Connection focusWatch_;
 
   // Every other window is created on first use.
   VersionDialog* versionDialog_ = nullptr;
