@@ -1,8 +1,8 @@
 #include "ui/help_text.h"
 
-#include <QFile>
 #include <QStringList>
 
+#include "ui/regular_file.h"
 #include "ui/settings.h"  // DecodeCp932
 
 namespace tamrisk {
@@ -51,35 +51,52 @@ HelpSections CutHelpSections(const QStringList& lines) {
 }
 
 std::optional<HelpSections> ReadHelpSections(const QString& filePath) {
-  QFile file(filePath);
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+  // Only a regular file is read, in blocks; the line limit ends the reading
+  // as soon as it is passed, so a file of any size costs at most that much.
+  RegularFile file(filePath);
+  if (!file.isOpen()) return std::nullopt;
 
   // Split the raw bytes at line ends first: in code page 932 the bytes CR
   // and LF never occur inside a double-byte character.
   QStringList lines;
   QByteArray line;
-  char c;
   bool pendingCr = false;
-  auto endLine = [&]() -> bool {
-    if (lines.size() >= MaxHelpLines) return false;
+  bool tooLong = false;
+  auto endLine = [&]() {
+    if (lines.size() >= MaxHelpLines) {
+      tooLong = true;
+      return;
+    }
     lines.append(DecodeCp932(line));
     line.clear();
-    return true;
   };
-  while (file.getChar(&c)) {
-    if (pendingCr) {
-      pendingCr = false;
-      if (c == '\n') continue;  // the LF of a CR LF
+  char block[64 * 1024];
+  for (;;) {
+    const qint64 n = file.read(block, sizeof block);
+    if (n < 0) return std::nullopt;
+    if (n == 0) break;
+    const char* p = block;
+    const char* const end = block + n;
+    while (p < end && !tooLong) {
+      if (pendingCr) {
+        pendingCr = false;
+        if (*p == '\n') {  // the LF of a CR LF
+          ++p;
+          continue;
+        }
+      }
+      const char* stop = p;
+      while (stop < end && *stop != '\r' && *stop != '\n') ++stop;
+      line.append(p, stop - p);
+      if (stop == end) break;
+      endLine();
+      pendingCr = *stop == '\r';
+      p = stop + 1;
     }
-    if (c == '\r' || c == '\n') {
-      if (!endLine()) return std::nullopt;
-      pendingCr = (c == '\r');
-    } else {
-      line.append(c);
-    }
+    if (tooLong) break;
   }
-  if (file.error() != QFileDevice::NoError) return std::nullopt;
-  if (!line.isEmpty() && !endLine()) return std::nullopt;
+  if (!tooLong && !line.isEmpty()) endLine();
+  if (tooLong) return std::nullopt;
   return CutHelpSections(lines);
 }
 

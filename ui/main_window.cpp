@@ -31,6 +31,7 @@
 #include "ui/formula_list_viewer.h"
 #include "ui/help_window.h"
 #include "ui/pictures.h"
+#include "ui/regular_file.h"
 #include "ui/settings.h"
 #include "ui/unit_explanation.h"
 #include "ui/version_dialog.h"
@@ -420,6 +421,9 @@ bool MainWindow::LoadSettings() {
   const std::optional<SettingsRecord> record =
       ReadSettingsFile(state_.dataDir + SettingsFileName);
   if (!record) {
+    // A file that is there but could not be read is kept as it was: the
+    // first save copies it aside before writing over it.
+    keepUnreadSettings_ = IsRegularFile(state_.dataDir + SettingsFileName);
     startupTop_.reset();
     startupLeft_.reset();
     state_.prefixMask = FromUtf8(DefaultPrefixMask);
@@ -450,7 +454,12 @@ void MainWindow::SaveSettings() {
   record.prefixMask = state_.prefixMask;
   record.unitMask = state_.unitMask;
   record.calculatorPath = state_.calculatorPath;
-  const bool written = WriteSettingsFile(state_.dataDir + SettingsFileName, record);
+  const QString path = state_.dataDir + SettingsFileName;
+  if (keepUnreadSettings_) {
+    KeepSettingsBackup(path);
+    keepUnreadSettings_ = false;
+  }
+  const bool written = WriteSettingsFile(path, record);
   emit settingsSaved(written);
 }
 

@@ -104,6 +104,9 @@ class MainWindow : public QMainWindow {
   std::optional<float> startupTop_;
   std::optional<float> startupLeft_;
   bool exiting_ = false;
+  // The settings file was there at start-up but could not be read: the first
+  // save keeps it as tamrisk.ini.bak.
+  bool keepUnreadSettings_ = false;
   int menuHeight_ = 0;
 
   QWidget* picture2_ = nullptr;

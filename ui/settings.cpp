@@ -1,5 +1,7 @@
 #include "ui/settings.h"
 
+#include "ui/regular_file.h"
+
 #include <QFile>
 #include <QLocale>
 #include <QSaveFile>
@@ -202,11 +204,17 @@ std::optional<SettingsRecord> ParseSettings(const QByteArray& bytes) {
 }
 
 std::optional<SettingsRecord> ReadSettingsFile(const QString& filePath) {
-  QFile file(filePath);
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  // The file is a few hundred bytes; anything far larger is not ours.
-  if (file.size() > 1024 * 1024) return std::nullopt;
-  return ParseSettings(file.readAll());
+  // The five fields stand in the first lines, a few hundred bytes; whatever a
+  // file holds after them is never needed. Of a longer file only its whole
+  // lines within the limit are read.
+  constexpr qint64 kFieldsLimit = 64 * 1024;
+  std::optional<FileBytes> file = ReadRegularFile(filePath, kFieldsLimit);
+  if (!file) return std::nullopt;
+  if (!file->complete) {
+    const qsizetype lastBreak = std::max(file->bytes.lastIndexOf('\n'), file->bytes.lastIndexOf('\r'));
+    file->bytes.truncate(lastBreak + 1);
+  }
+  return ParseSettings(file->bytes);
 }
 
 QByteArray SerializeSettings(const SettingsRecord& record) {
@@ -239,6 +247,13 @@ bool WriteSettingsFile(const QString& filePath, const SettingsRecord& record) {
     return false;
   }
   return file.commit();
+}
+
+bool KeepSettingsBackup(const QString& filePath) {
+  if (!IsRegularFile(filePath)) return false;
+  const QString backup = filePath + QStringLiteral(".bak");
+  QFile::remove(backup);
+  return QFile::copy(filePath, backup);
 }
 
 }  // namespace tamrisk

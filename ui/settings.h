@@ -36,9 +36,10 @@ inline constexpr float MaxPositionTwips = 32767.0f * 15.0f;
 // comma-delimited field rules: leading blanks skipped, a field ends at a comma
 // or at the end of its line, a field in double quotes runs to the next quote.
 // The calculator path is the whole line after the unit mask's line, exactly as
-// written. Returns nothing when the file is missing, ends before the path's
-// line, or a position is not a number (an empty one counts as 0) or lies
-// beyond MaxPositionTwips.
+// written. Returns nothing when the file is missing or is not a regular
+// file, ends before the path's line, or a position is not a number (an empty
+// one counts as 0) or lies beyond MaxPositionTwips. Only the first lines,
+// which hold the fields, are read: anything after them is ignored.
 std::optional<SettingsRecord> ReadSettingsFile(const QString& filePath);
 
 // Parses the file's bytes as ReadSettingsFile does.
@@ -51,6 +52,11 @@ QByteArray SerializeSettings(const SettingsRecord& record);
 // file stays whole when writing fails. Returns false when it could not be
 // written.
 bool WriteSettingsFile(const QString& filePath, const SettingsRecord& record);
+
+// Keeps a copy of the settings file as `filePath` + ".bak" (replacing an
+// older copy), before a file that could not be read is written over. Only a
+// regular file is copied. Returns false when nothing was kept.
+bool KeepSettingsBackup(const QString& filePath);
 
 // A position as written to the file: a blank (or "-" for a negative value),
 // the number with up to 7 significant digits, a blank. 2895 gives " 2895 ".

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 #include "ui/help_text.h"
 #include "ui/help_window.h"
 #include "ui/settings.h"
@@ -58,6 +60,8 @@ class HelpWindowTest : public QObject {
   void cuttingRules_data();
   void cuttingRules();
   void failedReadingKeepsOldTopics();
+  void notARegularFile();
+  void longLineAndLineEndsAcrossBlocks();
   void closeBoxHides();
   void layoutFollowsHeight();
   void shippedHelpTextHasAllTopics();
@@ -203,6 +207,43 @@ void HelpWindowTest::failedReadingKeepsOldTopics() {
   QCOMPARE(form.windowModality(), Qt::NonModal);
   QVERIFY(form.helpSections()[1].contains(QStringLiteral("新2")));
   QCOMPARE(Shown(form), AsShown(form.helpSections()[0]));
+}
+
+// A FIFO or a device in place of the help text is a missing help text:
+// nothing waits for a writer or reads without end.
+void HelpWindowTest::notARegularFile() {
+  QTemporaryDir dir;
+  const QString fifo = dir.filePath(QStringLiteral("fifo"));
+  QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  QVERIFY(!tamrisk::ReadHelpSections(fifo));
+  QVERIFY(!tamrisk::ReadHelpSections(QStringLiteral("/dev/zero")));
+  QVERIFY(QFile::link(QStringLiteral("/dev/zero"), dir.filePath(QStringLiteral("readme.txt"))));
+  HelpWindow form(dir.path() + QLatin1Char('/'), nullptr);
+  form.openHelp();
+  QCOMPARE(Shown(form), ErrorText);
+}
+
+// The file is read in blocks: a line end whose CR and LF fall into two
+// blocks is still one line end, and a very long line is read whole.
+void HelpWindowTest::longLineAndLineEndsAcrossBlocks() {
+  QTemporaryDir dir;
+  const QByteArray marker = tamrisk::EncodeCp932(Marker(0));
+  QByteArray bytes = marker + "\r\n";
+  bytes += QByteArray(64 * 1024 - 1 - bytes.size(), 'a');  // the CR is the block's last byte
+  bytes += "\r\nb\r\n";
+  bytes += QByteArray(3 * 1024 * 1024, 'c');
+  bytes += "\n";
+  QFile f(dir.filePath(QStringLiteral("readme.txt")));
+  QVERIFY(f.open(QIODevice::WriteOnly));
+  f.write(bytes);
+  f.close();
+  const auto sections = tamrisk::ReadHelpSections(f.fileName());
+  QVERIFY(sections);
+  const QStringList lines = (*sections)[0].split(QStringLiteral("\r\n"));
+  QCOMPARE(lines.size(), 5);  // marker, the a's, b, the c's, and nothing after the last CR LF
+  QCOMPARE(lines[1].size(), 64 * 1024 - 1 - (marker.size() + 2) + 1);
+  QCOMPARE(lines[2], QStringLiteral(" b"));
+  QCOMPARE(lines[3].size(), 3 * 1024 * 1024 + 1);
 }
 
 void HelpWindowTest::closeBoxHides() {

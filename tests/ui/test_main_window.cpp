@@ -19,6 +19,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 #include <functional>
 #include <memory>
 
@@ -546,6 +548,46 @@ class MainWindowTest : public QObject {
     QCOMPARE(w->state().calculatorPath, QString());
     QCOMPARE(w->calculatorPathDialog()->pathText(), QString());
     QCOMPARE(get<QComboBox>(w.get(), "Sub_Unit_1")->count(), 7);
+  }
+
+  // Nothing a user had is destroyed: a file that could not be read at
+  // start-up is kept as tamrisk.ini.bak by the first save, and only then.
+  void unreadableSettingsKeptByFirstSave() {
+    const QByteArray old = "\xEF\xBB\xBF 1500 \r\n 3000 \r\n11111111111111111111\r\n1\r\n/opt/calc\r\n";
+    QFile file(iniPath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(old);
+    file.close();
+    auto w = start();
+    QCOMPARE(w->state().calculatorPath, QString());  // the BOM makes the file unreadable
+    w->SaveSettings();
+    QFile backup(iniPath() + QStringLiteral(".bak"));
+    QVERIFY(backup.open(QIODevice::ReadOnly));
+    QCOMPARE(backup.readAll(), old);
+    backup.close();
+    QVERIFY2(ReadSettingsFile(iniPath()), "the new file is whole");
+    w->SaveSettings();
+    QVERIFY(backup.open(QIODevice::ReadOnly));
+    QCOMPARE(backup.readAll(), old);  // a later save leaves the copy alone
+  }
+
+  // A FIFO in place of the file: the window still starts, with defaults, and
+  // the first save puts a real file there.
+  void fifoSettingsFile() {
+    QCOMPARE(mkfifo(QFile::encodeName(iniPath()).constData(), 0600), 0);
+    auto w = start();
+    QCOMPARE(w->pos(), centred());
+    w->SaveSettings();
+    QVERIFY(ReadSettingsFile(iniPath()));
+    QVERIFY(!QFile::exists(iniPath() + QStringLiteral(".bak")));
+  }
+
+  // A readable file, or none, is written over without a copy.
+  void readableSettingsNeedNoCopy() {
+    auto w = start();
+    w->SaveSettings();
+    w->SaveSettings();
+    QVERIFY(!QFile::exists(iniPath() + QStringLiteral(".bak")));
   }
 
   // Minimised, the window writes the position read at start-up, or empty

@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 #include "ui/settings.h"
 
 using namespace tamrisk;
@@ -187,6 +189,54 @@ class SettingsTest : public QObject {
     QVERIFY(WriteSettingsFile(file, record));
     QCOMPARE(ReadSettingsFile(file)->calculatorPath, QStringLiteral("second"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{SettingsFileName});
+  }
+
+  // What stands in place of the file decides nothing but "unreadable": a
+  // FIFO would make opening wait for a writer, a device never ends. Each
+  // must come back at once, with no record.
+  void notARegularFile() {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("fifo.ini"));
+    QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QVERIFY(!ReadSettingsFile(fifo));
+    const QString zero = dir.filePath(QStringLiteral("zero.ini"));
+    QVERIFY(QFile::link(QStringLiteral("/dev/zero"), zero));
+    QVERIFY(!ReadSettingsFile(zero));
+    QVERIFY(!ReadSettingsFile(dir.path()));
+  }
+
+  // A valid file followed by anything, however long: the seven lines count.
+  void longTail() {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(SettingsFileName);
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(Lines({" 1500 ", " 3000 ", "00000011100011100000", "1111", "/usr/bin/calc",
+                   "comment", "comment"}));
+    const QByteArray filler(4096, 'x');
+    for (int i = 0; i < 400; ++i) f.write(filler + "\r\n");  // 1.6 MB
+    f.close();
+    const std::optional<SettingsRecord> record = ReadSettingsFile(file);
+    QVERIFY(record);
+    QCOMPARE(*record->top, 1500.0f);
+    QCOMPARE(record->unitMask, QStringLiteral("1111"));
+    QCOMPARE(record->calculatorPath, QStringLiteral("/usr/bin/calc"));
+  }
+
+  // Before a file that could not be read is written over, it is kept.
+  void backupOfUnreadableFile() {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(SettingsFileName);
+    QVERIFY2(!KeepSettingsBackup(file), "no file, no copy");
+    const QByteArray old = "\xEF\xBB\xBF 1500 \r\n 3000 \r\n";  // a BOM from an editor
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(old);
+    f.close();
+    QVERIFY(KeepSettingsBackup(file));
+    QFile backup(file + QStringLiteral(".bak"));
+    QVERIFY(backup.open(QIODevice::ReadOnly));
+    QCOMPARE(backup.readAll(), old);
   }
 
   void codePage() {
