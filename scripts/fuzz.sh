@@ -17,7 +17,7 @@ shift || true
 BUILD_DIR="${FUZZ_BUILD_DIR:-build-fuzz}"
 TARGETS=("$@")
 if [ ${#TARGETS[@]} -eq 0 ]; then
-  TARGETS=(calculation batch_line numbers)
+  TARGETS=(calculation batch_line numbers settings help_text formula_search)
 fi
 
 cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

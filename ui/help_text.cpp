@@ -50,54 +50,58 @@ HelpSections CutHelpSections(const QStringList& lines) {
   return sections;
 }
 
+bool HelpTextLines::Add(const char* data, qsizetype size) {
+  const char* p = data;
+  const char* const end = data + size;
+  while (p < end && !tooMany_) {
+    if (pendingCr_) {
+      pendingCr_ = false;
+      if (*p == '\n') {  // the LF of a CR LF
+        ++p;
+        continue;
+      }
+    }
+    const char* stop = p;
+    while (stop < end && *stop != '\r' && *stop != '\n') ++stop;
+    line_.append(p, stop - p);
+    if (stop == end) break;
+    EndLine();
+    pendingCr_ = *stop == '\r';
+    p = stop + 1;
+  }
+  return !tooMany_;
+}
+
+void HelpTextLines::EndLine() {
+  if (lines_.size() >= MaxHelpLines) {
+    tooMany_ = true;
+    return;
+  }
+  lines_.append(DecodeCp932(line_));
+  line_.clear();
+}
+
+std::optional<QStringList> HelpTextLines::Finish() {
+  if (!tooMany_ && !line_.isEmpty()) EndLine();
+  if (tooMany_) return std::nullopt;
+  return lines_;
+}
+
 std::optional<HelpSections> ReadHelpSections(const QString& filePath) {
   // Only a regular file is read, in blocks; the line limit ends the reading
   // as soon as it is passed, so a file of any size costs at most that much.
   RegularFile file(filePath);
   if (!file.isOpen()) return std::nullopt;
-
-  // Split the raw bytes at line ends first: in code page 932 the bytes CR
-  // and LF never occur inside a double-byte character.
-  QStringList lines;
-  QByteArray line;
-  bool pendingCr = false;
-  bool tooLong = false;
-  auto endLine = [&]() {
-    if (lines.size() >= MaxHelpLines) {
-      tooLong = true;
-      return;
-    }
-    lines.append(DecodeCp932(line));
-    line.clear();
-  };
+  HelpTextLines lines;
   char block[64 * 1024];
   for (;;) {
     const qint64 n = file.read(block, sizeof block);
     if (n < 0) return std::nullopt;
-    if (n == 0) break;
-    const char* p = block;
-    const char* const end = block + n;
-    while (p < end && !tooLong) {
-      if (pendingCr) {
-        pendingCr = false;
-        if (*p == '\n') {  // the LF of a CR LF
-          ++p;
-          continue;
-        }
-      }
-      const char* stop = p;
-      while (stop < end && *stop != '\r' && *stop != '\n') ++stop;
-      line.append(p, stop - p);
-      if (stop == end) break;
-      endLine();
-      pendingCr = *stop == '\r';
-      p = stop + 1;
-    }
-    if (tooLong) break;
+    if (n == 0 || !lines.Add(block, n)) break;
   }
-  if (!tooLong && !line.isEmpty()) endLine();
-  if (tooLong) return std::nullopt;
-  return CutHelpSections(lines);
+  const std::optional<QStringList> all = lines.Finish();
+  if (!all) return std::nullopt;
+  return CutHelpSections(*all);
 }
 
 }  // namespace tamrisk

@@ -2,7 +2,9 @@
 // it into the ten topics that the help window shows one at a time.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <optional>
@@ -30,6 +32,27 @@ using HelpSections = std::array<QString, HelpTopicCount>;
 // whose marker is missing is empty. Each line is stored as one blank, the
 // line and CR LF.
 HelpSections CutHelpSections(const QStringList& lines);
+
+// Cuts the bytes of a help text (code page 932; CR LF, LF or CR line ends)
+// into lines as they arrive, block by block. In code page 932 the bytes CR
+// and LF never occur inside a double-byte character, so the bytes are cut
+// first and each line is decoded on its own.
+class HelpTextLines {
+ public:
+  // Takes the next bytes; false once the text has more than MaxHelpLines
+  // lines (the rest need not be read).
+  bool Add(const char* data, qsizetype size);
+  // The lines after the last bytes; nothing when there are too many.
+  std::optional<QStringList> Finish();
+
+ private:
+  void EndLine();
+
+  QStringList lines_;
+  QByteArray line_;
+  bool pendingCr_ = false;
+  bool tooMany_ = false;
+};
 
 // Reads `filePath` (code page 932; CR LF, LF or CR line ends) and cuts it
 // into topics. Nothing when the file cannot be read or has more than

@@ -13,64 +13,16 @@
 #include <vector>
 
 #include "ui/formula_list_viewer.h"
+#include "tests/ui/stepwise_search.h"
 #include "ui/formula_search.h"
 
 using tamrisk::FormulaListViewer;
 using tamrisk::FormulaSearch;
 
+using tamrisk::testing::StepwiseSearch;
+
 namespace {
 
-// The search walk one position at a time, as the user sees it defined:
-// forward compares at searchPos .. n - 1, backward at searchPos .. 1.
-struct StepwiseSearch {
-  QString doc;
-  int searchPos = 1;
-  int lastMatchPos = 1;
-
-  bool matchesAt(const QString& keyword) const {
-    return doc.mid(searchPos - 1, keyword.size()) == keyword;
-  }
-  std::optional<int> down(const QString& keyword) {
-    const int n = static_cast<int>(doc.size());
-    std::optional<int> selected;
-    if (searchPos >= 1 && searchPos <= n) {
-      bool found = false;
-      while (searchPos < n) {
-        if (matchesAt(keyword)) { found = true; break; }
-        ++searchPos;
-      }
-      if (!found) {
-        searchPos = lastMatchPos;
-      } else {
-        lastMatchPos = searchPos;
-        selected = searchPos;
-        ++searchPos;
-      }
-    }
-    if (searchPos > n) searchPos = n;
-    return selected;
-  }
-  std::optional<int> up(const QString& keyword) {
-    const int n = static_cast<int>(doc.size());
-    std::optional<int> selected;
-    if (searchPos >= 1 && searchPos <= n) {
-      bool found = false;
-      while (searchPos >= 1) {
-        if (matchesAt(keyword)) { found = true; break; }
-        --searchPos;
-      }
-      if (!found) {
-        searchPos = lastMatchPos;
-      } else {
-        lastMatchPos = searchPos;
-        selected = searchPos;
-        --searchPos;
-      }
-    }
-    if (searchPos < 1) searchPos = 1;
-    return selected;
-  }
-};
 
 // Positions: 1 CR, 2 LF, 3 抵, 4 抗, 5 ' ', 6 d, 7 B, 8 CR, 9 LF,
 // 10 D, 11 B, 12 ' ', 13 抵, 14 抗, 15 CR, 16 LF, 17 X. n = 17.
