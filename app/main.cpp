@@ -2,13 +2,23 @@
 // event loop until the main window closes.
 #include <QApplication>
 
+#include <cstdio>
+#include <cstring>
+
+#include "engine/version.h"
 #include "ui/application.h"
 #include "ui/main_window.h"
 
 int main(int argc, char** argv) {
+  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+    std::printf("tamrisk %.*s\n", static_cast<int>(tamrisk::TamriskVersion.size()),
+                tamrisk::TamriskVersion.data());
+    return 0;
+  }
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tamrisk"));
-  QApplication::setApplicationVersion(QStringLiteral("1.41"));
+  QApplication::setApplicationVersion(QString::fromUtf8(
+      tamrisk::TamriskVersion.data(), static_cast<qsizetype>(tamrisk::TamriskVersion.size())));
   tamrisk::PrepareApplication();
 
   tamrisk::MainWindow window;

@@ -1,7 +1,10 @@
-# cmake -DIN=<UTF-8 text> -DOUT=<file> -DICONV=<iconv program> -P make_readme.cmake
-# Writes IN to OUT with CR LF line ends in code page 932. Fails when a
-# character has no code page 932 form, so nothing is silently lost.
+# cmake -DIN=<UTF-8 text> -DOUT=<file> -DICONV=<iconv program> -DVERSION=<version>
+#       -P make_readme.cmake
+# Writes IN to OUT with CR LF line ends in code page 932, the program's
+# version in place of @TAMRISK_VERSION@. Fails when a character has no code
+# page 932 form, so nothing is silently lost.
 file(READ "${IN}" text)
+string(REPLACE "@TAMRISK_VERSION@" "${VERSION}" text "${text}")
 string(REPLACE "\r\n" "\n" text "${text}")
 string(REPLACE "\n" "\r\n" text "${text}")
 set(crlf "${OUT}.utf8")

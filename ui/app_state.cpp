@@ -9,6 +9,9 @@
 
 #include <cmath>
 
+#include "engine/version.h"
+#include "ui/captions.h"
+
 namespace tamrisk {
 
 namespace {
@@ -109,6 +112,11 @@ QFont ArialFont(double pointSize, bool bold) {
   f.setPointSizeF(pointSize);
   f.setBold(bold);
   return f;
+}
+
+QString VersionCaption() {
+  return FromUtf16(captions::VersionPrefix) + QString::fromUtf8(TamriskVersion.data(),
+                                                                 static_cast<qsizetype>(TamriskVersion.size()));
 }
 
 }  // namespace tamrisk

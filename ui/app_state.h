@@ -55,4 +55,7 @@ class BusyPointer {
 int Tw(int twips);
 int PixelsToTwips(int pixels);
 
+// "Ver " and the program's version, as the version dialog shows it.
+QString VersionCaption();
+
 }  // namespace tamrisk

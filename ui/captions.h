@@ -55,6 +55,8 @@ inline constexpr char16_t MessageTitle[] = u"Tamrisk";
 inline constexpr char16_t VersionTitle[] = u"Tamriskバージョン情報";
 inline constexpr char16_t VersionLabel1Caption[] = u"Tamrisk for Windows 95/98";
 inline constexpr char16_t VersionCommand1Caption[] = u"OK";
-inline constexpr char16_t VersionText[] = u"Ver 1.41";
+// The version text is "Ver " and the program's version (VersionCaption in
+// ui/app_state.h), set once in CMakeLists.txt.
+inline constexpr char16_t VersionPrefix[] = u"Ver ";
 
 }  // namespace tamrisk::captions

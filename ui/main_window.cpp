@@ -327,7 +327,7 @@ void MainWindow::buildMenus() {
 VersionDialog* MainWindow::versionDialog() {
   if (!versionDialog_) {
     versionDialog_ = new VersionDialog(this);
-    versionDialog_->setVersionText(FromUtf16(captions::VersionText));
+    versionDialog_->setVersionText(VersionCaption());
   }
   return versionDialog_;
 }
