@@ -62,6 +62,18 @@ for page in tamrisk.1 tamrisk-cli.1; do
 done
 echo "desktop entry, AppStream data and manual pages validate"
 
+# Bash completes options and units, with and without a prefix.
+complete_words() {
+  CLI="$DEST/usr/bin/tamrisk-cli" COMPLETION="$DEST/usr/share/bash-completion/completions/tamrisk-cli" \
+    bash -c 'source "$COMPLETION"; COMP_WORDS=("$CLI" "$@"); COMP_CWORD=$(($# )); _tamrisk_cli
+             printf "%s\n" "${COMPREPLY[@]}"' _ "$@"
+}
+complete_words 10 kΩ | grep -qx 'kΩ' || fail "completion of kΩ"
+complete_words 10 koh | grep -qx 'kohm' || fail "completion of kohm"
+complete_words 10 V 5 mV | grep -qx 'mV' || fail "completion of a second unit"
+complete_words --fil | grep -qx -- '--filter' || fail "completion of --filter"
+echo "bash completion: options and units with prefixes"
+
 version=$(sed -n 's/^project(Tamrisk VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)
 [ "$("$DEST/usr/bin/tamrisk" --version)" = "tamrisk $version" ] || fail "tamrisk --version"
 [ "$("$DEST/usr/bin/tamrisk-cli" --version)" = "tamrisk-cli $version" ] || fail "tamrisk-cli --version"
