@@ -199,6 +199,15 @@ FormulaDomain::FormulaDomain(std::string name, int category,
 void FormulaDomain::Index() {
   // The rules point into parts_, which never changes from here on; the
   // sections move out of it into their own list.
+  size_t rows = 0, sections = 0;
+  for (const EntryTable& table : parts_) {
+    for (const Entry& entry : table) {
+      if (const RuleRow* row = std::get_if<RuleRow>(&entry)) rows += row->units.eitherOrder ? 2 : 1;
+      else ++sections;
+    }
+  }
+  rules_.reserve(rows);
+  sections_.reserve(sections);
   for (EntryTable& table : parts_) {
     for (Entry& entry : table) {
       if (Section* s = std::get_if<Section>(&entry)) sections_.push_back(std::move(*s));
