@@ -12,20 +12,11 @@ namespace tamrisk {
 
 namespace {
 
-bool IsCatalogueUnit(std::string_view text) {
-  if (text.empty()) return false;
-  for (std::string_view u : UnitCatalogue) {
-    if (u == text) return true;
-  }
-  return false;
-}
-
 // A catalogue unit, or an ASCII spelling of one: the catalogue's text.
 std::optional<std::string_view> UnitOf(std::string_view text) {
-  if (IsCatalogueUnit(text)) {
-    for (std::string_view u : UnitCatalogue) {
-      if (u == text) return u;
-    }
+  if (text.empty()) return std::nullopt;
+  for (std::string_view u : UnitCatalogue) {
+    if (u == text) return u;
   }
   for (const UnitAlias& a : UnitAliases()) {
     if (a.spelling == text) return a.unit;

@@ -135,6 +135,17 @@ std::vector<FormulaRule::Piece> CompileLine(const std::string& line, const std::
   return pieces;
 }
 
+// A value condition only decides whether a rule fires: when its own
+// arithmetic fails the condition does not hold, and nothing has failed. A
+// wrongly written condition is still a wrongly written rule.
+bool ConditionHolds(Condition condition, const Ctx& ctx) {
+  try {
+    return condition(ctx);
+  } catch (const CalcFailure&) {
+    return false;
+  }
+}
+
 }  // namespace
 
 size_t FormulaDomain::UnitPairHash::operator()(UnitPairView p) const {
@@ -251,18 +262,8 @@ void FormulaDomain::EvaluateInto(const CalcInput& in, int thisYear, bool& invali
     if (!rule.UnitsMatch(in) || !rule.FilterAllows(in.filter)) continue;
 
     Ctx ctx(rule, in, thisYear);
-    // A value condition only decides whether the rule fires: when its own
-    // arithmetic fails the condition does not hold, and nothing has failed.
-    if (rule.row->condition) {
-      bool holds = false;
-      try {
-        holds = rule.row->condition(ctx);
-      } catch (const CalcFailure&) {
-        holds = false;
-      }
-      if (!holds) continue;
-    }
     try {
+      if (rule.row->condition && !ConditionHolds(rule.row->condition, ctx)) continue;
       results = rule.row->compute(ctx);
       if (static_cast<int>(results.size()) != rule.resultCount) {
         throw RuleDefinitionError("result count does not fit the line: " + rule.row->line);

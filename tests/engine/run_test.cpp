@@ -179,6 +179,18 @@ TEST(RuleDefinitionTest, MistakesAreCaught) {
   bool invalid = false;
   EXPECT_THROW(unknownName.Evaluate(in, 2026, invalid), RuleDefinitionError);
   EXPECT_THROW(wrongCount.Evaluate(in, 2026, invalid), RuleDefinitionError);
+  // A condition that names a unit its rule does not have is a mistake too;
+  // outside the tests it costs the line, never the run.
+  const FormulaDomain badCondition(
+      "Bad", 1,
+      {{Rule(Either("V", "Ω"), Filter{}, [](const Ctx& c) { return c["A"] > 0; },
+             [](const Ctx& c) { return R{Eng5(c["V"])}; }, "{r}")}});
+  EXPECT_THROW(badCondition.Evaluate(in, 2026, invalid), RuleDefinitionError);
+  FormulaDomain::strictRules = false;
+  invalid = false;
+  EXPECT_EQ(badCondition.Evaluate(in, 2026, invalid), "");
+  EXPECT_TRUE(invalid);
+  FormulaDomain::strictRules = true;
   EXPECT_THROW(FormulaDomain("Bad", 1,
                              {{Rule(Either("V", "V"), Filter{},
                                     [](const Ctx&) { return R{}; }, "x")}}),

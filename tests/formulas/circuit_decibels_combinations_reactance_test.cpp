@@ -23,17 +23,7 @@ const FormulaDomain& CircuitsUpToPulses() {
   return domain;
 }
 
-struct CircuitCase {
-  const char* p1;
-  const char* s1;
-  const char* u1;
-  const char* p2;
-  const char* s2;
-  const char* u2;
-  const char* filter;
-  std::vector<std::string> lines;
-  bool invalid = false;
-};
+using CircuitCase = TypedCase;
 
 const CircuitCase kRatioAndRangeCases[] = {
     {"1", " ", "V", "10", " ", "V", " 指定なし",
@@ -188,10 +178,7 @@ const CircuitCase kReactanceAndPulseCases[] = {
      {"● パルス幅 100μsec､デューティ比 25%のパルス信号のパルス繰返周波数は 2.5000kHz"}},
 };
 
-void ExpectLines(const CircuitCase& c) {
-  ExpectBlock(CircuitsUpToPulses(), RunInput{c.p1, c.s1, c.u1, c.p2, c.s2, c.u2, c.filter, 2026},
-              c.lines, c.invalid);
-}
+void ExpectLines(const CircuitCase& c) { ExpectTypedCase(CircuitsUpToPulses(), c); }
 
 TEST(CircuitRatiosAndRanges, WholeLines) {
   for (const CircuitCase& c : kRatioAndRangeCases) ExpectLines(c);

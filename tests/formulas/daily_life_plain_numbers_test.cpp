@@ -13,25 +13,10 @@ namespace {
 
 constexpr int kThisYear = 2026;
 
-struct Case {
-  const char* p1;
-  const char* prefix1;
-  const char* unit1;
-  const char* p2;
-  const char* prefix2;
-  const char* unit2;
-  const char* filter;
-  std::vector<std::string> lines;
-  bool invalid;
-};
-
-void ExpectCase(const FormulaDomain& domain, const Case& c, bool alsoSwapped = false) {
-  ExpectBlock(domain, {c.p1, c.prefix1, c.unit1, c.p2, c.prefix2, c.unit2, c.filter, kThisYear},
-              c.lines, c.invalid, alsoSwapped);
-}
+using Case = TypedCase;
 
 // For rows that read the same in either input order.
-void ExpectBothOrders(const FormulaDomain& domain, const Case& c) { ExpectCase(domain, c, true); }
+void ExpectBothOrders(const FormulaDomain& domain, const Case& c) { ExpectTypedCase(domain, c, true); }
 
 // The blank parameter holds a number of its own that must not enter a figure.
 const Case kBodyCases[] = {
@@ -108,7 +93,7 @@ TEST(DailyLifeDomainTest, DiscomfortFromDewPointTakesTheHigherAsAirTemperature) 
        {"● 気温 20℃､露点温度 20℃時の不快指数は 68.500%"}, false},
       {"1.5E308", " ", "℃", "1.5E308", " ", "℃", " 指定なし", {}, true},
   };
-  for (const Case& c : cases) ExpectCase(DailyLifeDomain(), c);
+  for (const Case& c : cases) ExpectTypedCase(DailyLifeDomain(), c);
 }
 
 // Every bound of the postal table from both sides (lower < w <= upper).
@@ -263,7 +248,7 @@ const Case kPlainCases[] = {
 };
 
 TEST(PlainNumberDomainTest, OneAndTwoNumbers) {
-  for (const Case& c : kPlainCases) ExpectCase(PlainNumberDomain(), c);
+  for (const Case& c : kPlainCases) ExpectTypedCase(PlainNumberDomain(), c);
 }
 
 // log(1000)/log(10) is 2.9999999999999996, written with 15 digits as 3.

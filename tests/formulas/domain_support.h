@@ -87,6 +87,25 @@ struct DomainCase {
   bool invalid = false;
 };
 
+// One input as its seven texts are typed (number, prefix and unit of each
+// parameter, then the filter), the whole block and whether a line failed.
+struct TypedCase {
+  const char* p1;
+  const char* prefix1;
+  const char* unit1;
+  const char* p2;
+  const char* prefix2;
+  const char* unit2;
+  const char* filter;
+  std::vector<std::string> lines;
+  bool invalid = false;
+};
+
+inline void ExpectTypedCase(const FormulaDomain& domain, const TypedCase& c, bool alsoSwapped = false) {
+  ExpectBlock(domain, {c.p1, c.prefix1, c.unit1, c.p2, c.prefix2, c.unit2, c.filter, 2026}, c.lines,
+              c.invalid, alsoSwapped);
+}
+
 template <size_t N>
 void ExpectCases(const FormulaDomain& domain, const DomainCase (&cases)[N], bool bothOrders) {
   for (const DomainCase& c : cases) ExpectBlock(domain, c.in, c.lines, c.invalid, bothOrders);

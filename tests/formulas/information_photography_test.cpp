@@ -10,28 +10,11 @@
 namespace tamrisk::testing {
 namespace {
 
-constexpr int kThisYear = 2026;
-
-struct Case {
-  const char* p1;
-  const char* prefix1;
-  const char* unit1;
-  const char* p2;
-  const char* prefix2;
-  const char* unit2;
-  const char* filter;
-  std::vector<std::string> lines;
-  bool invalid;
-};
-
-void ExpectCase(const FormulaDomain& domain, const Case& c, bool alsoSwapped = false) {
-  ExpectBlock(domain, {c.p1, c.prefix1, c.unit1, c.p2, c.prefix2, c.unit2, c.filter, kThisYear},
-              c.lines, c.invalid, alsoSwapped);
-}
+using Case = TypedCase;
 
 // For rows that read the same in either input order: the case as written
 // and with the two parameters swapped.
-void ExpectBothOrders(const FormulaDomain& domain, const Case& c) { ExpectCase(domain, c, true); }
+void ExpectBothOrders(const FormulaDomain& domain, const Case& c) { ExpectTypedCase(domain, c, true); }
 
 // A bit width alone: bytes, decimal range, hexadecimal range, AD converter.
 // The blank parameter holds a number of its own that must not enter a figure.
@@ -161,7 +144,7 @@ const Case kHourPairCases[] = {
 };
 
 TEST(InformationDomainTest, AvailabilityFailureIntervalAndOperatingTimeInHours) {
-  for (const Case& c : kHourPairCases) ExpectCase(InformationDomain(), c);
+  for (const Case& c : kHourPairCases) ExpectTypedCase(InformationDomain(), c);
 }
 
 // A period in days, months or years that covers the operating time.
@@ -202,7 +185,7 @@ TEST(InformationDomainTest, PeriodEqualToTheOperatingTimeCountsOnlyAsParameter1)
       {"0", " ", "day", "0", " ", "hour", " 指定なし", {}, true},
       {"0", " ", "hour", "0", " ", "day", " 指定なし", {}, false},
   };
-  for (const Case& c : cases) ExpectCase(InformationDomain(), c);
+  for (const Case& c : cases) ExpectTypedCase(InformationDomain(), c);
 }
 
 TEST(InformationDomainTest, HexRoundsHalfToEvenWithin32Bits) {
@@ -252,7 +235,7 @@ const Case kPhotographyCases[] = {
 };
 
 TEST(PhotographyDomainTest, FieldSizeAndFNumber) {
-  for (const Case& c : kPhotographyCases) ExpectCase(PhotographyDomain(), c);
+  for (const Case& c : kPhotographyCases) ExpectTypedCase(PhotographyDomain(), c);
 }
 
 }  // namespace
