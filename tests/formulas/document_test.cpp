@@ -1,3 +1,4 @@
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -139,6 +140,18 @@ TEST(FormulaDocumentTest, WholeCatalogueDocumentIsBuiltOnceAndKeepsItsShape) {
     }
   }
   EXPECT_EQ(banner, 9u) << "all nine banners, in order";
+}
+
+// The whole document, every line compared: formula_list_document.txt holds
+// the 1412 lines that follow the empty first line (UTF-8, one per line).
+TEST(FormulaDocumentTest, EveryLineOfTheWholeDocument) {
+  std::ifstream file(TAMRISK_FORMULA_LIST_FILE);
+  ASSERT_TRUE(file) << TAMRISK_FORMULA_LIST_FILE;
+  std::vector<std::string> expected{""};
+  for (std::string line; std::getline(file, line);) expected.push_back(line);
+  const std::vector<std::string> lines = DocumentLines();
+  ASSERT_EQ(lines.size(), expected.size());
+  for (size_t i = 0; i < lines.size(); ++i) EXPECT_EQ(lines[i], expected[i]) << "line " << i;
 }
 
 TEST(FormulaDocumentTest, CompleteCatalogueHasEverySectionOfEveryCategory) {
