@@ -7,6 +7,7 @@
 
 #include "engine/version.h"
 #include "ui/application.h"
+#include "ui/font_configuration.h"
 #include "ui/main_window.h"
 
 int main(int argc, char** argv) {
@@ -15,10 +16,14 @@ int main(int argc, char** argv) {
                 tamrisk::TamriskVersion.data());
     return 0;
   }
+  // Read the font configuration while the application connects to the
+  // display.
+  tamrisk::FontConfigurationReader fontConfiguration;
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tamrisk"));
   QApplication::setApplicationVersion(QString::fromUtf8(
       tamrisk::TamriskVersion.data(), static_cast<qsizetype>(tamrisk::TamriskVersion.size())));
+  fontConfiguration.Finish();
   tamrisk::PrepareApplication();
 
   tamrisk::MainWindow window;
