@@ -1,42 +1,59 @@
 #!/usr/bin/env bash
-# Start-up time of the window program beside a minimal Qt 6 window (one
-# QLabel), both started the same way on a virtual display (Xvfb).
+# Start-up time of the window program beside two yardsticks: a minimal Qt 6
+# window (one QLabel), and a window of three labels in the three faces the
+# main window draws (bench/startup_faces.cpp), all started the same way on a
+# virtual display (Xvfb).
 #
 #   bench/startup.sh [RUNS]          (default 30 runs of each program)
+#   bench/startup.sh --instructions  (one run of each under callgrind)
 #
-# Builds Tamrisk in $BUILD_DIR (default build-startup, configured for a Release
-# build of the program alone when it does not exist yet), the minimal
-# window and the watcher (bench/startup_watch.c) beside it, then starts the
-# two programs in turn, alternating which goes first, after two warm-up runs
-# of each. For every run the watcher reports the time from just before the
+# Builds Tamrisk and the two yardsticks in $BUILD_DIR (default build-startup,
+# configured for a Release build without the tests when it does not exist
+# yet) and the watcher (bench/startup_watch.c) beside them, then starts the
+# three programs in turn, and Tamrisk a second time with its font
+# configuration read in turn rather than ahead (XDG_ACTIVATION_TOKEN set,
+# which the X11 platform ignores otherwise), rotating which goes first,
+# after two warm-up runs of each. For every run the watcher reports the time from just before the
 # process is started to its window shown (mapped and painted) and the
 # processor time the process used. The table gives the median, the lowest
-# and the 90th percentile of each; the ratio is Tamrisk's median over the
-# minimal window's median. DPI (default 96) sets the display's resolution.
-# Each run of Tamrisk starts in an empty folder, so without settings. Run as
-# root, the display server and the measured programs get the highest
-# priority, so that other work on the machine disturbs the figures less.
+# and the 90th percentile of each; the ratios are of the medians. The faces
+# window shows how much of Tamrisk's time over the minimal window the fonts
+# alone take, before any control is made. DPI (default 96) sets the
+# display's resolution. Each run starts in an empty folder, so Tamrisk starts
+# without settings. Run as root, the display server and the measured
+# programs get the highest priority, so that other work on the machine
+# disturbs the figures less.
+#
+# With --instructions each program is started once under callgrind instead,
+# through the same watcher, which ends it once its window is shown. The table
+# gives the instructions from process start to then: in all, and in the
+# parts of the start-up that differ between the programs. Instruction counts
+# are repeatable whatever else the machine is doing; they show where the
+# time goes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$(pwd)
+MODE=time
+if [ "${1:-}" = "--instructions" ]; then
+  MODE=instructions
+  shift
+fi
 RUNS=${1:-30}
 DPI=${DPI:-96}
 BUILD_DIR=${BUILD_DIR:-build-startup}
 
 bash scripts/install-deps.sh
 if [ ! -f "$BUILD_DIR/CMakeCache.txt" ]; then
-  cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DTAMRISK_BUILD_TESTS=OFF -DTAMRISK_BUILD_BENCH=OFF >/dev/null
+  cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTAMRISK_BUILD_TESTS=OFF >/dev/null
 fi
-cmake --build "$BUILD_DIR" -j 2 --target tamrisk >/dev/null
+cmake -S . -B "$BUILD_DIR" -DTAMRISK_BUILD_BENCH=ON >/dev/null
+cmake --build "$BUILD_DIR" -j 2 --target tamrisk startup_minimal_window startup_faces_window >/dev/null
 OUT="$ROOT/$BUILD_DIR/bench-startup"
 mkdir -p "$OUT"
-# shellcheck disable=SC2046
-c++ -std=c++20 -O2 -fPIC bench/startup_minimal.cpp $(pkg-config --cflags --libs Qt6Widgets) \
-  -o "$OUT/minimal_window"
 cc -std=c11 -O2 bench/startup_watch.c -lxcb -lxcb-damage -o "$OUT/startup_watch"
 TAMRISK="$ROOT/$BUILD_DIR/app/tamrisk"
-MINIMAL="$OUT/minimal_window"
+MINIMAL="$ROOT/$BUILD_DIR/bench/startup_minimal_window"
+FACES="$ROOT/$BUILD_DIR/bench/startup_faces_window"
 
 WORK=$(mktemp -d)
 XVFB_PID=
@@ -63,26 +80,87 @@ for _ in $(seq 100); do
 done
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR
 
-# One start of program $2 in an empty folder; appends "paint_ms cpu_ms" to $1.
+# One start of the program named $2 (of NAMES) in an empty folder; appends
+# "paint_ms cpu_ms" to $1.
 measure() {
-  local results=$1 program=$2 folder
+  local results=$1 name=$2 folder
+  local -a command=("$OUT/startup_watch" "$(program "$name")")
+  if [ "$name" = in_turn ]; then command=(env XDG_ACTIVATION_TOKEN=startup-bench "${command[@]}"); fi
   folder=$(mktemp -d "$WORK/run.XXXXXX")
-  (cd "$folder" && "${PRIORITY[@]}" "$OUT/startup_watch" "$program") | awk '{print $2, $3}' >>"$results"
+  (cd "$folder" && "${PRIORITY[@]}" "${command[@]}") | awk '{print $2, $3}' >>"$results"
   rm -rf "$folder"
 }
 
+NAMES=(minimal faces tamrisk in_turn)
+PROGRAMS=("$MINIMAL" "$FACES" "$TAMRISK" "$TAMRISK")
+program() {
+  local p
+  for p in "${!NAMES[@]}"; do
+    if [ "${NAMES[$p]}" = "$1" ]; then echo "${PROGRAMS[$p]}"; fi
+  done
+}
+
+if [ "$MODE" = instructions ]; then
+  for p in 0 1 2; do
+    folder=$(mktemp -d "$WORK/run.XXXXXX")
+    (cd "$folder" && "$OUT/startup_watch" valgrind --tool=callgrind \
+      --callgrind-out-file="$WORK/${NAMES[$p]}.callgrind" "${PROGRAMS[$p]}") >/dev/null
+  done
+  # Inclusive instructions of the first function whose name starts with $2
+  # (a C++ name up to its parameters, or a plain name) in profile $1.
+  cost() {
+    callgrind_annotate --inclusive=yes --threshold=100 "$WORK/$1.callgrind" 2>/dev/null |
+      awk -v name="$2" '
+        /^ *[0-9,]+ \(/ {
+          f = $0
+          sub(/^[^)]*\)[ \t]+/, "", f)      # drop the count and percentage
+          sub(/^[^:]*:/, "", f)              # drop the source file
+          sub(/ \[[^]]*\]$/, "", f)          # drop the object file
+          if (!found && (f == name || index(f, name "(") == 1)) {
+            c = $1; gsub(/,/, "", c); print c; found = 1
+          }
+        }'
+  }
+  row() {
+    local label=$1 name=$2 line p c
+    line=$(printf '%-44s' "$label")
+    for p in 0 1 2; do
+      if [ "$name" = TOTAL ]; then
+        c=$(callgrind_annotate "$WORK/${NAMES[$p]}.callgrind" 2>/dev/null |
+          awk '/PROGRAM TOTALS/ { gsub(/,/, "", $1); print $1 }')
+      else
+        c=$(cost "${NAMES[$p]}" "$name")
+      fi
+      if [ -n "$c" ]; then line+=$(awk -v c="$c" 'BEGIN { printf " %9.2f", c / 1e6 }'); else line+=$(printf ' %9s' -); fi
+    done
+    echo "$line"
+  }
+  echo "Instructions from process start to window shown, in millions (callgrind, $DPI dpi)"
+  printf '%-44s %9s %9s %9s\n' "" minimal faces Tamrisk
+  row "in all" TOTAL
+  row "  loading the libraries (before main)" _dl_start
+  row "  font configuration read (Tamrisk: ahead)" FcInit
+  row "  main" main
+  row "    QApplication made (display, plugins)" "QApplication::QApplication"
+  row "    font database read (fontconfig)" "QFontDatabasePrivate::ensureFontDatabase"
+  row "    faces loaded (font engines)" "QFontDatabasePrivate::loadEngine"
+  row "    main window made" "tamrisk::MainWindow::MainWindow"
+  row "      captions fitted" "tamrisk::FitCaptions"
+  row "      lists filled" "tamrisk::MainWindow::PopulateLists"
+  row "    window painted" "QWidgetRepaintManager::paintAndFlush"
+  total() { callgrind_annotate "$WORK/$1.callgrind" 2>/dev/null | awk '/PROGRAM TOTALS/ { gsub(/,/, "", $1); print $1 }'; }
+  awk -v m="$(total minimal)" -v f="$(total faces)" -v t="$(total tamrisk)" 'BEGIN {
+    printf "ratios of the instructions in all: Tamrisk / minimal %.2f, faces / minimal %.2f, Tamrisk / faces %.2f\n", t / m, f / m, t / f }'
+  exit 0
+fi
 for _ in 1 2; do
-  measure "$WORK/warmup" "$MINIMAL"
-  measure "$WORK/warmup" "$TAMRISK"
+  for name in "${NAMES[@]}"; do measure "$WORK/warmup" "$name"; done
 done
 for i in $(seq "$RUNS"); do
-  if [ $((i % 2)) -eq 0 ]; then
-    measure "$WORK/minimal" "$MINIMAL"
-    measure "$WORK/tamrisk" "$TAMRISK"
-  else
-    measure "$WORK/tamrisk" "$TAMRISK"
-    measure "$WORK/minimal" "$MINIMAL"
-  fi
+  for k in 0 1 2 3; do
+    p=$(((i + k) % 4))
+    measure "$WORK/${NAMES[$p]}" "${NAMES[$p]}"
+  done
 done
 
 # Median, lowest and 90th percentile of column $2 of file $1.
@@ -102,7 +180,13 @@ echo "(process start to window shown, and processor time; milliseconds)"
 printf '%-16s %26s   %26s\n' "" "window shown" "processor time"
 printf '%-16s %8s %8s %8s   %8s %8s %8s\n' "" median lowest p90 median lowest p90
 printf '%-16s %s   %s\n' "minimal window" "$(stats "$WORK/minimal" 1)" "$(stats "$WORK/minimal" 2)"
+printf '%-16s %s   %s\n' "faces window" "$(stats "$WORK/faces" 1)" "$(stats "$WORK/faces" 2)"
 printf '%-16s %s   %s\n' "Tamrisk" "$(stats "$WORK/tamrisk" 1)" "$(stats "$WORK/tamrisk" 2)"
-awk -v t="$(median "$WORK/tamrisk" 1)" -v m="$(median "$WORK/minimal" 1)" \
-    -v tc="$(median "$WORK/tamrisk" 2)" -v mc="$(median "$WORK/minimal" 2)" \
-  'BEGIN { printf "ratio Tamrisk / minimal (medians): window shown %.2f, processor time %.2f\n", t / m, tc / mc }'
+printf '%-16s %s   %s\n' "  fonts in turn" "$(stats "$WORK/in_turn" 1)" "$(stats "$WORK/in_turn" 2)"
+# Ratio of the medians of column $3 of programs $1 and $2.
+ratio() { awk -v a="$(median "$WORK/$1" "$3")" -v b="$(median "$WORK/$2" "$3")" 'BEGIN { printf "%.2f", a / b }'; }
+echo "ratios of the medians, window shown (processor time):"
+echo "  Tamrisk / minimal $(ratio tamrisk minimal 1) ($(ratio tamrisk minimal 2))," \
+  "faces / minimal $(ratio faces minimal 1) ($(ratio faces minimal 2))," \
+  "Tamrisk / faces $(ratio tamrisk faces 1) ($(ratio tamrisk faces 2))"
+echo "  Tamrisk with the font configuration read in turn / minimal $(ratio in_turn minimal 1) ($(ratio in_turn minimal 2))"
