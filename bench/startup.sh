@@ -13,9 +13,9 @@
 # three programs in turn, and Tamrisk a second time with its font
 # configuration read in turn rather than ahead (XDG_ACTIVATION_TOKEN set,
 # which the X11 platform ignores otherwise), rotating which goes first,
-# after two warm-up runs of each. For every run the watcher reports the time from just before the
-# process is started to its window shown (mapped and painted) and the
-# processor time the process used. The table gives the median, the lowest
+# after two warm-up runs of each. For every run the watcher reports the time
+# from just before the process is started to its window shown (mapped and
+# painted) and the processor time the process used. The table gives the median, the lowest
 # and the 90th percentile of each; the ratios are of the medians. The faces
 # window shows how much of Tamrisk's time over the minimal window the fonts
 # alone take, before any control is made. DPI (default 96) sets the
@@ -106,6 +106,8 @@ if [ "$MODE" = instructions ]; then
     (cd "$folder" && "$OUT/startup_watch" valgrind --tool=callgrind \
       --callgrind-out-file="$WORK/${NAMES[$p]}.callgrind" "${PROGRAMS[$p]}") >/dev/null
   done
+  # All instructions in profile $1.
+  total() { callgrind_annotate "$WORK/$1.callgrind" 2>/dev/null | awk '/PROGRAM TOTALS/ { gsub(/,/, "", $1); print $1 }'; }
   # Inclusive instructions of the first function whose name starts with $2
   # (a C++ name up to its parameters, or a plain name) in profile $1.
   cost() {
@@ -126,8 +128,7 @@ if [ "$MODE" = instructions ]; then
     line=$(printf '%-44s' "$label")
     for p in 0 1 2; do
       if [ "$name" = TOTAL ]; then
-        c=$(callgrind_annotate "$WORK/${NAMES[$p]}.callgrind" 2>/dev/null |
-          awk '/PROGRAM TOTALS/ { gsub(/,/, "", $1); print $1 }')
+        c=$(total "${NAMES[$p]}")
       else
         c=$(cost "${NAMES[$p]}" "$name")
       fi
@@ -148,7 +149,6 @@ if [ "$MODE" = instructions ]; then
   row "      captions fitted" "tamrisk::FitCaptions"
   row "      lists filled" "tamrisk::MainWindow::PopulateLists"
   row "    window painted" "QWidgetRepaintManager::paintAndFlush"
-  total() { callgrind_annotate "$WORK/$1.callgrind" 2>/dev/null | awk '/PROGRAM TOTALS/ { gsub(/,/, "", $1); print $1 }'; }
   awk -v m="$(total minimal)" -v f="$(total faces)" -v t="$(total tamrisk)" 'BEGIN {
     printf "ratios of the instructions in all: Tamrisk / minimal %.2f, faces / minimal %.2f, Tamrisk / faces %.2f\n", t / m, f / m, t / f }'
   exit 0
