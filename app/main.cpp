@@ -18,12 +18,11 @@ int main(int argc, char** argv) {
   }
   // Read the font configuration while the application connects to the
   // display.
-  tamrisk::FontConfigurationReader fontConfiguration;
+  tamrisk::ReadFontConfigurationAhead();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tamrisk"));
   QApplication::setApplicationVersion(QString::fromUtf8(
       tamrisk::TamriskVersion.data(), static_cast<qsizetype>(tamrisk::TamriskVersion.size())));
-  fontConfiguration.Finish();
   tamrisk::PrepareApplication();
 
   tamrisk::MainWindow window;

@@ -80,58 +80,58 @@ for _ in $(seq 100); do
 done
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR
 
-# One start of the program named $2 (of NAMES) in an empty folder; appends
+NAMES=(minimal faces tamrisk in_turn)
+# The program named $1 in PROGRAM, and the environment it starts with in
+# ENVIRONMENT.
+program() {
+  ENVIRONMENT=()
+  case $1 in
+    minimal) PROGRAM=$MINIMAL ;;
+    faces) PROGRAM=$FACES ;;
+    tamrisk) PROGRAM=$TAMRISK ;;
+    in_turn) PROGRAM=$TAMRISK ENVIRONMENT=(XDG_ACTIVATION_TOKEN=startup-bench) ;;
+  esac
+}
+
+# One start of the program named $2 in an empty folder, watched by the
+# watcher or by the command given after $2; appends the watcher's
 # "paint_ms cpu_ms" to $1.
 measure() {
   local results=$1 name=$2 folder
-  local -a command=("$OUT/startup_watch" "$(program "$name")")
-  if [ "$name" = in_turn ]; then command=(env XDG_ACTIVATION_TOKEN=startup-bench "${command[@]}"); fi
+  shift 2
+  program "$name"
   folder=$(mktemp -d "$WORK/run.XXXXXX")
-  (cd "$folder" && "${PRIORITY[@]}" "${command[@]}") | awk '{print $2, $3}' >>"$results"
+  (cd "$folder" && env "${ENVIRONMENT[@]}" "${PRIORITY[@]}" "$OUT/startup_watch" "$@" "$PROGRAM") |
+    awk '{print $2, $3}' >>"$results"
   rm -rf "$folder"
 }
 
-NAMES=(minimal faces tamrisk in_turn)
-PROGRAMS=("$MINIMAL" "$FACES" "$TAMRISK" "$TAMRISK")
-program() {
-  local p
-  for p in "${!NAMES[@]}"; do
-    if [ "${NAMES[$p]}" = "$1" ]; then echo "${PROGRAMS[$p]}"; fi
-  done
-}
-
 if [ "$MODE" = instructions ]; then
-  for p in 0 1 2; do
-    folder=$(mktemp -d "$WORK/run.XXXXXX")
-    (cd "$folder" && "$OUT/startup_watch" valgrind --tool=callgrind \
-      --callgrind-out-file="$WORK/${NAMES[$p]}.callgrind" "${PROGRAMS[$p]}") >/dev/null
+  for name in minimal faces tamrisk; do
+    measure /dev/null "$name" valgrind --tool=callgrind --callgrind-out-file="$WORK/$name.callgrind"
+    callgrind_annotate --inclusive=yes --threshold=100 "$WORK/$name.callgrind" >"$WORK/$name.profile" 2>/dev/null
   done
-  # All instructions in profile $1.
-  total() { callgrind_annotate "$WORK/$1.callgrind" 2>/dev/null | awk '/PROGRAM TOTALS/ { gsub(/,/, "", $1); print $1 }'; }
+  # All instructions of the program named $1.
+  total() { awk '/PROGRAM TOTALS/ { gsub(/,/, "", $1); print $1 }' "$WORK/$1.profile"; }
   # Inclusive instructions of the first function whose name starts with $2
-  # (a C++ name up to its parameters, or a plain name) in profile $1.
+  # (a C++ name up to its parameters, or a plain name) in the program named $1.
   cost() {
-    callgrind_annotate --inclusive=yes --threshold=100 "$WORK/$1.callgrind" 2>/dev/null |
-      awk -v name="$2" '
-        /^ *[0-9,]+ \(/ {
-          f = $0
-          sub(/^[^)]*\)[ \t]+/, "", f)      # drop the count and percentage
-          sub(/^[^:]*:/, "", f)              # drop the source file
-          sub(/ \[[^]]*\]$/, "", f)          # drop the object file
-          if (!found && (f == name || index(f, name "(") == 1)) {
-            c = $1; gsub(/,/, "", c); print c; found = 1
-          }
-        }'
+    awk -v name="$2" '
+      /^ *[0-9,]+ \(/ {
+        f = $0
+        sub(/^[^)]*\)[ \t]+/, "", f)      # drop the count and percentage
+        sub(/^[^:]*:/, "", f)              # drop the source file
+        sub(/ \[[^]]*\]$/, "", f)          # drop the object file
+        if (!found && (f == name || index(f, name "(") == 1)) {
+          c = $1; gsub(/,/, "", c); print c; found = 1
+        }
+      }' "$WORK/$1.profile"
   }
   row() {
-    local label=$1 name=$2 line p c
+    local label=$1 function=$2 line name c
     line=$(printf '%-44s' "$label")
-    for p in 0 1 2; do
-      if [ "$name" = TOTAL ]; then
-        c=$(total "${NAMES[$p]}")
-      else
-        c=$(cost "${NAMES[$p]}" "$name")
-      fi
+    for name in minimal faces tamrisk; do
+      if [ "$function" = TOTAL ]; then c=$(total "$name"); else c=$(cost "$name" "$function"); fi
       if [ -n "$c" ]; then line+=$(awk -v c="$c" 'BEGIN { printf " %9.2f", c / 1e6 }'); else line+=$(printf ' %9s' -); fi
     done
     echo "$line"

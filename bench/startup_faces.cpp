@@ -9,12 +9,12 @@
 #include <QWidget>
 
 #include "ui/app_state.h"
+#include "ui/application.h"
 #include "ui/captions.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  tamrisk::InstallFontSubstitutions();
-  QApplication::setFont(tamrisk::GothicFont(9));
+  tamrisk::InstallProgramFonts();
 
   QWidget window;
   auto label = [&window](const char16_t* caption, const QFont& font, int top) {

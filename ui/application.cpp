@@ -82,13 +82,17 @@ bool InstallQtJapanese() {
   return true;
 }
 
-void PrepareApplication() {
-  QApplication::setStyle(new ProgramStyle);
+void InstallProgramFonts() {
   InstallFontSubstitutions();
   // Every window asks for the gothic face; so do Qt's own texts, so that no
   // other face is loaded.
   QApplication::setFont(GothicFont(9));
   QToolTip::setFont(GothicFont(9));
+}
+
+void PrepareApplication() {
+  QApplication::setStyle(new ProgramStyle);
+  InstallProgramFonts();
   QApplication::setWindowIcon(ProgramIcon());
   InstallQtJapanese();
 }

@@ -6,21 +6,22 @@
 #include <sched.h>
 
 #include <cstdlib>
-
 #include <system_error>
+#include <thread>
 
 namespace tamrisk {
 
-FontConfigurationReader::FontConfigurationReader() {
+bool ReadFontConfigurationAhead() {
   if (std::getenv("DESKTOP_STARTUP_ID") != nullptr || std::getenv("XDG_ACTIVATION_TOKEN") != nullptr)
-    return;
+    return false;
   try {
-    thread_ = std::thread([] {
+    // Nobody ever waits for the thread, not even to join it, so its low
+    // priority can delay nothing else; it uses nothing but the font
+    // library's own state, so it may outlive the program.
+    std::thread([] {
       // Only on a processor that would otherwise be idle: while the
       // application connects, the display server answers its requests, and
       // on a machine with two processors it must not wait for this thread.
-      // Nobody ever waits for this thread, not even to join it, so its low
-      // priority can delay nothing else.
       sched_param idle{};
       pthread_setschedparam(pthread_self(), SCHED_IDLE, &idle);
       // The application sets the process's locale while it starts; the
@@ -35,20 +36,11 @@ FontConfigurationReader::FontConfigurationReader() {
         uselocale(LC_GLOBAL_LOCALE);
         freelocale(plain);
       }
-    });
-    started_ = true;
+    }).detach();
+    return true;
   } catch (const std::system_error&) {
-    // No thread: the font database reads the configuration when it is
-    // first used.
+    return false;
   }
-}
-
-FontConfigurationReader::~FontConfigurationReader() { Finish(); }
-
-void FontConfigurationReader::Finish() {
-  // The thread uses nothing but the font library's own state, so it may
-  // outlive the reader, and the program.
-  if (thread_.joinable()) thread_.detach();
 }
 
 }  // namespace tamrisk

@@ -6,43 +6,24 @@
 // read while the application object connects to the display and loads the
 // platform's libraries, which mostly waits for the display server. The
 // reading takes only processor time that would otherwise be idle, so that
-// it never delays the display server's answers. The reader is made before
-// the application object, and Finish() is called before the first face is
-// asked for (PrepareApplication).
+// it never delays the display server's answers, and nobody waits for it:
+// when it has ended by the time the first face is asked for, the font
+// database finds the configuration read; when it has not (a busy machine
+// leaves no processor idle), the font database reads the configuration
+// itself at once, as it does without the reading ahead, and the font library
+// keeps one of the two readings.
 #pragma once
-
-#include <thread>
 
 namespace tamrisk {
 
-class FontConfigurationReader {
- public:
-  // Starts reading, unless the environment holds a desktop's start-up
-  // notice (DESKTOP_STARTUP_ID, XDG_ACTIVATION_TOKEN): the display
-  // connection takes that out of the environment while it connects, and the
-  // reading reads the environment, so the two must not run at once. Without
-  // a reader (also when no thread can be started) the font database reads
-  // the configuration itself when it is first used.
-  FontConfigurationReader();
-  // Finishes, when Finish() has not been called.
-  ~FontConfigurationReader();
-  FontConfigurationReader(const FontConfigurationReader&) = delete;
-  FontConfigurationReader& operator=(const FontConfigurationReader&) = delete;
-
-  // Ends the reader's part without ever waiting for it: the reading is
-  // left to end on its own. When it has ended, the font database finds the
-  // configuration read. When it has not (a busy machine leaves no processor
-  // idle), the font database reads the configuration itself at once, as it
-  // does without a reader, and the font library keeps one of the two
-  // readings. May be called more than once.
-  void Finish();
-
-  // Whether the reading was started.
-  bool Started() const { return started_; }
-
- private:
-  std::thread thread_;
-  bool started_ = false;
-};
+// Starts reading the font configuration ahead; called before the
+// application object is made. Does not start when the environment holds a
+// desktop's start-up notice (DESKTOP_STARTUP_ID, XDG_ACTIVATION_TOKEN): the
+// display connection takes that out of the environment while it connects,
+// and the reading reads the environment, so the two must not run at once.
+// Returns whether the reading was started; without it (also when no thread
+// can be started) the font database reads the configuration when it is
+// first used.
+bool ReadFontConfigurationAhead();
 
 }  // namespace tamrisk
