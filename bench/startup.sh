@@ -1,28 +1,31 @@
 #!/usr/bin/env bash
-# Start-up time of the window program beside two yardsticks: a minimal Qt 6
-# window (one QLabel), and a window of three labels in the three faces the
-# main window draws (bench/startup_faces.cpp), all started the same way on a
-# virtual display (Xvfb).
+# Start-up time of the window program beside three yardsticks, all started
+# the same way on a virtual display (Xvfb): a minimal Qt 6 window (one
+# QLabel); the same window at the main window's size; and a window of three
+# labels in the three faces the main window draws (bench/startup_faces.cpp).
 #
 #   bench/startup.sh [RUNS]          (default 30 runs of each program)
 #   bench/startup.sh --instructions  (one run of each under callgrind)
 #
-# Builds Tamrisk and the two yardsticks in $BUILD_DIR (default build-startup,
-# configured for a Release build without the tests when it does not exist
-# yet) and the watcher (bench/startup_watch.c) beside them, then starts the
-# three programs in turn, and Tamrisk a second time with its font
-# configuration read in turn rather than ahead (XDG_ACTIVATION_TOKEN set,
-# which the X11 platform ignores otherwise), rotating which goes first,
-# after two warm-up runs of each. For every run the watcher reports the time
-# from just before the process is started to its window shown (mapped and
-# painted) and the processor time the process used. The table gives the median, the lowest
-# and the 90th percentile of each; the ratios are of the medians. The faces
-# window shows how much of Tamrisk's time over the minimal window the fonts
-# alone take, before any control is made. DPI (default 96) sets the
-# display's resolution. Each run starts in an empty folder, so Tamrisk starts
-# without settings. Run as root, the display server and the measured
-# programs get the highest priority, so that other work on the machine
-# disturbs the figures less.
+# Builds Tamrisk and the two yardstick programs in $BUILD_DIR (default
+# build-startup, configured for a Release build without the tests when it
+# does not exist yet) and the watcher (bench/startup_watch.c) beside them.
+# It reads the main window's size off one start of Tamrisk, then starts the
+# programs in turn, and Tamrisk a second time with its font configuration
+# read in turn rather than ahead (XDG_ACTIVATION_TOKEN set, which the X11
+# platform ignores otherwise), rotating which goes first, after two warm-up
+# runs of each. For every run the watcher reports the time from just before
+# the process is started to its window shown (mapped and painted) and the
+# processor time the process used. The table gives the median, the lowest
+# and the 90th percentile of each, and the median time from the window
+# mapped to its last drawing (painting); the ratios are of the medians. The
+# minimal window at the main window's size shows what the window's area
+# alone costs (a larger picture to fill and hand to the display), and the
+# faces window what the fonts alone cost, before any control is made. DPI
+# (default 96) sets the display's resolution. Each run starts in an empty
+# folder, so Tamrisk starts without settings. Run as root, the display
+# server and the measured programs get the highest priority, so that other
+# work on the machine disturbs the figures less.
 #
 # With --instructions each program is started once under callgrind instead,
 # through the same watcher, which ends it once its window is shown. The table
@@ -80,13 +83,15 @@ for _ in $(seq 100); do
 done
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR
 
-NAMES=(minimal faces tamrisk in_turn)
-# The program named $1 in PROGRAM, and the environment it starts with in
-# ENVIRONMENT.
+NAMES=(minimal sized faces tamrisk in_turn)
+# The program named $1 in PROGRAM, its arguments in ARGUMENTS, and the
+# environment it starts with in ENVIRONMENT.
 program() {
   ENVIRONMENT=()
+  ARGUMENTS=()
   case $1 in
     minimal) PROGRAM=$MINIMAL ;;
+    sized) PROGRAM=$MINIMAL ARGUMENTS=("$MAIN_WINDOW_SIZE") ;;
     faces) PROGRAM=$FACES ;;
     tamrisk) PROGRAM=$TAMRISK ;;
     in_turn) PROGRAM=$TAMRISK ENVIRONMENT=(XDG_ACTIVATION_TOKEN=startup-bench) ;;
@@ -95,19 +100,27 @@ program() {
 
 # One start of the program named $2 in an empty folder, watched by the
 # watcher or by the command given after $2; appends the watcher's
-# "paint_ms cpu_ms" to $1.
+# "paint_ms cpu_ms" and the time from the window mapped to painted to $1.
 measure() {
   local results=$1 name=$2 folder
   shift 2
   program "$name"
   folder=$(mktemp -d "$WORK/run.XXXXXX")
-  (cd "$folder" && env "${ENVIRONMENT[@]}" "${PRIORITY[@]}" "$OUT/startup_watch" "$@" "$PROGRAM") |
-    awk '{print $2, $3}' >>"$results"
+  (cd "$folder" && env "${ENVIRONMENT[@]}" "${PRIORITY[@]}" "$OUT/startup_watch" "$@" "$PROGRAM" "${ARGUMENTS[@]}") |
+    awk '{print $2, $3, $2 - $1}' >>"$results"
   rm -rf "$folder"
 }
 
+# The main window's size as the display draws it, for the minimal window of
+# the same size.
+MAIN_WINDOW_SIZE=$(cd "$WORK" && "$OUT/startup_watch" -v "$TAMRISK" 2>&1 >/dev/null |
+  awk '/ damage / { split($4, size, "+"); last = size[1] } END { print last }')
+if [ -z "$MAIN_WINDOW_SIZE" ]; then
+  echo "startup.sh: the main window's size could not be read" >&2
+  exit 1
+fi
 if [ "$MODE" = instructions ]; then
-  for name in minimal faces tamrisk; do
+  for name in minimal sized faces tamrisk; do
     measure /dev/null "$name" valgrind --tool=callgrind --callgrind-out-file="$WORK/$name.callgrind"
     callgrind_annotate --inclusive=yes --threshold=100 "$WORK/$name.callgrind" >"$WORK/$name.profile" 2>/dev/null
   done
@@ -130,14 +143,14 @@ if [ "$MODE" = instructions ]; then
   row() {
     local label=$1 function=$2 line name c
     line=$(printf '%-44s' "$label")
-    for name in minimal faces tamrisk; do
+    for name in minimal sized faces tamrisk; do
       if [ "$function" = TOTAL ]; then c=$(total "$name"); else c=$(cost "$name" "$function"); fi
       if [ -n "$c" ]; then line+=$(awk -v c="$c" 'BEGIN { printf " %9.2f", c / 1e6 }'); else line+=$(printf ' %9s' -); fi
     done
     echo "$line"
   }
   echo "Instructions from process start to window shown, in millions (callgrind, $DPI dpi)"
-  printf '%-44s %9s %9s %9s\n' "" minimal faces Tamrisk
+  printf '%-44s %9s %9s %9s %9s\n' "" minimal "$MAIN_WINDOW_SIZE" faces Tamrisk
   row "in all" TOTAL
   row "  loading the libraries (before main)" _dl_start
   row "  font configuration read (Tamrisk: ahead)" FcInit
@@ -157,8 +170,8 @@ for _ in 1 2; do
   for name in "${NAMES[@]}"; do measure "$WORK/warmup" "$name"; done
 done
 for i in $(seq "$RUNS"); do
-  for k in 0 1 2 3; do
-    p=$(((i + k) % 4))
+  for k in "${!NAMES[@]}"; do
+    p=$(((i + k) % ${#NAMES[@]}))
     measure "$WORK/${NAMES[$p]}" "${NAMES[$p]}"
   done
 done
@@ -177,12 +190,16 @@ median() { stats "$1" "$2" | awk '{print $1}'; }
 
 echo "Start-up on Xvfb 1280x1024x24 at $DPI dpi, $RUNS runs of each program"
 echo "(process start to window shown, and processor time; milliseconds)"
-printf '%-16s %26s   %26s\n' "" "window shown" "processor time"
-printf '%-16s %8s %8s %8s   %8s %8s %8s\n' "" median lowest p90 median lowest p90
-printf '%-16s %s   %s\n' "minimal window" "$(stats "$WORK/minimal" 1)" "$(stats "$WORK/minimal" 2)"
-printf '%-16s %s   %s\n' "faces window" "$(stats "$WORK/faces" 1)" "$(stats "$WORK/faces" 2)"
-printf '%-16s %s   %s\n' "Tamrisk" "$(stats "$WORK/tamrisk" 1)" "$(stats "$WORK/tamrisk" 2)"
-printf '%-16s %s   %s\n' "  fonts in turn" "$(stats "$WORK/in_turn" 1)" "$(stats "$WORK/in_turn" 2)"
+printf '%-16s %26s   %26s   %9s\n' "" "window shown" "processor time" "painting"
+printf '%-16s %8s %8s %8s   %8s %8s %8s   %9s\n' "" median lowest p90 median lowest p90 median
+row() {
+  printf '%-16s %s   %s   %9s\n' "$1" "$(stats "$WORK/$2" 1)" "$(stats "$WORK/$2" 2)" "$(median "$WORK/$2" 3)"
+}
+row "minimal window" minimal
+row "  $MAIN_WINDOW_SIZE" sized
+row "faces window" faces
+row "Tamrisk" tamrisk
+row "  fonts in turn" in_turn
 # Ratio of the medians of column $3 of programs $1 and $2.
 ratio() { awk -v a="$(median "$WORK/$1" "$3")" -v b="$(median "$WORK/$2" "$3")" 'BEGIN { printf "%.2f", a / b }'; }
 echo "ratios of the medians, window shown (processor time):"
@@ -190,3 +207,5 @@ echo "  Tamrisk / minimal $(ratio tamrisk minimal 1) ($(ratio tamrisk minimal 2)
   "faces / minimal $(ratio faces minimal 1) ($(ratio faces minimal 2))," \
   "Tamrisk / faces $(ratio tamrisk faces 1) ($(ratio tamrisk faces 2))"
 echo "  Tamrisk with the font configuration read in turn / minimal $(ratio in_turn minimal 1) ($(ratio in_turn minimal 2))"
+echo "  minimal window at the main window's size / minimal $(ratio sized minimal 1) ($(ratio sized minimal 2))," \
+  "Tamrisk / minimal window at its size $(ratio tamrisk sized 1) ($(ratio tamrisk sized 2))"
