@@ -146,11 +146,7 @@ void RefreshHelpText(const std::string& installed, const std::string& folder) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
-    std::printf("tamrisk %.*s\n", static_cast<int>(tamrisk::TamriskVersion.size()),
-                tamrisk::TamriskVersion.data());
-    return 0;
-  }
+  if (tamrisk::AnswerVersion(argc, argv)) return 0;
   if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
     std::printf(
         "usage: tamrisk [--version]\n"

@@ -120,7 +120,8 @@ if [ -z "$MAIN_WINDOW_SIZE" ]; then
   exit 1
 fi
 if [ "$MODE" = instructions ]; then
-  for name in minimal sized faces tamrisk; do
+  PROFILED=(minimal sized faces tamrisk)
+  for name in "${PROFILED[@]}"; do
     measure /dev/null "$name" valgrind --tool=callgrind --callgrind-out-file="$WORK/$name.callgrind"
     callgrind_annotate --inclusive=yes --threshold=100 "$WORK/$name.callgrind" >"$WORK/$name.profile" 2>/dev/null
   done
@@ -143,7 +144,7 @@ if [ "$MODE" = instructions ]; then
   row() {
     local label=$1 function=$2 line name c
     line=$(printf '%-44s' "$label")
-    for name in minimal sized faces tamrisk; do
+    for name in "${PROFILED[@]}"; do
       if [ "$function" = TOTAL ]; then c=$(total "$name"); else c=$(cost "$name" "$function"); fi
       if [ -n "$c" ]; then line+=$(awk -v c="$c" 'BEGIN { printf " %9.2f", c / 1e6 }'); else line+=$(printf ' %9s' -); fi
     done
@@ -192,14 +193,15 @@ echo "Start-up on Xvfb 1280x1024x24 at $DPI dpi, $RUNS runs of each program"
 echo "(process start to window shown, and processor time; milliseconds)"
 printf '%-16s %26s   %26s   %9s\n' "" "window shown" "processor time" "painting"
 printf '%-16s %8s %8s %8s   %8s %8s %8s   %9s\n' "" median lowest p90 median lowest p90 median
-row() {
+# The table's line labelled $1 for the program named $2.
+times_row() {
   printf '%-16s %s   %s   %9s\n' "$1" "$(stats "$WORK/$2" 1)" "$(stats "$WORK/$2" 2)" "$(median "$WORK/$2" 3)"
 }
-row "minimal window" minimal
-row "  $MAIN_WINDOW_SIZE" sized
-row "faces window" faces
-row "Tamrisk" tamrisk
-row "  fonts in turn" in_turn
+times_row "minimal window" minimal
+times_row "  $MAIN_WINDOW_SIZE" sized
+times_row "faces window" faces
+times_row "Tamrisk" tamrisk
+times_row "  fonts in turn" in_turn
 # Ratio of the medians of column $3 of programs $1 and $2.
 ratio() { awk -v a="$(median "$WORK/$1" "$3")" -v b="$(median "$WORK/$2" "$3")" 'BEGIN { printf "%.2f", a / b }'; }
 echo "ratios of the medians, window shown (processor time):"

@@ -65,7 +65,7 @@ echo "desktop entry, AppStream data and manual pages validate"
 # Bash completes options and units, with and without a prefix.
 complete_words() {
   CLI="$DEST/usr/bin/tamrisk-cli" COMPLETION="$DEST/usr/share/bash-completion/completions/tamrisk-cli" \
-    bash -c 'source "$COMPLETION"; COMP_WORDS=("$CLI" "$@"); COMP_CWORD=$(($# )); _tamrisk_cli
+    bash -c 'source "$COMPLETION"; COMP_WORDS=("$CLI" "$@"); COMP_CWORD=$#; _tamrisk_cli
              printf "%s\n" "${COMPREPLY[@]}"' _ "$@"
 }
 complete_words 10 kΩ | grep -qx 'kΩ' || fail "completion of kΩ"

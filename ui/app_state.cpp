@@ -114,9 +114,10 @@ QFont ArialFont(double pointSize, bool bold) {
   return f;
 }
 
-QString VersionCaption() {
-  return FromUtf16(captions::VersionPrefix) + QString::fromUtf8(TamriskVersion.data(),
-                                                                 static_cast<qsizetype>(TamriskVersion.size()));
+QString ProgramVersion() {
+  return QString::fromUtf8(TamriskVersion.data(), static_cast<qsizetype>(TamriskVersion.size()));
 }
+
+QString VersionCaption() { return FromUtf16(captions::VersionPrefix) + ProgramVersion(); }
 
 }  // namespace tamrisk

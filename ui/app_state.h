@@ -55,6 +55,9 @@ class BusyPointer {
 int Tw(int twips);
 int PixelsToTwips(int pixels);
 
+// The program's version, set once in CMakeLists.txt.
+QString ProgramVersion();
+
 // "Ver " and the program's version, as the version dialog shows it.
 QString VersionCaption();
 
