@@ -26,11 +26,11 @@ EntryTable AttenuatorsAmplifiersTable();
 // RC/RL transients, resonance, cut-off, plate capacitor, wire resistance.
 EntryTable TransientsWiresTable();
 
-// The standard resistor values from 1 Ω to 910 kΩ in single precision:
+// The standard resistor values from 1 Ω to 9.1 MΩ in single precision:
 // entry 24*d + k (from 0) is the k-th E24 value of the decade 10^d, each the
 // float nearest to its decimal value. The E12 values are the entries with an
 // even index.
-extern const std::array<float, 144> E24Table;
+extern const std::array<float, 168> E24Table;
 
 // Two standard resistors and their combined value, in single precision.
 struct ResistorPair {
@@ -42,10 +42,11 @@ struct ResistorPair {
 // The pairs of table values whose series and parallel values come nearest
 // to `target`, in this order: E12 series, E12 parallel, E24 series, E24
 // parallel. Nearest means the smallest relative error |(x - target) / target|
-// in single precision; of equally near pairs the first in the order (R1, then
-// R2, through the table) is chosen. Nothing for a target that is not
-// positive and finite, nor for one so small that a relative error
-// overflows for every pair of a kind.
+// (each combined value and error computed in double precision from the
+// table values and kept in single precision); of equally near pairs the
+// first in the order (R1, then R2, through the table) is chosen. Nothing for
+// a target that is not positive and finite, nor for one so small that a
+// relative error overflows for every pair of a kind.
 std::optional<std::array<ResistorPair, 4>> NearestResistorPairs(float target);
 
 }  // namespace tamrisk

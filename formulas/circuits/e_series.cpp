@@ -1,8 +1,10 @@
 // The nearest pairs of standard resistors to a wanted resistance. Every pair
 // of E24 values (and, among them, every pair of E12 values) is tried in
-// series and in parallel, all in single precision, and the pair whose
-// combined value has the smallest relative error is kept for each of the
-// four kinds. Among equally good pairs the first one tried stays.
+// series and in parallel, and the pair whose combined value has the smallest
+// relative error is kept for each of the four kinds. Each combined value and
+// each error is computed in double precision from the single-precision table
+// values and kept in single precision. Among equally good pairs the first
+// one tried stays.
 #include <array>
 #include <cmath>
 #include <cstddef>
@@ -20,10 +22,10 @@ namespace {
 constexpr int E24TimesTen[24] = {10, 11, 12, 13, 15, 16, 18, 20, 22, 24, 27, 30,
                                  33, 36, 39, 43, 47, 51, 56, 62, 68, 75, 82, 91};
 
-constexpr std::array<float, 144> MakeE24Table() {
-  std::array<float, 144> table{};
+constexpr std::array<float, 168> MakeE24Table() {
+  std::array<float, 168> table{};
   double decade = 1;
-  for (size_t d = 0; d < 6; ++d) {
+  for (size_t d = 0; d < 7; ++d) {
     // The product is a whole number, so the quotient is the double nearest
     // to the decimal value; it then rounds to the nearest float.
     for (size_t k = 0; k < 24; ++k) {
@@ -36,7 +38,7 @@ constexpr std::array<float, 144> MakeE24Table() {
 
 }  // namespace
 
-constexpr std::array<float, 144> E24Table = MakeE24Table();
+constexpr std::array<float, 168> E24Table = MakeE24Table();
 
 namespace {
 
@@ -52,8 +54,20 @@ struct PairRecord {
   float error = Unreached;
 };
 
-// |(x - target) / target| in single precision, for a positive target.
-inline float RelativeError(float x, float target) { return std::abs(x - target) / target; }
+// |(x - target) / target|, computed in double precision and kept in single
+// precision, for a positive target.
+inline float RelativeError(float x, float target) {
+  return static_cast<float>(std::abs(static_cast<double>(x) - target) / target);
+}
+
+// The reciprocals of the table values in double precision, for the parallel
+// values.
+constexpr std::array<double, E24Table.size()> MakeReciprocals() {
+  std::array<double, E24Table.size()> r{};
+  for (size_t j = 0; j < E24Table.size(); ++j) r[j] = 1.0 / E24Table[j];
+  return r;
+}
+constexpr std::array<double, E24Table.size()> Reciprocal = MakeReciprocals();
 
 // Offers one pair to a record: only a strictly smaller error replaces it, so
 // of equally near pairs the first one offered stays.
@@ -100,11 +114,6 @@ void SearchRow(size_t i, size_t step, Combine combine, PairRecord& best, float t
 
 std::optional<std::array<ResistorPair, 4>> NearestResistorPairs(float target) {
   if (!(target > 0) || std::isinf(target)) return std::nullopt;
-  static const std::array<float, 144> reciprocal = [] {
-    std::array<float, 144> r{};
-    for (size_t j = 0; j < E24Table.size(); ++j) r[j] = 1.0f / E24Table[j];
-    return r;
-  }();
 
   PairRecord e12Series, e12Parallel, e24Series, e24Parallel;
   // Every pair (R1, R2) in both orders, R1 in the outer loop. The pair
@@ -113,8 +122,12 @@ std::optional<std::array<ResistorPair, 4>> NearestResistorPairs(float target) {
   // at R1 itself. E12 values are the entries with an even index.
   for (size_t i = 0; i < E24Table.size(); ++i) {
     const float r1 = E24Table[i];
-    const auto series = [&](size_t j) { return r1 + E24Table[j]; };
-    const auto parallel = [&](size_t j) { return 1.0f / (reciprocal[i] + reciprocal[j]); };
+    const auto series = [&](size_t j) {
+      return static_cast<float>(static_cast<double>(r1) + E24Table[j]);
+    };
+    const auto parallel = [&](size_t j) {
+      return static_cast<float>(1.0 / (Reciprocal[i] + Reciprocal[j]));
+    };
     SearchRow(i, 1, series, e24Series, target);
     SearchRow(i, 1, parallel, e24Parallel, target);
     if (i % 2 == 0) {
