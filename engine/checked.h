@@ -57,6 +57,18 @@ class Num {
   double v_;
 };
 
+// Fails the line unless `holds`: for inputs the arithmetic accepts but that
+// have no physical answer (a speed beyond the speed of sound, a percentage
+// beyond 100).
+inline void Require(bool holds) {
+  if (!holds) FailCalculation();
+}
+// The value itself; fails the line when it is negative.
+inline Num NotNegative(Num x) {
+  Require(x >= 0);
+  return x;
+}
+
 inline Num Sqr(Num x) {
   if (x.raw() < 0) FailCalculation();
   return Num::Checked(std::sqrt(x.raw()));

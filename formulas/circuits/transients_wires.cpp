@@ -5,6 +5,18 @@
 
 namespace tamrisk {
 
+namespace {
+
+// The share of the applied voltage reached after a time, in %. Only a share
+// strictly between 0 and 100 % is ever reached; any other has no time
+// constant and fails the line.
+Num VoltageShare(const Ctx& c) {
+  Require(c["%"] > 0 && c["%"] < 100);
+  return c["%"];
+}
+
+}  // namespace
+
 EntryTable TransientsWiresTable() {
   return {
     Doc({
@@ -72,14 +84,14 @@ EntryTable TransientsWiresTable() {
         "　　 時定数τ(sec)=-経過時間(sec)/Log(抵抗の両端電圧(%)/100)",
     }),
     Rule(Either("sec", "%"), Filter{"sec"},
-         [](const Ctx& c) { return R{Eng5(-c["sec"] / Log(c["%"] / 100))}; },
+         [](const Ctx& c) { return R{Eng5(-c["sec"] / Log(VoltageShare(c) / 100))}; },
          "● RC直列回路に定電圧を印加した{sec}後における抵抗の両端の電圧が､{crlf}           印加電圧の{%}となるための､RC直列回路の時定数は {r}sec"),
     Doc({
         " ● RC直列回路に定電圧を印加したときの､経過時間とｺﾝﾃﾞﾝｻの両端電圧から､回路時定数を求める",
         "　　 時定数τ(sec)=-経過時間(sec)/Log(1-ｺﾝﾃﾞﾝｻの両端電圧(%)/100)",
     }),
     Rule(Either("sec", "%"), Filter{"sec"},
-         [](const Ctx& c) { return R{Eng5(-c["sec"] / Log(1 - c["%"] / 100))}; },
+         [](const Ctx& c) { return R{Eng5(-c["sec"] / Log(1 - VoltageShare(c) / 100))}; },
          "● RC直列回路に定電圧を印加した{sec}後におけるコンデンサの両端の電圧が､{crlf}           印加電圧の{%}となるための､RC直列回路の時定数は {r}sec"),
     Doc({
         " ● RL直列回路に低電圧を印加したときの､回路時定数と経過時間から､各素子の両端電圧を求める",
@@ -104,14 +116,14 @@ EntryTable TransientsWiresTable() {
         "　　 時定数τ(sec)=-経過時間(sec)/Log(1-抵抗の両端電圧(%)/100)",
     }),
     Rule(Either("sec", "%"), Filter{"sec"},
-         [](const Ctx& c) { return R{Eng5(-c["sec"] / Log(1 - c["%"] / 100))}; },
+         [](const Ctx& c) { return R{Eng5(-c["sec"] / Log(1 - VoltageShare(c) / 100))}; },
          "● RL直列回路に定電圧を印加した{sec}後における抵抗の両端の電圧が､{crlf}           印加電圧の{%}となるための､RL直列回路の時定数は {r}sec"),
     Doc({
         " ● RL直列回路に定電圧を印加したときの､経過時間とｺｲﾙの両端電圧から､回路時定数を求める",
         "　　 時定数τ(sec)=-経過時間(sec)/Log(ｺｲﾙの両端電圧(%)/100)",
     }),
     Rule(Either("sec", "%"), Filter{"sec"},
-         [](const Ctx& c) { return R{Eng5(-c["sec"] / Log(c["%"] / 100))}; },
+         [](const Ctx& c) { return R{Eng5(-c["sec"] / Log(VoltageShare(c) / 100))}; },
          "● RL直列回路に定電圧を印加した{sec}後におけるコイルの両端の電圧が､{crlf}           印加電圧の{%}となるための､RL直列回路の時定数は {r}sec"),
     Doc({
         " ● LC共振回路の､静電容量とｲﾝﾀﾞｸﾀﾝｽから､共振周波数を求める",

@@ -122,7 +122,8 @@ EntryTable ForceAndOrbitsTable() {
     }),
     Rule(Either("hour", " "), Filter{"m"},
          [](const Ctx& c) {
-           return R{Eng5(Pow(c["hour"] * 6378000 * Sqr(Gravity) * 3600 / (Pi * 2), 2.0 / 3) - 6378000),
+           // A period shorter than an orbit at the ground's level has none.
+           return R{Eng5(NotNegative(Pow(c["hour"] * 6378000 * Sqr(Gravity) * 3600 / (Pi * 2), 2.0 / 3) - 6378000)),
                     Eng5(Pow(Sq(6378000) * Pi * 2 * Gravity / (c["hour"] * 3600), 1.0 / 3))};
          },
          "● 周期{hour}で円軌道を描いて飛んでいる人工衛星の高度は {r1}m,速度は {r2}m/s"),

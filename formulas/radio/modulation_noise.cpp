@@ -4,6 +4,18 @@
 
 namespace tamrisk {
 
+namespace {
+
+// The modulation depth of an AM wave whose envelope peaks and dips are
+// asked for, in %. Beyond 100 % the envelope touches zero and the dip is no
+// longer (1 - m)^2: only 0 to 100 % has an answer; any other fails the line.
+Num EnvelopeDepth(const Ctx& c) {
+  Require(c["%"] >= 0 && c["%"] <= 100);
+  return c["%"];
+}
+
+}  // namespace
+
 EntryTable ModulationNoiseTable() {
   return {
     Doc({
@@ -49,8 +61,8 @@ EntryTable ModulationNoiseTable() {
     }),
     Rule(Either("W", "%"), Filter{"W"},
          [](const Ctx& c) {
-           return R{Eng5(Sq(c["%"] / 100 + 1) * c["W"]),
-                    Eng5(Sq(1 - c["%"] / 100) * c["W"])};
+           return R{Eng5(Sq(EnvelopeDepth(c) / 100 + 1) * c["W"]),
+                    Eng5(Sq(1 - EnvelopeDepth(c) / 100) * c["W"])};
          },
          "● 搬送波電力{W}､AM変調度{%}のときのピーク電力は {r1}W､ディップ電力は {r2}W"),
     Rule(Either("dBm", "%"), Filter{"dBm"},
@@ -60,8 +72,8 @@ EntryTable ModulationNoiseTable() {
          "● 搬送波電力{dBm}､AM変調度{%}のときの被変調波電力は {r}"),
     Rule(Either("dBm", "%"), Filter{"dBm"},
          [](const Ctx& c) {
-           return R{Fmt("0.0000dBm", 10 * (Log(Sq(c["%"] / 100 + 1) * Pow(10, c["dBm"] / 10)) / Log(10))),
-                    Fmt("0.0000dBm", 10 * (Log(Sq(1 - c["%"] / 100) * Pow(10, c["dBm"] / 10)) / Log(10)))};
+           return R{Fmt("0.0000dBm", 10 * (Log(Sq(EnvelopeDepth(c) / 100 + 1) * Pow(10, c["dBm"] / 10)) / Log(10))),
+                    Fmt("0.0000dBm", 10 * (Log(Sq(1 - EnvelopeDepth(c) / 100) * Pow(10, c["dBm"] / 10)) / Log(10)))};
          },
          "● 搬送波電力{dBm}､AM変調度{%}のときのピーク電力は {r1}､ディップ電力は {r2}"),
     Doc({

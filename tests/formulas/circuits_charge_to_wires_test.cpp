@@ -309,6 +309,17 @@ const CircuitCase kTransientCases[] = {
     // Log(1) = 0 divides, and Log(1 - 1) fails.
     {{"1", "m", "sec"}, {"100", " ", "%"}, kNoFilter,
      {}, true},
+    // A share beyond 100 % or below 0 % is never reached: no time constant.
+    {{"1", "m", "sec"}, {"150", " ", "%"}, kNoFilter,
+     {}, true},
+    {{"1", "m", "sec"}, {"-1", " ", "%"}, kNoFilter,
+     {}, true},
+    {{"1", "m", "sec"}, {"99.9", " ", "%"}, kNoFilter,
+     {"● RC直列回路に定電圧を印加した 1msec後における抵抗の両端の電圧が､\r\n           印加電圧の 99.9%となるための､RC直列回路の時定数は 999.50msec",
+      "● RC直列回路に定電圧を印加した 1msec後におけるコンデンサの両端の電圧が､\r\n           印加電圧の 99.9%となるための､RC直列回路の時定数は 144.76μsec",
+      "● RL直列回路に定電圧を印加した 1msec後における抵抗の両端の電圧が､\r\n           印加電圧の 99.9%となるための､RL直列回路の時定数は 144.76μsec",
+      "● RL直列回路に定電圧を印加した 1msec後におけるコイルの両端の電圧が､\r\n           印加電圧の 99.9%となるための､RL直列回路の時定数は 999.50msec"},
+     false},
     {{"1", "μ", "F"}, {"1", "m", "H"}, kNoFilter,
      {"● 容量 1μFのコンデンサとインダクタンス 1mHのコイルによるLC回路の共振周波数は 5.0329kHz"},
      false},

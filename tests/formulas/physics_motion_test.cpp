@@ -398,6 +398,13 @@ const PhysicsCase kForceCases[] = {
     {{"24", " ", "hour", "", " ", " ", "m"},
      {"● 周期 24hourで円軌道を描いて飛んでいる人工衛星の高度は 35.875Mm,速度は 3.0727km/s"},
      false, true},
+    // An orbit below the ground has no altitude: periods under about 1.4075 h.
+    {{"1.41", " ", "hour", "", " ", " ", " 指定なし"},
+     {"● 周期 1.41hourで円軌道を描いて飛んでいる人工衛星の高度は 7.4435km,速度は 7.9040km/s"},
+     false, true},
+    {{"1.4", " ", "hour", "", " ", " ", " 指定なし"},
+     {},
+     true, true},
     {{"0", " ", "hour", "", " ", " ", " 指定なし"},
      {},
      true, true},

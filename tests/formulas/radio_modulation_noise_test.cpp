@@ -43,6 +43,17 @@ const RadioCase kAmplitudeModulationCases[] = {
       "● 搬送波電力 30dBm､AM変調度 50%のときのピーク電力は 33.5218dBm､ディップ電力は 23.9794dBm"}},
     {{"30", " ", "dBm", "50", " ", "%"}, "W", false,
      {}},
+    // Beyond 100 % (or below 0 %) the envelope's peak and dip have no such
+    // form: that line goes, the modulated power stays.
+    {{"1", " ", "W", "101", " ", "%"}, " 指定なし", true,
+     {"● 搬送波電力 1W､AM変調度 101%のときの被変調波電力は 1.5101W"}},
+    {{"-1", " ", "%", "1", " ", "W"}, " 指定なし", true,
+     {"● 搬送波電力 1W､AM変調度-1%のときの被変調波電力は 1.0001W"}},
+    {{"0", " ", "dBm", "101", " ", "%"}, " 指定なし", true,
+     {"● 搬送波電力 0dBm､AM変調度 101%のときの被変調波電力は 1.790dBm"}},
+    {{"0", " ", "dBm", "99", " ", "%"}, " 指定なし", false,
+     {"● 搬送波電力 0dBm､AM変調度 99%のときの被変調波電力は 1.732dBm",
+      "● 搬送波電力 0dBm､AM変調度 99%のときのピーク電力は 5.9771dBm､ディップ電力は -40.0000dBm"}},
 };
 
 // Two frequencies fire every reading, each frequency in each role; the
