@@ -69,8 +69,8 @@ const PhysicsCase kWaveBandEdgeCases[] = {
     {{"1500000000000000", " ", "Hz", "", " ", " ", " 指定なし"},
      {"● 周波数 1.5E+15Hzの電磁波の真空中での波長は 199.86nm(真空紫外線)"},
      false, true},
-    {{"500000000000000000", " ", "Hz", "", " ", " ", " 指定なし"},
-     {"● 周波数 5E+17Hzの電磁波の真空中での波長は 599.59pm(X線)"},
+    {{"30000000000000000", " ", "Hz", "", " ", " ", " 指定なし"},
+     {"● 周波数 3E+16Hzの電磁波の真空中での波長は 9.9931nm(X線)"},
      false, true},
     {{"100000000000000000000", " ", "Hz", "", " ", " ", " 指定なし"},
      {"● 周波数 1E+20Hzの電磁波の真空中での波長は 2.9979pm(γ線)"},
@@ -86,6 +86,9 @@ const PhysicsCase kWaveBandEdgeCases[] = {
     {{"389609999999999.9", " ", "Hz", "", " ", " ", " 指定なし"},
      {"● 周波数 389610000000000Hzの電磁波の真空中での波長は 769.47nm(近赤外線)"},
      false, true},
+    {{"29999999999999990", " ", "Hz", "", " ", " ", " 指定なし"},
+     {"● 周波数 3E+16Hzの電磁波の真空中での波長は 9.9931nm(真空紫外線)"},
+     false, true},
     {{"1e25", " ", "Hz", "", " ", " ", " 指定なし"},
      {"● 周波数 1E+25Hzの電磁波の真空中での波長は 29.979am(γ線)"},
      false, true},
@@ -94,6 +97,13 @@ const PhysicsCase kWaveBandEdgeCases[] = {
 // Light and radio waves: the band follows the figure only without a filter
 // or with "Hz"; wavelengths of zero or below give no frequency line.
 const PhysicsCase kWaveCases[] = {
+    // X-rays begin at 10 nm.
+    {{"1", "n", "m", "", " ", " ", "Hz"},
+     {"● 真空中での波長が 1nmの電磁波の周波数は 299.79PHz(X線)"},
+     false, true},
+    {{"100", "p", "m", "", " ", " ", "Hz"},
+     {"● 真空中での波長が 100pmの電磁波の周波数は 2.9979EHz(X線)"},
+     false, true},
     {{"100", "M", "Hz", "", " ", " ", " 指定なし"},
      {"● 周波数 100MHzの電磁波の真空中での波長は 2.9979m(VHF)"},
      false, true},
