@@ -9,6 +9,7 @@ namespace tamrisk {
 
 namespace {
 constexpr std::string_view SquareMetre = "\xE3\x8E\xA1";  // "㎡" U+33A1
+constexpr std::string_view SquareInch = "in2";
 constexpr std::string_view Vswr = "VSWR";
 }  // namespace
 
@@ -23,7 +24,9 @@ std::optional<double> ScaleByPrefix(double typed, const std::string& prefix,
                                     const std::string& unit) {
   for (const PrefixEntry& p : PrefixCatalogue) {
     if (p.text != prefix) continue;
-    const int power = unit == SquareMetre ? 2 * p.powerOfTen : p.powerOfTen;
+    // A prefix before an area unit scales the length: k㎡ is (km)².
+    const bool area = unit == SquareMetre || unit == SquareInch;
+    const int power = area ? 2 * p.powerOfTen : p.powerOfTen;
     const double scaled =
         power < 0 ? typed / PowerOfTen(-power) : typed * PowerOfTen(power);
     if (!std::isfinite(scaled)) return std::nullopt;

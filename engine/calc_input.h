@@ -33,8 +33,8 @@ std::optional<NormalizedInput> NormalizeInput(const RunInput& in);
 // The display label of a typed number with its prefix and unit texts.
 std::string MakeLabel(double typed, const std::string& prefix, const std::string& unit);
 
-// The typed number scaled by its prefix (a squared factor for "㎡"); nothing
-// when the result leaves the double range.
+// The typed number scaled by its prefix (a squared factor for the areas "㎡"
+// and "in2"); nothing when the result leaves the double range.
 std::optional<double> ScaleByPrefix(double typed, const std::string& prefix,
                                     const std::string& unit);
 

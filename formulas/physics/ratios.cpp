@@ -13,10 +13,11 @@ AcceptedUnits RatioBase() {
   return AnyUnitExcept({" ", "K", "VSWR", "dB", "dBc", "dBm", "dBμV", "℃", "ﾟF", "dBf"}, "X");
 }
 
-// A share or range is written in the value's own unit; areas in ㎡ take the
-// area formatter, whose prefix steps are 10^6 as in the area input.
+// A share or range is written in the value's own unit; areas in ㎡ and in2
+// take the area formatter, whose prefix steps are 10^6 as in the area input.
 std::string InUnitOf(const Ctx& c, Num x) {
-  return c.Unit("X") == "㎡" ? Eng8(x) : Eng5(x);
+  const std::string& unit = c.Unit("X");
+  return unit == "㎡" || unit == "in2" ? Eng8(x) : Eng5(x);
 }
 
 }  // namespace

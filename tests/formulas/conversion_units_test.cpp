@@ -148,6 +148,9 @@ const ConversionCase kAreaCases[] = {
        {}},
       {"1", " ", "in2", " 指定なし",
        {"● 面積 1in2は 645.16000m㎡"}},
+      // A prefix before in2 scales the inch, as before ㎡: 1 kin2 is (1000 in)².
+      {"1", "k", "in2", " 指定なし",
+       {"● 面積 1kin2は 645.16000㎡"}},
       {"1000", " ", "坪", " 指定なし",
        {"● 面積 1000坪 は 3305.8000㎡"}},
       {"50", " ", "坪", " 指定なし",

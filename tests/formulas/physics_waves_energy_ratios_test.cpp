@@ -358,6 +358,12 @@ const PhysicsCase kEnergyCases[] = {
 // A ratio applied to a value of almost any unit, decibel ranges, exponent
 // notation and decibels as percentages.
 const PhysicsCase kRatioCases[] = {
+    // Square inches as square metres: the prefix is squared and the figures
+    // take the area formatter, so that a printed figure reads back.
+    {{"1", "k", "in2", "10", " ", "%", " 指定なし"},
+     {"● パラメータ 1kin2の 10%は 100000.00in2",
+      "● パラメータ 1kin2の± 10%の範囲は 900000.00in2～1.1000000kin2"},
+     false, true},
     {{"5", "k", "Ω", "10", " ", "%", " 指定なし"},
      {"● パラメータ 5kΩの 10%は 500.00Ω",
       "● パラメータ 5kΩの± 10%の範囲は 4.5000kΩ～5.5000kΩ"},
