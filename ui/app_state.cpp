@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <fontconfig/fontconfig.h>
+
 #include <cmath>
 
 #include "engine/version.h"
@@ -16,8 +18,11 @@ namespace tamrisk {
 
 namespace {
 
+// Fixed-pitch faces first: the windows line text up in columns.
 const QStringList& GothicStandIns() {
-  static const QStringList names = {QStringLiteral("IPAGothic"), QStringLiteral("IPAexGothic"),
+  static const QStringList names = {QStringLiteral("IPAGothic"),
+                                    QStringLiteral("Noto Sans Mono CJK JP"),
+                                    QStringLiteral("IPAexGothic"),
                                     QStringLiteral("Noto Sans CJK JP")};
   return names;
 }
@@ -28,17 +33,50 @@ const QStringList& ArialStandIns() {
   return names;
 }
 
-// The face itself where it is installed, else its first installed stand-in.
-// A font asked for by an installed name is found at once; a missing name
-// costs the font matcher a failed search and a list of fallbacks for every
-// size and weight the windows use.
+// The name under which the font database lists the face called `name`, or
+// an empty text when no such face is installed. A face may have a family
+// name for each of several languages (IPAGothic is IPAゴシック in Japanese),
+// and the database lists each face under the one of the user's language;
+// fontconfig knows the face under all of them.
+QString ListedName(const QString& name, const QStringList& listed) {
+  if (listed.contains(name)) return name;
+  QString found;
+  FcPattern* pattern = FcPatternCreate();
+  FcObjectSet* names = FcObjectSetBuild(FC_FAMILY, nullptr);
+  if (pattern && names) {
+    const QByteArray utf8 = name.toUtf8();
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(utf8.constData()));
+    if (FcFontSet* faces = FcFontList(nullptr, pattern, names)) {
+      for (int f = 0; f < faces->nfont && found.isEmpty(); ++f) {
+        FcChar8* family = nullptr;
+        for (int k = 0; FcPatternGetString(faces->fonts[f], FC_FAMILY, k, &family) == FcResultMatch; ++k) {
+          const QString candidate = QString::fromUtf8(reinterpret_cast<const char*>(family));
+          if (listed.contains(candidate)) {
+            found = candidate;
+            break;
+          }
+        }
+      }
+      FcFontSetDestroy(faces);
+    }
+  }
+  if (names) FcObjectSetDestroy(names);
+  if (pattern) FcPatternDestroy(pattern);
+  return found;
+}
+
+// The face itself where it is installed, else its first installed stand-in,
+// each under the name the font database lists it by. A font asked for by a
+// listed name is found at once; a missing name costs the font matcher a
+// failed search and a list of fallbacks for every size and weight the
+// windows use.
 QString InstalledFamily(const QString& family, const QStringList& standIns) {
-  // The list of names is at hand once the font database is read; asking
-  // for one name that is not installed would search the system for it.
-  const QStringList installed = QFontDatabase::families();
-  if (installed.contains(family)) return family;
-  for (const QString& name : standIns)
-    if (installed.contains(name)) return name;
+  // The list of names is at hand once the font database is read.
+  const QStringList listed = QFontDatabase::families();
+  for (const QString& name : QStringList{family} + standIns) {
+    const QString found = ListedName(name, listed);
+    if (!found.isEmpty()) return found;
+  }
   return family;
 }
 

@@ -20,7 +20,9 @@ struct AppState {
 };
 
 // The Japanese gothic face the windows ask for by name. Where it is missing,
-// InstallFontSubstitutions maps it to IPAGothic, and Arial to Liberation Sans.
+// GothicFont uses IPAGothic (or another installed stand-in), whatever name
+// the user's language gives it, and ArialFont Liberation Sans;
+// InstallFontSubstitutions maps the names to the same stand-ins.
 inline const QString GothicFamily = QStringLiteral("ＭＳ ゴシック");
 inline const QString ArialFamily = QStringLiteral("Arial");
 
