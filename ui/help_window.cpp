@@ -49,7 +49,8 @@ HelpWindow::HelpWindow(const QString& dataDir, QWidget* mainWindow)
   int buttonHeight = Tw(300);
   for (QPushButton* button : topicButtons_)
     buttonHeight = std::max(buttonHeight, CaptionSize(button).height());
-  const int step = buttonHeight + std::max(1, Tw(315 - 300));
+  const int gap = std::max(1, Tw(315 - 300));
+  const int step = buttonHeight + gap;
   for (int t = 0; t < HelpTopicCount; ++t)
     topicButtons_[t]->setGeometry(Tw(7560), Tw(210) + t * step, Tw(1275), buttonHeight);
 
@@ -65,9 +66,24 @@ HelpWindow::HelpWindow(const QString& dataDir, QWidget* mainWindow)
 
   // Sizable in height only.
   setFixedWidth(Tw(ClientWidth));
-  setMinimumHeight(Tw(ClientHeight));
   resize(Tw(ClientWidth), Tw(ClientHeight));
   FitCaptions(this);
+
+  // The close button, the logo and the foot of the text keep their
+  // distances from the window's foot as the height changes. The close
+  // button keeps the topic buttons' gap below the last of them, and room
+  // for its own height: where the captions need taller buttons than
+  // designed, the window's least height grows instead.
+  command1_->setGeometry(command1_->x(), command1_->y(), command1_->width(),
+                         std::max(command1_->height(), buttonHeight));
+  const int designHeight = Tw(ClientHeight);
+  closeFromFoot_ = std::max(designHeight - Tw(4095), command1_->height());
+  logoFromFoot_ = designHeight - Tw(4140);
+  textFromFoot_ = designHeight - (Tw(210) + Tw(3750));
+  const int lastTopicFoot = topicButtons_.back()->geometry().bottom() + 1;
+  setMinimumHeight(std::max(designHeight, lastTopicFoot + gap + closeFromFoot_));
+  resize(width(), minimumHeight());
+  placeByHeight();
 }
 
 QString HelpWindow::helpFilePath() const {
@@ -112,12 +128,15 @@ void HelpWindow::showAs(Qt::WindowModality modality) {
 void HelpWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)) return;
-  // The layout follows the client height; the fixed width and the minimum
-  // height are kept by the window's size limits.
-  const int h = PixelsToTwips(height());
-  picture1_->move(picture1_->x(), Tw(h - 420));
-  command1_->move(command1_->x(), Tw(h - 465));
-  text1_->resize(text1_->width(), Tw(h - 810));
+  placeByHeight();
+}
+
+void HelpWindow::placeByHeight() {
+  // The fixed width and the least height are kept by the window's limits.
+  const int h = height();
+  picture1_->move(picture1_->x(), h - logoFromFoot_);
+  command1_->move(command1_->x(), h - closeFromFoot_);
+  text1_->resize(text1_->width(), h - textFromFoot_ - text1_->y());
 }
 
 }  // namespace tamrisk

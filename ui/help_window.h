@@ -38,6 +38,9 @@ class HelpWindow : public QWidget {
 
  private:
   void showTopic(int topic);
+  // Places the close button and the logo, and sizes the text, by the
+  // window's height.
+  void placeByHeight();
   void showAs(Qt::WindowModality modality);
 
   QString dataDir_;
@@ -47,6 +50,11 @@ class HelpWindow : public QWidget {
   std::array<QPushButton*, HelpTopicCount> topicButtons_{};
   QPushButton* command1_;
   QLabel* picture1_;
+  // Distances from the window's foot, in pixels: of the close button's top,
+  // the logo's top and the text box's foot.
+  int closeFromFoot_ = 0;
+  int logoFromFoot_ = 0;
+  int textFromFoot_ = 0;
 };
 
 }  // namespace tamrisk

@@ -176,9 +176,12 @@ void MainWindow::buildControls() {
     w->setObjectName(QString::fromLatin1(name));
     w->setGeometry(Tw(x), Tw(y), Tw(width), Tw(height));
   };
+  // The headings are drawn from the top of their place, which ends where
+  // the entries below them begin.
   auto label = [&](const char* name, const char16_t* caption, int x, int y, int w, int h) {
     auto* l = new QLabel(FromUtf16(caption), picture2_);
     place(l, name, x, y, w, h);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return l;
   };
   label("Label6", captions::Label6Caption, 1320, 45, 615, 255);
@@ -190,7 +193,7 @@ void MainWindow::buildControls() {
 
   auto entry = [&](const char* name, const char16_t* tip, int y) {
     auto* e = new QLineEdit(QStringLiteral("0"), picture2_);
-    place(e, name, 1320, y, 1215, 300);
+    place(e, name, 1320, y, 1200, 300);
     e->setToolTip(FromUtf16(tip));
     e->setAttribute(Qt::WA_InputMethodEnabled, false);
     connect(e, &QLineEdit::returnPressed, this, &MainWindow::RunCalculation);
@@ -215,15 +218,18 @@ void MainWindow::buildControls() {
     return b;
   };
 
+  // The entry and the prefix list end one step (15 twips) short of their
+  // designed widths, where the next control of their row begins, so that
+  // none covers the edge of another.
   param1_ = entry("Param_1", captions::Param1Tip, 240);
-  subUnit1_ = list("Sub_Unit_1", captions::SubUnit1Tip, 2520, 240, 615);
+  subUnit1_ = list("Sub_Unit_1", captions::SubUnit1Tip, 2520, 240, 600);
   unit1_ = list("Unit_1", captions::Unit1Tip, 3120, 240, 1035);
   auto* clear1 = button("Param_1_Clear", captions::Param1ClearCaption, captions::Param1ClearTip,
                         4200, 240, 570, 330);
   auto* help1 = button("Param_1_Help", captions::Param1HelpCaption, captions::Param1HelpTip, 4920,
                        240, 330, 330);
   param2_ = entry("Param_2", captions::Param2Tip, 720);
-  subUnit2_ = list("Sub_Unit_2", captions::SubUnit2Tip, 2520, 720, 615);
+  subUnit2_ = list("Sub_Unit_2", captions::SubUnit2Tip, 2520, 720, 600);
   unit2_ = list("Unit_2", captions::Unit2Tip, 3120, 720, 1035);
   auto* clear2 = button("Param_2_Clear", captions::Param2ClearCaption, captions::Param2ClearTip,
                         4200, 720, 570, 330);
@@ -239,17 +245,19 @@ void MainWindow::buildControls() {
   place(logo, "Picture1", 8280, 120, 1215, 300);
   ShowLogo(logo);
 
-  auto pictureButton = [&](const char* name, const QIcon& icon, const char16_t* tip, int x) {
+  auto pictureButton = [&](const char* name, const QIcon& icon, const char16_t* tip, int x,
+                           int w) {
     auto* b = new QPushButton(picture2_);
-    place(b, name, x, 675, 495, 375);
+    place(b, name, x, 675, w, 375);
     b->setIcon(icon);
     b->setIconSize(QSize(20, 20));
     b->setToolTip(FromUtf16(tip));
     b->setAutoDefault(false);
     return b;
   };
-  auto* copyClip = pictureButton("CopyClip", CopyIcon(), captions::CopyClipTip, 8400);
-  auto* calcExe = pictureButton("CalcExe", CalculatorIcon(), captions::CalcExeTip, 8880);
+  // The copy button, too, ends where the calculator button begins.
+  auto* copyClip = pictureButton("CopyClip", CopyIcon(), captions::CopyClipTip, 8400, 480);
+  auto* calcExe = pictureButton("CalcExe", CalculatorIcon(), captions::CalcExeTip, 8880, 495);
 
   output_ = new QPlainTextEdit(central);
   output_->setObjectName(QStringLiteral("Output"));
