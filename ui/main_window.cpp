@@ -30,6 +30,7 @@
 #include "ui/customisation_dialog.h"
 #include "ui/formula_list_viewer.h"
 #include "ui/help_window.h"
+#include "ui/list_type_ahead.h"
 #include "ui/pictures.h"
 #include "ui/regular_file.h"
 #include "ui/settings.h"
@@ -200,7 +201,7 @@ void MainWindow::buildControls() {
     return e;
   };
   auto list = [&](const char* name, const char16_t* tip, int x, int y, int w) {
-    auto* box = new QComboBox(picture2_);
+    auto* box = new TypeAheadList(picture2_);
     place(box, name, x, y, w, 300);
     box->setToolTip(FromUtf16(tip));
     box->setEditable(false);
