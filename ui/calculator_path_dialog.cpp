@@ -19,6 +19,10 @@ namespace tamrisk {
 
 namespace {
 
+// Where the file chooser starts when no program is named yet: the
+// programs' folder, not the data folder the program runs in.
+const QString ProgramsFolder = QStringLiteral("/usr/bin");
+
 QLabel* Label(QWidget* parent, const char* name, const char16_t* caption, int x, int y, int w,
               int h) {
   auto* label = new QLabel(FromUtf16(caption), parent);
@@ -110,23 +114,21 @@ void CalculatorPathDialog::browse() {
   dialog.setObjectName(QStringLiteral("CommonDialog1"));
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
-#ifdef Q_OS_WIN
   dialog.setNameFilter(FromUtf16(captions::FileDialogFilter));
-#else
-  // Programs here carry no ".exe": the filter keeps its caption but offers
-  // every file the user may run.
+#ifndef Q_OS_WIN
+  // Programs here carry no ".exe": the filter takes every name and shows
+  // only the files the user may run.
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setProxyModel(new ExecutableFilter(&dialog));
-  dialog.setNameFilter(FromUtf16(captions::FileDialogFilter));
-  auto anyName = [&dialog] {
-    if (auto* files = dialog.findChild<QFileSystemModel*>()) files->setNameFilters({});
-  };
-  anyName();
-  connect(&dialog, &QFileDialog::filterSelected, &dialog, anyName);
 #endif
-  const QFileInfo current(text1_->text());
-  if (!text1_->text().isEmpty() && current.absoluteDir().exists())
+  // The folder of the program named, else the programs' folder.
+  const QString named = text1_->text().trimmed();
+  const QFileInfo current(named);
+  if (!named.isEmpty() && current.isAbsolute() && current.absoluteDir().exists()) {
     dialog.setDirectory(current.absoluteDir());
+  } else if (QDir(ProgramsFolder).exists()) {
+    dialog.setDirectory(ProgramsFolder);
+  }
   if (dialog.exec() != QDialog::Accepted) return;
   const QStringList files = dialog.selectedFiles();
   if (files.isEmpty() || files.first().isEmpty()) return;

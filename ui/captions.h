@@ -42,18 +42,34 @@ inline constexpr char16_t OpenVersionCaption[] = u"ﾊﾞｰｼﾞｮﾝ情報(&
 inline constexpr char16_t CalculatorPathTitle[] = u"電卓ソフト設定";
 inline constexpr char16_t CalculatorPathLabel1Caption[] = u"電卓ソフトのパス､ファイル名を指定してください。";
 inline constexpr char16_t CalculatorPathLabel6Caption[] = u"例：";
+#ifdef _WIN32
 inline constexpr char16_t CalculatorPathLabel3Caption[] = u"DOS/V機の場合　c:\\windows\\calc.exe";
 inline constexpr char16_t CalculatorPathLabel5Caption[] = u"PC9800の場合　 a:\\windows\\calc.exe";
+#else
+// Examples of this platform: two desktops' calculators, the paths in line.
+inline constexpr char16_t CalculatorPathLabel3Caption[] = u"GNOMEの場合　/usr/bin/gnome-calculator";
+inline constexpr char16_t CalculatorPathLabel5Caption[] = u"KDEの場合　  /usr/bin/kcalc";
+#endif
 inline constexpr char16_t CalculatorPathCommand3Caption[] = u"?";
 inline constexpr char16_t CalculatorPathCommand1Caption[] = u"OK";
 inline constexpr char16_t CalculatorPathCommand2Caption[] = u"Cancel";
 inline constexpr char16_t FileDialogTitle[] = u"電卓ソフトのファイルを選択する";
+#ifdef _WIN32
 inline constexpr char16_t FileDialogFilter[] = u"実行ファイル (*.exe)";
+#else
+// Programs here carry no extension: every name, and only the files the user
+// may run (see CalculatorPathDialog::browse).
+inline constexpr char16_t FileDialogFilter[] = u"実行ファイル (*)";
+#endif
 inline constexpr char16_t LaunchErrorLine1[] = u"パスまたはファイル名が間違っています。";
 inline constexpr char16_t LaunchErrorLine2[] = u"[設定]→[電卓ｿﾌﾄ設定]で正しいパス､ファイル名を指定してください。";
 inline constexpr char16_t MessageTitle[] = u"Tamrisk";
 inline constexpr char16_t VersionTitle[] = u"Tamriskバージョン情報";
+#ifdef _WIN32
 inline constexpr char16_t VersionLabel1Caption[] = u"Tamrisk for Windows 95/98";
+#else
+inline constexpr char16_t VersionLabel1Caption[] = u"Tamrisk for Linux";
+#endif
 inline constexpr char16_t VersionCommand1Caption[] = u"OK";
 // The version text is "Ver " and the program's version (VersionCaption in
 // ui/app_state.h), set once in CMakeLists.txt.

@@ -227,6 +227,21 @@ class CaptionsTest : public QObject {
     dialog->hide();
   }
 
+  // No caption speaks of another platform: the version dialog names this
+  // one, the calculator path dialog gives programs and paths of this one.
+  void captionsNameThisPlatform() {
+    const QStringList foreign = {QStringLiteral("Windows"), QStringLiteral(".exe"),
+                                 QStringLiteral("\\"), QStringLiteral("DOS"),
+                                 QStringLiteral("PC98")};
+    for (QWidget* window : std::initializer_list<QWidget*>{main_->versionDialog(), main_->calculatorPathDialog()}) {
+      for (QWidget* control : Controls(window)) {
+        for (const QString& word : foreign)
+          QVERIFY2(!Caption(control).contains(word), qPrintable(Describe(control)));
+      }
+    }
+    QVERIFY(main_->versionDialog()->findChild<QLabel*>(QStringLiteral("Label1"))->text().endsWith(QStringLiteral("Linux")));
+  }
+
   // Windows made while controls want more height than designed keep every
   // control apart. (Last: the style stays.)
   void everyWindowWithTallerControls() {

@@ -671,12 +671,14 @@ class MainWindowTest : public QObject {
     QCOMPARE(dialog->pos(), w->pos() + QPoint(Tw(1200), Tw(600)));
 
     // Browsing and cancelling the file dialog changes nothing. The file
-    // dialog is Qt's own, in Japanese.
+    // dialog is Qt's own, in Japanese, and starts in the programs' folder
+    // while the entry names no program in an existing one.
     seen = onNextModal([](QWidget* modal) {
       auto* files = qobject_cast<QFileDialog*>(modal);
       QVERIFY(files);
       QCOMPARE(files->windowTitle(), T(captions::FileDialogTitle));
       QCOMPARE(files->nameFilters(), QStringList{T(captions::FileDialogFilter)});
+      QCOMPARE(files->directory().absolutePath(), QStringLiteral("/usr/bin"));
       auto* buttons = files->findChild<QDialogButtonBox*>();
       QVERIFY(buttons);
       QCOMPARE(buttons->button(QDialogButtonBox::Cancel)->text(), QStringLiteral("キャンセル"));
@@ -685,6 +687,15 @@ class MainWindowTest : public QObject {
     dialog->browse();
     QVERIFY(*seen);
     QCOMPARE(dialog->pathText(), QStringLiteral("/other/calc"));
+    // A program named in an existing folder: the chooser starts there.
+    const QString named = dir_->filePath(QStringLiteral("calc --mode 2"));
+    dialog->setPathText(named);
+    seen = onNextModal([this](QWidget* modal) {
+      QCOMPARE(qobject_cast<QFileDialog*>(modal)->directory().absolutePath(), dir_->path());
+    });
+    dialog->browse();
+    QVERIFY(*seen);
+    QCOMPARE(dialog->pathText(), named);
 
     // A restart restores the confirmed path.
     w.reset();
