@@ -8,6 +8,7 @@
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <QTextCursor>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -23,6 +24,13 @@ namespace {
 // Client area when first created, in twips.
 constexpr int ClientWidth = 8940;
 constexpr int ClientHeight = 4575;
+
+// The notes a search that finds nothing shows under the search entry: the
+// text occurs nowhere, or not beyond the last match in that direction.
+const QString NotFoundNote = QStringLiteral("\uFF62%1\uFF63は見つかりません");
+const QString NoneBelowNote = QStringLiteral("\uFF62%1\uFF63はこれより下にはありません");
+const QString NoneAboveNote = QStringLiteral("\uFF62%1\uFF63はこれより上にはありません");
+constexpr int NoteMilliseconds = 4000;
 
 }  // namespace
 
@@ -65,16 +73,19 @@ FormulaListViewer::FormulaListViewer(QWidget* mainWindow, std::function<const QS
   keyword_ = new QLineEdit(this);
   keyword_->setObjectName(QStringLiteral("keyword"));
   keyword_->setGeometry(Tw(2520), Tw(4080), Tw(1455), Tw(345));
+  // Enter searches forward and leaves the focus in the entry, so that the
+  // next Enter finds the next match.
+  connect(keyword_, &QLineEdit::returnPressed, this, [this] { search(true, false); });
 
   searchdown_ = new QPushButton(QStringLiteral("▼下検索"), this);
   searchdown_->setObjectName(QStringLiteral("searchdown"));
   searchdown_->setGeometry(Tw(4080), Tw(4080), Tw(1095), Tw(345));
-  connect(searchdown_, &QPushButton::clicked, this, &FormulaListViewer::searchDown);
+  connect(searchdown_, &QPushButton::clicked, this, [this] { search(true, true); });
 
   searchup_ = new QPushButton(QStringLiteral("▲上検索"), this);
   searchup_->setObjectName(QStringLiteral("searchup"));
   searchup_->setGeometry(Tw(5280), Tw(4080), Tw(1095), Tw(345));
-  connect(searchup_, &QPushButton::clicked, this, &FormulaListViewer::searchUp);
+  connect(searchup_, &QPushButton::clicked, this, [this] { search(false, true); });
 
   command1_ = new QPushButton(QStringLiteral("閉じる"), this);
   command1_->setObjectName(QStringLiteral("Command1"));
@@ -134,21 +145,41 @@ void FormulaListViewer::select(const FormulaSearch::Match& match) {
   cursor.setPosition(boxPosition(start));
   cursor.setPosition(boxPosition(start + match.length), QTextCursor::KeepAnchor);
   text1_->setTextCursor(cursor);
-  text1_->ensureCursorVisible();
+  showFoundLine();
 }
 
-void FormulaListViewer::searchDown() {
-  BusyPointer busy;
-  const auto match = search_.searchDown(keyword_->text());
-  text1_->setFocus();
-  if (match) select(*match);
+void FormulaListViewer::showFoundLine() {
+  // A found line is a heading or a formula's name more often than not: the
+  // lines under it are what the user looks for. A line in the upper half of
+  // the box shows enough of them; any other becomes the second line of the
+  // box, under one line of what comes before.
+  QTextCursor start = text1_->textCursor();
+  start.setPosition(start.selectionStart());
+  const int top = text1_->cursorRect(start).top();
+  if (top >= 0 && top < text1_->viewport()->height() / 2) return;
+  QScrollBar* bar = text1_->verticalScrollBar();
+  bar->setValue(bar->maximum());
+  text1_->ensureCursorVisible();  // scrolls back until the found line is the top line
+  bar->setValue(std::max(bar->minimum(), bar->value() - 1));
 }
 
-void FormulaListViewer::searchUp() {
+void FormulaListViewer::search(bool down, bool focusDocument) {
   BusyPointer busy;
-  const auto match = search_.searchUp(keyword_->text());
-  text1_->setFocus();
-  if (match) select(*match);
+  const QString keyword = keyword_->text();
+  const auto match = down ? search_.searchDown(keyword) : search_.searchUp(keyword);
+  if (focusDocument) text1_->setFocus();
+  if (match) {
+    QToolTip::hideText();
+    select(*match);
+    return;
+  }
+  // The selection stays as it was; the user hears and reads why.
+  QApplication::beep();
+  const QString& note = !search_.document().contains(keyword) ? NotFoundNote
+                        : down                                ? NoneBelowNote
+                                                              : NoneAboveNote;
+  QToolTip::showText(keyword_->mapToGlobal(QPoint(0, keyword_->height())), note.arg(keyword),
+                     keyword_, QRect(), NoteMilliseconds);
 }
 
 void FormulaListViewer::resizeEvent(QResizeEvent* event) {

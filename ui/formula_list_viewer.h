@@ -39,9 +39,14 @@ class FormulaListViewer : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
-  void searchDown();
-  void searchUp();
+  // One search step forward (`down`) or backward. The buttons move the
+  // focus into the document, as the selection is to be seen there; Enter in
+  // the search entry leaves it in the entry. A step that finds nothing
+  // beeps and says so in a note under the entry.
+  void search(bool down, bool focusDocument);
   void select(const FormulaSearch::Match& match);
+  // Scrolls the found line to where the lines under it are in view.
+  void showFoundLine();
   // Document position (0-based) to the position in the text box, where each
   // CR LF is a single line break.
   int boxPosition(int documentIndex) const;

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTest>
+#include <QToolTip>
 
 #include <optional>
 #include <vector>
@@ -82,6 +83,10 @@ class FormulaListViewerTest : public QObject {
   void windowLayoutFollowsHeight();
   void windowShowsTheRealDocument();
   void searchEntryIsWhite();
+  void enterInTheEntrySearches();
+  void aSearchThatFindsNothingSaysSo_data();
+  void aSearchThatFindsNothingSaysSo();
+  void foundLineShowsTheLinesUnderIt();
 };
 
 // Each row: clicks as "d" (down) / "u" (up) with one keyword; the expected
@@ -385,6 +390,95 @@ void FormulaListViewerTest::searchEntryIsWhite() {
   auto* text1 = form.findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
   const QImage box = text1->viewport()->grab().toImage();
   QCOMPARE(QColor(box.pixel(box.width() / 2, box.height() - 3)), QColor(224, 224, 224));
+}
+
+// Enter in the search entry steps forward and leaves the focus there, so
+// that Enter again finds the next match.
+void FormulaListViewerTest::enterInTheEntrySearches() {
+  FormulaListViewer form(nullptr, [] () -> const QString& { return Fixture; });
+  form.openViewer();
+  QVERIFY(QTest::qWaitForWindowExposed(&form));
+  auto* text1 = form.findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
+  auto* keyword = form.findChild<QLineEdit*>(QStringLiteral("keyword"));
+  keyword->setFocus();
+  keyword->setText(QStringLiteral("抵抗"));
+  QTest::keyClick(keyword, Qt::Key_Return);
+  QCOMPARE(text1->textCursor().selectionStart(), 1);
+  QCOMPARE(QApplication::focusWidget(), keyword);
+  QTest::keyClick(keyword, Qt::Key_Enter, Qt::KeypadModifier);
+  QCOMPARE(text1->textCursor().selectionStart(), 10);
+  QCOMPARE(text1->textCursor().selectedText(), QStringLiteral("抵抗"));
+  QCOMPARE(QApplication::focusWidget(), keyword);
+}
+
+// Each row: the search text, the clicks ("d" down, "u" up) and the note the
+// last click shows, having found nothing; the selection stays as it was.
+void FormulaListViewerTest::aSearchThatFindsNothingSaysSo_data() {
+  QTest::addColumn<QString>("keyword");
+  QTest::addColumn<QString>("clicks");
+  QTest::addColumn<QString>("note");
+  QTest::newRow("found nowhere") << QStringLiteral("DBX") << QStringLiteral("d")
+                                 << QStringLiteral("\uFF62DBX\uFF63は見つかりません");
+  QTest::newRow("none after the last") << QStringLiteral("DB") << QStringLiteral("dd")
+                                       << QStringLiteral("\uFF62DB\uFF63はこれより下にはありません");
+  QTest::newRow("none before the first") << QStringLiteral("抵抗") << QStringLiteral("ud uu")
+                                         << QStringLiteral("\uFF62抵抗\uFF63はこれより上にはありません");
+}
+
+void FormulaListViewerTest::aSearchThatFindsNothingSaysSo() {
+  QFETCH(QString, keyword);
+  QFETCH(QString, clicks);
+  QFETCH(QString, note);
+  FormulaListViewer form(nullptr, [] () -> const QString& { return Fixture; });
+  form.openViewer();
+  QVERIFY(QTest::qWaitForWindowExposed(&form));
+  auto* text1 = form.findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
+  auto* down = form.findChild<QPushButton*>(QStringLiteral("searchdown"));
+  auto* up = form.findChild<QPushButton*>(QStringLiteral("searchup"));
+  form.findChild<QLineEdit*>(QStringLiteral("keyword"))->setText(keyword);
+  int selected = -1;
+  for (const QChar click : clicks) {
+    if (click == u' ') {  // a found match takes the note away
+      QTRY_VERIFY(!QToolTip::isVisible());
+      continue;
+    }
+    selected = text1->textCursor().selectionStart();
+    (click == u'd' ? down : up)->click();
+  }
+  QVERIFY(QToolTip::isVisible());
+  QCOMPARE(QToolTip::text(), note);
+  QCOMPARE(text1->textCursor().selectionStart(), selected);
+  QToolTip::hideText();
+}
+
+// A match far down the real document: its line is shown near the top of
+// the box with the lines under it, not on the last line of the box.
+void FormulaListViewerTest::foundLineShowsTheLinesUnderIt() {
+  FormulaListViewer form(nullptr);
+  form.openViewer();
+  QVERIFY(QTest::qWaitForWindowExposed(&form));
+  auto* text1 = form.findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
+  auto* keyword = form.findChild<QLineEdit*>(QStringLiteral("keyword"));
+  auto* down = form.findChild<QPushButton*>(QStringLiteral("searchdown"));
+  const int room = text1->viewport()->height();
+  const int line = text1->fontMetrics().lineSpacing();
+  for (const QString& text : {QStringLiteral("抵抗"), QStringLiteral("抵抗"), QStringLiteral("Hz")}) {
+    keyword->setText(text);
+    for (int i = 0; i < 3; ++i) {
+      down->click();
+      QTextCursor start = text1->textCursor();
+      QVERIFY(start.hasSelection());
+      start.setPosition(start.selectionStart());
+      const int top = text1->cursorRect(start).top();
+      QVERIFY2(top >= 0 && top + 4 * line <= room, qPrintable(QStringLiteral("%1 at %2 of %3").arg(text).arg(top).arg(room)));
+    }
+  }
+  keyword->setText(QStringLiteral("単位なし編"));
+  down->click();
+  QTextCursor start = text1->textCursor();
+  start.setPosition(start.selectionStart());
+  const int top = text1->cursorRect(start).top();
+  QVERIFY2(top >= 0 && top < room / 2, qPrintable(QString::number(top)));
 }
 
 QTEST_MAIN(FormulaListViewerTest)
