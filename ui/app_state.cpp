@@ -9,6 +9,7 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/version.h"
@@ -126,6 +127,30 @@ int Tw(int twips) { return static_cast<int>(std::floor(twips * ScreenDpi() / 144
 
 int PixelsToTwips(int pixels) {
   return static_cast<int>(std::lround(pixels * 1440.0 / ScreenDpi()));
+}
+
+void KeepOnScreen(QWidget* window) {
+  // A window's place is that of its frame. Before it is first shown its
+  // frame is not known yet: it is taken to be that of the window it
+  // belongs to.
+  QSize frameSize = window->frameGeometry().size();
+  if (frameSize == window->size()) {
+    if (const QWidget* owner = window->parentWidget()) {
+      const QWidget* shown = owner->window();
+      frameSize += shown->frameGeometry().size() - shown->size();
+    }
+  }
+  const QRect frame(window->pos(), frameSize);
+  const QScreen* screen = QGuiApplication::screenAt(frame.center());
+  if (!screen) screen = window->screen();
+  if (!screen) return;
+  const QRect area = screen->availableGeometry();
+  auto keep = [](int at, int size, int start, int room) {
+    return size >= room ? start : std::clamp(at, start, start + room - size);
+  };
+  const QPoint place(keep(frame.x(), frame.width(), area.x(), area.width()),
+                     keep(frame.y(), frame.height(), area.y(), area.height()));
+  if (place != frame.topLeft()) window->move(place);
 }
 
 BusyPointer::BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }

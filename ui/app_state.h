@@ -51,6 +51,11 @@ class BusyPointer {
   BusyPointer& operator=(const BusyPointer&) = delete;
 };
 
+// Moves a window that would stand partly off its screen back onto the
+// screen's free area: wholly where it fits; where it is larger than the
+// area, with its top-left corner (and so its title bar) at the area's.
+void KeepOnScreen(QWidget* window);
+
 // Twips (1440 per inch) to pixels and back, at the screen's logical
 // resolution: 15 twips a pixel at 96 dpi, so that the windows keep their
 // proportions to the text when the fonts are drawn larger.

@@ -105,6 +105,7 @@ void CalculatorPathDialog::setPathText(const QString& text) { text1_->setText(te
 
 void CalculatorPathDialog::openDialog() {
   move(mainWindow_->pos() + QPoint(Tw(1200), Tw(600)));
+  KeepOnScreen(this);
   text1_->setFocus();
   exec();
 }

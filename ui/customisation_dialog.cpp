@@ -172,6 +172,7 @@ bool CustomisationDialog::isTicked(int n) const {
 
 void CustomisationDialog::openDialog() {
   if (mainWindow_) move(mainWindow_->x() + Tw(1200), mainWindow_->y() + Tw(600));
+  KeepOnScreen(this);
   exec();
 }
 

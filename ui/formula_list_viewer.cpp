@@ -107,6 +107,7 @@ FormulaListViewer::FormulaListViewer(QWidget* mainWindow, std::function<const QS
 
 void FormulaListViewer::openViewer() {
   if (mainWindow_) move(mainWindow_->x() + Tw(500), mainWindow_->y() + Tw(1000));
+  KeepOnScreen(this);
   {
     BusyPointer busy;
     search_.reset();
@@ -184,7 +185,8 @@ void FormulaListViewer::search(bool down, bool focusDocument) {
 
 void FormulaListViewer::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)) return;
+  // Maximised too: the document box grows with the window.
+  if (windowState() & Qt::WindowMinimized) return;
   // The layout follows the client height; the fixed width and the minimum
   // height are kept by the window's size limits.
   const int h = PixelsToTwips(height());

@@ -102,6 +102,7 @@ bool HelpWindow::LoadHelpSections() {
 
 void HelpWindow::openHelp() {
   if (mainWindow_) move(mainWindow_->x() + Tw(500), mainWindow_->y() + Tw(1000));
+  KeepOnScreen(this);
   if (LoadHelpSections()) {
     showTopic(0);
     showAs(Qt::NonModal);
@@ -127,7 +128,8 @@ void HelpWindow::showAs(Qt::WindowModality modality) {
 
 void HelpWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)) return;
+  // Maximised too: the text grows with the window.
+  if (windowState() & Qt::WindowMinimized) return;
   placeByHeight();
 }
 

@@ -144,8 +144,12 @@ MainWindow::MainWindow() {
     const float top = (static_cast<float>(area.height()) - Tw(CentringHeight)) / 2.0f;
     move(area.x() + static_cast<int>(left), area.y() + static_cast<int>(top));
   }
-  // 4. Settings; 5. lists; 6. inputs.
+  // 4. Settings; 5. lists; 6. inputs. A window whose top-left corner (the
+  // start of its title bar) is on no screen, centred on a screen smaller
+  // than itself or saved on a screen since removed, is brought back; one
+  // the user has left partly off the screen stays there.
   LoadSettings();
+  if (!QGuiApplication::screenAt(pos())) KeepOnScreen(this);
   PopulateLists();
   param1_->setText(QStringLiteral("0"));
   param2_->setText(QStringLiteral("0"));
@@ -614,7 +618,8 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void MainWindow::applyResizeRule() {
-  if (isMinimized() || isMaximized() || !output_) return;
+  // Maximised too: the result box grows with the window.
+  if (isMinimized() || !output_) return;
   const int height = this->height() - menuHeight_ - Tw(OutputTop);
   output_->setGeometry(0, Tw(OutputTop), Tw(9550), std::max(height, Tw(OutputMinHeight)));
 }

@@ -155,11 +155,11 @@ void CustomisationDialogTest::boxesAndLayout() {
 
 void CustomisationDialogTest::placedBesideTheMainWindow() {
   Program program;
-  program.main->move(200, 150);
+  program.main->move(20, 150);
   OpenAnd(program.dialog(), [&] {
     QCOMPARE(program.dialog()->pos(), program.main->pos() + QPoint(80, 40));
   });
-  program.main->move(300, 100);
+  program.main->move(60, 100);
   OpenAnd(program.dialog(), [&] {
     QCOMPARE(program.dialog()->pos(), program.main->pos() + QPoint(80, 40));
   });
