@@ -2,16 +2,18 @@
 # Checks the installation and the Debian package, as a user would meet them:
 #  - `cmake --install` into a temporary DESTDIR installs exactly the expected
 #    files, and the desktop entry, AppStream data and manual pages validate;
+#  - bash completes options and units, a unit with a blank as one word;
 #  - the installed `tamrisk` command, run with a temporary HOME and
 #    XDG_DATA_HOME, makes the data folder with the help text, starts the
 #    program there, and leaves an existing tamrisk.ini unchanged;
-#  - `cpack -G DEB` makes a package that holds the same files and declares
-#    its dependencies.
+#  - `cpack -G DEB` makes a package that holds the same files, declares its
+#    dependencies and gives lintian no error and no warning.
 # Expects a configured and built folder (scripts/test.sh makes it).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD_DIR="${BUILD_DIR:-build}"
-cmake --build "$BUILD_DIR" -j "$(nproc)" --target tamrisk tamrisk-cli tamrisk-launcher tamrisk_readme
+cmake --build "$BUILD_DIR" -j "$(nproc)" --target tamrisk tamrisk-cli tamrisk-launcher tamrisk_readme \
+  tamrisk_compressed_docs
 
 WORK=$(mktemp -d)
 PROGRAM_PID=""
@@ -36,9 +38,11 @@ expected=(
   usr/share/tamrisk/readme.txt
   "usr/share/applications/$ID.desktop"
   "usr/share/metainfo/$ID.metainfo.xml"
-  usr/share/man/man1/tamrisk.1
-  usr/share/man/man1/tamrisk-cli.1
+  usr/share/man/man1/tamrisk.1.gz
+  usr/share/man/man1/tamrisk-cli.1.gz
   usr/share/bash-completion/completions/tamrisk-cli
+  usr/share/doc/tamrisk/copyright
+  usr/share/doc/tamrisk/changelog.gz
 )
 for size in 16 22 24 32 48 64 128 256; do
   expected+=("usr/share/icons/hicolor/${size}x${size}/apps/$ID.png")
@@ -51,12 +55,13 @@ if [ "$installed" != "$wanted" ]; then
 fi
 echo "install: ${#expected[@]} files"
 
-desktop-file-validate "$DEST/usr/share/applications/$ID.desktop" |
-  grep -v 'hint:' && fail "desktop entry" || true
-desktop-file-validate "$DEST/usr/share/applications/$ID.desktop" >/dev/null
+# Not even a hint (one main category only).
+desktop_notes=$(desktop-file-validate "$DEST/usr/share/applications/$ID.desktop" 2>&1) ||
+  fail "desktop entry: $desktop_notes"
+[ -z "$desktop_notes" ] || fail "desktop entry: $desktop_notes"
 appstreamcli validate --no-net "$DEST/usr/share/metainfo/$ID.metainfo.xml" >/dev/null ||
   { appstreamcli validate --no-net "$DEST/usr/share/metainfo/$ID.metainfo.xml"; fail "AppStream data"; }
-for page in tamrisk.1 tamrisk-cli.1; do
+for page in tamrisk.1.gz tamrisk-cli.1.gz; do
   warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' man --warnings -l "$DEST/usr/share/man/man1/$page" 2>&1 >/dev/null)
   [ -z "$warnings" ] || fail "manual page $page: $warnings"
 done
@@ -68,11 +73,32 @@ complete_words() {
     bash -c 'source "$COMPLETION"; COMP_WORDS=("$CLI" "$@"); COMP_CWORD=$#; _tamrisk_cli
              printf "%s\n" "${COMPREPLY[@]}"' _ "$@"
 }
-complete_words 10 kΩ | grep -qx 'kΩ' || fail "completion of kΩ"
-complete_words 10 koh | grep -qx 'kohm' || fail "completion of kohm"
-complete_words 10 V 5 mV | grep -qx 'mV' || fail "completion of a second unit"
-complete_words --fil | grep -qx -- '--filter' || fail "completion of --filter"
-echo "bash completion: options and units with prefixes"
+# Whether completing the words after the first gives the reply $1. (The
+# replies are read whole first: a grep that stops at the first match would
+# end the completion's output early, and the pipe's status with it.)
+completes_to() {
+  local want=$1 replies
+  shift
+  replies=$(complete_words "$@")
+  grep -qxF -- "$want" <<<"$replies"
+}
+completes_to 'kΩ' 10 kΩ || fail "completion of kΩ"
+completes_to kohm 10 koh || fail "completion of kohm"
+completes_to mV 10 V 5 mV || fail "completion of a second unit"
+completes_to --filter --fil || fail "completion of --filter"
+# A unit with a blank is one word, its blank escaped, whether the blank is
+# typed yet or not; the completed command works.
+for typed in gal 'gal\ U' kgal; do
+  for unit in UK US; do
+    completes_to "${typed%%gal*}gal\ $unit" 10 "$typed" || fail "completion of $typed to $unit"
+  done
+done
+completed=$(complete_words 10 'gal\ U')
+completed=${completed%%$'\n'*}
+eval "\"\$DEST/usr/bin/tamrisk-cli\" 10 $completed" >/dev/null || fail "tamrisk-cli 10 $completed"
+[ "$(complete_words --filter '"gal U' | sort | tr '\n' '|')" = 'gal UK|gal US|' ] ||
+  fail "completion of a quoted \"gal U"
+echo "bash completion: options, units with prefixes, units with a blank"
 
 version=$(sed -n 's/^project(Tamrisk VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)
 [ "$("$DEST/usr/bin/tamrisk" --version)" = "tamrisk $version" ] || fail "tamrisk --version"
@@ -142,4 +168,8 @@ for dependency in libqt6widgets6 fonts-ipafont-gothic fonts-liberation qt6-trans
   [[ $depends == *"$dependency"* ]] || fail "the package does not depend on $dependency: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "the package version is not $version"
+# No error, no warning (notes of the kind "info" are allowed).
+lintian --fail-on error,warning --tag-display-limit 0 "$deb" 2>/dev/null ||
+  fail "lintian finds errors or warnings in $(basename "$deb")"
+echo "package: lintian finds no error and no warning"
 echo "package: $(basename "$deb"), depends on: $depends"
