@@ -28,6 +28,7 @@ fail() {
 }
 
 # --- Installation into a DESTDIR -------------------------------------------
+version=$(sed -n 's/^project(Tamrisk VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)
 DEST="$WORK/dest"
 DESTDIR="$DEST" cmake --install "$BUILD_DIR" --prefix /usr >/dev/null
 ID=org.tamrisk.Tamrisk
@@ -54,6 +55,15 @@ if [ "$installed" != "$wanted" ]; then
   fail "the installed files differ from the expected ones (< expected, > installed)"
 fi
 echo "install: ${#expected[@]} files"
+
+# The installed help tells how the package is installed and removed, and
+# where it keeps the user's files.
+help_text=$(iconv -f CP932 -t UTF-8 "$DEST/usr/share/tamrisk/readme.txt")
+for said in "sudo apt install ./tamrisk_${version}_*.deb" "sudo apt remove tamrisk" \
+            "rm -r ~/.local/share/tamrisk"; do
+  grep -qF -- "$said" <<<"$help_text" || fail "the installed help does not say: $said"
+done
+! grep -qF -- "rm -r ~/tamrisk" <<<"$help_text" || fail "the installed help describes another install"
 
 # Not even a hint (one main category only).
 desktop_notes=$(desktop-file-validate "$DEST/usr/share/applications/$ID.desktop" 2>&1) ||
@@ -100,7 +110,6 @@ eval "\"\$DEST/usr/bin/tamrisk-cli\" 10 $completed" >/dev/null || fail "tamrisk-
   fail "completion of a quoted \"gal U"
 echo "bash completion: options, units with prefixes, units with a blank"
 
-version=$(sed -n 's/^project(Tamrisk VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)
 [ "$("$DEST/usr/bin/tamrisk" --version)" = "tamrisk $version" ] || fail "tamrisk --version"
 [ "$("$DEST/usr/bin/tamrisk-cli" --version)" = "tamrisk-cli $version" ] || fail "tamrisk-cli --version"
 
