@@ -59,6 +59,23 @@ int LineOf(const QString& doc, int position) {
   return static_cast<int>(doc.left(position - 1).count(QStringLiteral("\r\n"))) + 1;
 }
 
+// The viewer over the small document, opened, with its controls.
+struct OpenedViewer {
+  FormulaListViewer form{nullptr, [] () -> const QString& { return Fixture; }};
+  QPlainTextEdit* text1 = nullptr;
+  QLineEdit* keyword = nullptr;
+  QPushButton* down = nullptr;
+  QPushButton* up = nullptr;
+
+  OpenedViewer() {
+    form.openViewer();
+    text1 = form.findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
+    keyword = form.findChild<QLineEdit*>(QStringLiteral("keyword"));
+    down = form.findChild<QPushButton*>(QStringLiteral("searchdown"));
+    up = form.findChild<QPushButton*>(QStringLiteral("searchup"));
+  }
+};
+
 QString LineAt(const QString& doc, int position) {
   return doc.split(QStringLiteral("\r\n")).at(LineOf(doc, position) - 1);
 }
@@ -263,14 +280,13 @@ void FormulaListViewerTest::searchIsFast() {
 }
 
 void FormulaListViewerTest::windowSelectsAndKeepsSelection() {
-  FormulaListViewer form(nullptr, [] () -> const QString& { return Fixture; });
-  form.openViewer();
-  QVERIFY(QTest::qWaitForWindowExposed(&form));
-  auto* text1 = form.findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
-  auto* keyword = form.findChild<QLineEdit*>(QStringLiteral("keyword"));
-  auto* down = form.findChild<QPushButton*>(QStringLiteral("searchdown"));
-  auto* up = form.findChild<QPushButton*>(QStringLiteral("searchup"));
-  auto* close = form.findChild<QPushButton*>(QStringLiteral("Command1"));
+  OpenedViewer viewer;
+  QVERIFY(QTest::qWaitForWindowExposed(&viewer.form));
+  auto* text1 = viewer.text1;
+  auto* keyword = viewer.keyword;
+  auto* down = viewer.down;
+  auto* up = viewer.up;
+  auto* close = viewer.form.findChild<QPushButton*>(QStringLiteral("Command1"));
   QVERIFY(text1 && keyword && down && up && close);
   QVERIFY(text1->isReadOnly());
   QCOMPARE(QApplication::focusWidget(), close);
@@ -395,11 +411,10 @@ void FormulaListViewerTest::searchEntryIsWhite() {
 // Enter in the search entry steps forward and leaves the focus there, so
 // that Enter again finds the next match.
 void FormulaListViewerTest::enterInTheEntrySearches() {
-  FormulaListViewer form(nullptr, [] () -> const QString& { return Fixture; });
-  form.openViewer();
-  QVERIFY(QTest::qWaitForWindowExposed(&form));
-  auto* text1 = form.findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
-  auto* keyword = form.findChild<QLineEdit*>(QStringLiteral("keyword"));
+  OpenedViewer viewer;
+  QVERIFY(QTest::qWaitForWindowExposed(&viewer.form));
+  auto* text1 = viewer.text1;
+  auto* keyword = viewer.keyword;
   keyword->setFocus();
   keyword->setText(QStringLiteral("抵抗"));
   QTest::keyClick(keyword, Qt::Key_Return);
@@ -429,25 +444,21 @@ void FormulaListViewerTest::aSearchThatFindsNothingSaysSo() {
   QFETCH(QString, keyword);
   QFETCH(QString, clicks);
   QFETCH(QString, note);
-  FormulaListViewer form(nullptr, [] () -> const QString& { return Fixture; });
-  form.openViewer();
-  QVERIFY(QTest::qWaitForWindowExposed(&form));
-  auto* text1 = form.findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
-  auto* down = form.findChild<QPushButton*>(QStringLiteral("searchdown"));
-  auto* up = form.findChild<QPushButton*>(QStringLiteral("searchup"));
-  form.findChild<QLineEdit*>(QStringLiteral("keyword"))->setText(keyword);
+  OpenedViewer viewer;
+  QVERIFY(QTest::qWaitForWindowExposed(&viewer.form));
+  viewer.keyword->setText(keyword);
   int selected = -1;
   for (const QChar click : clicks) {
     if (click == u' ') {  // a found match takes the note away
       QTRY_VERIFY(!QToolTip::isVisible());
       continue;
     }
-    selected = text1->textCursor().selectionStart();
-    (click == u'd' ? down : up)->click();
+    selected = viewer.text1->textCursor().selectionStart();
+    (click == u'd' ? viewer.down : viewer.up)->click();
   }
   QVERIFY(QToolTip::isVisible());
   QCOMPARE(QToolTip::text(), note);
-  QCOMPARE(text1->textCursor().selectionStart(), selected);
+  QCOMPARE(viewer.text1->textCursor().selectionStart(), selected);
   QToolTip::hideText();
 }
 

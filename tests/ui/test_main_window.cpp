@@ -25,6 +25,7 @@
 #include <memory>
 
 #include "engine/catalogue.h"
+#include "tests/ui/next_modal.h"
 #include "ui/application.h"
 #include "ui/calculator_path_dialog.h"
 #include "ui/captions.h"
@@ -87,19 +88,7 @@ class MainWindowTest : public QObject {
   // Calls `check` with the next modal window that opens, then closes it.
   // Returns a flag that turns true once that happened.
   std::shared_ptr<bool> onNextModal(std::function<void(QWidget*)> check) {
-    auto seen = std::make_shared<bool>(false);
-    auto* timer = new QTimer(watchers_.get());
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, seen, check] {
-      QWidget* modal = QApplication::activeModalWidget();
-      if (!modal || !modal->isVisible()) return;
-      timer->stop();
-      check(modal);
-      *seen = true;
-      modal->close();
-    });
-    timer->start();
-    return seen;
+    return testing::OnNextModal(watchers_.get(), std::move(check));
   }
 
   // The platform need not give the focus back to the main window when a

@@ -9,12 +9,12 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 #include <functional>
 #include <memory>
 
+#include "tests/ui/next_modal.h"
 #include "ui/app_state.h"
 #include "ui/application.h"
 #include "ui/calculator_path_dialog.h"
@@ -51,20 +51,6 @@ QString OffScreen(const QWidget* window) {
       .arg(area.y())
       .arg(area.width())
       .arg(area.height());
-}
-
-// Calls `check` with the next modal window that opens, then closes it.
-void OnNextModal(QObject* owner, std::function<void(QWidget*)> check) {
-  auto* timer = new QTimer(owner);
-  timer->setInterval(10);
-  QObject::connect(timer, &QTimer::timeout, [timer, check] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (!modal || !modal->isVisible()) return;
-    timer->stop();
-    check(modal);
-    modal->close();
-  });
-  timer->start();
 }
 
 }  // namespace
@@ -129,9 +115,9 @@ class WindowPlaceTest : public QObject {
       const QString fault = OffScreen(window);
       if (!fault.isEmpty()) faults << fault;
     };
-    OnNextModal(this, check);
+    testing::OnNextModal(this, check);
     main.customisationDialog()->openDialog();
-    OnNextModal(this, check);
+    testing::OnNextModal(this, check);
     main.calculatorPathDialog()->openDialog();
     HelpWindow help(dir_.path(), &main);
     help.openHelp();  // no help text: shown modal, with its error text
