@@ -159,6 +159,7 @@ if [ "$MODE" = instructions ]; then
   row "    QApplication made (display, plugins)" "QApplication::QApplication"
   row "    font database read (fontconfig)" "QFontDatabasePrivate::ensureFontDatabase"
   row "    faces loaded (font engines)" "QFontDatabasePrivate::loadEngine"
+  row "    faces looked up under all their names" "tamrisk::(anonymous namespace)::ListedName"
   row "    main window made" "tamrisk::MainWindow::MainWindow"
   row "      captions fitted" "tamrisk::FitCaptions"
   row "      lists filled" "tamrisk::MainWindow::PopulateLists"

@@ -38,8 +38,9 @@ const QStringList& ArialStandIns() {
 // an empty text when no such face is installed. A face may have a family
 // name for each of several languages (IPAGothic is IPAゴシック in Japanese),
 // and the database lists each face under the one of the user's language;
-// fontconfig knows the face under all of them.
-QString ListedName(const QString& name, const QStringList& listed) {
+// fontconfig knows the face under all of them. (Out of line, so that a
+// profile of the start-up shows its cost: bench/startup.sh.)
+[[gnu::noinline]] QString ListedName(const QString& name, const QStringList& listed) {
   if (listed.contains(name)) return name;
   QString found;
   FcPattern* pattern = FcPatternCreate();
