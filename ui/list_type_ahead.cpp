@@ -18,7 +18,11 @@ int TypeAheadRow(const QStringList& entries, int current, const QString& typed, 
     }
     return -1;
   };
-  if (!valid || entries[current] != typed) {
+  // Stepping on through the entries a letter begins goes past the one that
+  // is the letter itself; otherwise that one is the first to choose.
+  const bool stepping = valid && (entries[current] == typed ||
+                                  (fromNext && entries[current].startsWith(typed, Qt::CaseSensitive)));
+  if (!stepping) {
     const int row = first([&](const QString& entry) { return entry == typed; });
     if (row >= 0) return row;
   }

@@ -14,8 +14,10 @@ namespace tamrisk {
 // The row of `entries` that the text `typed` selects, or -1 for none. The
 // rows are tried in turn from the one after `current` (`fromNext`) or from
 // `current` itself, round to the one before; the first of these wins:
-//  1. an entry that is the typed text itself (unless the current one is:
-//     typing "d" again moves on from "d" to "da");
+//  1. an entry that is the typed text itself, unless the current one is,
+//     or begins with it and the search starts from the next: typing "d"
+//     again moves on from "d" to "da", and "V" again and again goes from
+//     "V" to "VA", "VSWR" and round to "V";
 //  2. an entry that begins with the typed text, case as typed;
 //  3. an entry that begins with it in either case.
 int TypeAheadRow(const QStringList& entries, int current, const QString& typed, bool fromNext);

@@ -21,12 +21,12 @@ using namespace tamrisk;
 
 namespace {
 
-// Every prefix; among the units "m", "g", "a", "V", "A", "W", "dB", "dBm",
-// "dBc", "Hz", "H" and "day".
+// Every prefix; among the units "m", "g", "a", "V", "A", "W", "VA", "dB",
+// "dBm", "dBc", "Hz", "VSWR", "H" and "day".
 const QString EveryPrefix(20, u'1');
 QString SomeUnits() {
   QString mask(80, u'0');
-  for (int position : {1, 6, 21, 24, 25, 26, 29, 30, 32, 33, 36, 46}) mask[position - 1] = u'1';
+  for (int position : {1, 6, 21, 24, 25, 26, 27, 29, 30, 32, 33, 35, 36, 46}) mask[position - 1] = u'1';
   return mask;
 }
 
@@ -97,6 +97,8 @@ class ListTypeAheadTest : public QObject {
     row("da over two keys", "Sub_Unit_1", "da", "da");
     row("the same key again moves on", "Sub_Unit_1", "dd", "da");
     row("after a pause a new search", "Sub_Unit_1", "d|a", "a");
+    row("the same letter steps on past its own entry", "Unit_2", "V|V|V", "VSWR");
+    row("and round to it again", "Unit_2", "VVVV", "V");
     row("a are", "Unit_1", "a", "a");
     row("A ampere", "Unit_1", "A", "A");
     row("H henry, not Hz", "Unit_2", "H", "H");
@@ -160,6 +162,8 @@ class ListTypeAheadTest : public QObject {
     QCOMPARE(TypeAheadRow(entries, 3, QStringLiteral("d"), true), 0);   // round to the top
     QCOMPARE(TypeAheadRow(entries, 3, QStringLiteral("dB"), false), 0);  // the text itself first
     QCOMPARE(TypeAheadRow(entries, 0, QStringLiteral("dB"), true), 3);  // already on it: on
+    QCOMPARE(TypeAheadRow(entries, 3, QStringLiteral("dB"), true), 0);  // on, round to it
+    QCOMPARE(TypeAheadRow(entries, 1, QStringLiteral("d"), false), 1);  // spelling on: stays
     QCOMPARE(TypeAheadRow(entries, 0, QStringLiteral("x"), true), -1);
     QCOMPARE(TypeAheadRow({}, -1, QStringLiteral("d"), true), -1);
     QCOMPARE(TypeAheadRow(entries, -1, QStringLiteral("D"), true), 0);   // either case
