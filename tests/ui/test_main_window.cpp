@@ -676,11 +676,30 @@ class MainWindowTest : public QObject {
     dialog->browse();
     QVERIFY(*seen);
     QCOMPARE(dialog->pathText(), QStringLiteral("/other/calc"));
-    // A program named in an existing folder: the chooser starts there.
+    // A program named in an existing folder: the chooser starts there, and
+    // shows its folders and the files that can be run, not the others.
     const QString named = dir_->filePath(QStringLiteral("calc --mode 2"));
     dialog->setPathText(named);
+    QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("tools")));
+    for (const char* name : {"calc", "notes.txt"}) {
+      QFile file(dir_->filePath(QString::fromLatin1(name)));
+      QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    QVERIFY(QFile::setPermissions(dir_->filePath(QStringLiteral("calc")),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     seen = onNextModal([this](QWidget* modal) {
-      QCOMPARE(qobject_cast<QFileDialog*>(modal)->directory().absolutePath(), dir_->path());
+      auto* files = qobject_cast<QFileDialog*>(modal);
+      QCOMPARE(files->directory().absolutePath(), dir_->path());
+      auto* view = files->findChild<QAbstractItemView*>(QStringLiteral("listView"));
+      QVERIFY(view);
+      auto shown = [view] {
+        QStringList names;
+        for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
+          names << view->model()->index(row, 0, view->rootIndex()).data().toString();
+        names.sort();
+        return names;
+      };
+      QTRY_COMPARE(shown(), (QStringList{QStringLiteral("calc"), QStringLiteral("tools")}));
     });
     dialog->browse();
     QVERIFY(*seen);
