@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
+#include <QStandardPaths>
 
 #include "ui/caption_fit.h"
 #include "ui/captions.h"
@@ -142,17 +143,31 @@ void CalculatorPathDialog::accept() {
   QDialog::accept();
 }
 
+namespace {
+
+// The program file a command names, as a shell finds it: a name with a slash
+// is a path (relative to the working folder), a bare name is looked up in the
+// folders of $PATH only, never in the working folder. Empty when there is
+// no such program.
+QString ProgramFile(const QString& command) {
+  if (!command.contains(u'/')) return QStandardPaths::findExecutable(command);
+  const QFileInfo file(command);
+  return file.isFile() ? file.absoluteFilePath() : QString();
+}
+
+}  // namespace
+
 bool StartCalculator(const QString& commandLine) {
   if (commandLine.trimmed().isEmpty()) return false;
-  const QFileInfo whole(commandLine);
-  if (whole.exists()) {
-    if (!whole.isFile()) return false;
-    return QProcess::startDetached(whole.absoluteFilePath(), {});
-  }
+  // The whole text first: a path with blanks needs no quotes.
+  const QString whole = ProgramFile(commandLine);
+  if (!whole.isEmpty()) return QProcess::startDetached(whole, {});
+  // Something else of that name (a folder) is not taken apart.
+  if (commandLine.contains(u'/') && QFileInfo::exists(commandLine)) return false;
   QStringList parts = QProcess::splitCommand(commandLine);
   if (parts.isEmpty() || parts.first().isEmpty()) return false;
-  const QString program = parts.takeFirst();
-  return QProcess::startDetached(program, parts);
+  const QString program = ProgramFile(parts.takeFirst());
+  return !program.isEmpty() && QProcess::startDetached(program, parts);
 }
 
 void LaunchCalculator(const QString& commandLine, QWidget* parent) {

@@ -45,7 +45,9 @@ class CalculatorPathDialog : public QDialog {
 // Starts the calculator named by `commandLine` without waiting for it and
 // without a shell. The whole text is first taken as one program path (so a
 // path with blanks works); only when no such file exists is it split into a
-// program and its arguments. Returns false when nothing could be started.
+// program and its arguments. A program named without a slash is looked up in
+// the folders of $PATH, as a shell does, never in the working folder.
+// Returns false when nothing could be started.
 bool StartCalculator(const QString& commandLine);
 
 // StartCalculator, and on failure the error message box over `parent`.

@@ -64,6 +64,20 @@ QString Mask(int length, std::initializer_list<int> ones) {
   return mask;
 }
 
+QByteArray FileBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Writes an executable shell script.
+void WriteScript(const QString& path, const QByteArray& text) {
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write("#!/bin/sh\n" + text);
+  file.close();
+  QVERIFY(file.setPermissions(file.permissions() | QFile::ExeOwner | QFile::ExeUser));
+}
+
 QStringList FileLines(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return {};
@@ -788,6 +802,41 @@ class MainWindowTest : public QObject {
       QCOMPARE(QString::fromUtf8(started.readAll()), c.arguments);
     }
     QVERIFY(!QFile::exists(pwned));
+  }
+
+  // A bare program name is looked up in the folders of $PATH only, as a
+  // shell does: a file of that name in the working folder never runs.
+  void bareCalculatorName() {
+    const QString marker = dir_->filePath(QStringLiteral("started"));
+    const QString name = QStringLiteral("tamrisk-test-calc");
+    auto script = [&marker](const char* who) {
+      return QByteArray("printf ") + who + " > '" + QFile::encodeName(marker) + ".tmp' && mv '" +
+             QFile::encodeName(marker) + ".tmp' '" + QFile::encodeName(marker) + "'\n";
+    };
+    WriteScript(dir_->filePath(name), script("working-folder"));
+    QTemporaryDir bin;
+    WriteScript(bin.filePath(name), script("path"));
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin.path()) + ":/usr/bin:/bin");
+    auto w = start();
+    auto* calcExe = get<QPushButton>(w.get(), "CalcExe");
+    for (const QString& command : {name, name + QStringLiteral(" --flag")}) {
+      QFile::remove(marker);
+      w->calculatorPathDialog()->setPathText(command);
+      QTest::mouseClick(calcExe, Qt::LeftButton);
+      QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker), 10000);
+      QCOMPARE(FileBytes(marker), QByteArray("path"));
+    }
+    // Not in $PATH: the launch fails; the working folder's file is not run.
+    QFile::remove(marker);
+    QVERIFY(QFile::remove(bin.filePath(name)));
+    auto seen = onNextModal([](QWidget* modal) { QVERIFY(qobject_cast<QMessageBox*>(modal)); });
+    w->calculatorPathDialog()->setPathText(name);
+    QTest::mouseClick(calcExe, Qt::LeftButton);
+    qputenv("PATH", oldPath);
+    QVERIFY(*seen);
+    QTest::qWait(200);
+    QVERIFY(!QFile::exists(marker));
   }
 };
 
