@@ -75,4 +75,15 @@ inline constexpr char16_t VersionCommand1Caption[] = u"OK";
 // ui/app_state.h), set once in CMakeLists.txt.
 inline constexpr char16_t VersionPrefix[] = u"Ver ";
 
+// Notes about the settings file, each shown once in a window of its own that
+// blocks nothing. The first line says what happened; where it helps, the
+// settings file's full path follows SettingsFileLabel.
+inline constexpr char16_t SettingsNotSavedLine1[] = u"設定を保存できませんでした。";
+inline constexpr char16_t SettingsUnreadableLine1[] = u"設定ファイルを読み込めなかったため､標準の設定で起動しました。";
+inline constexpr char16_t SettingsUndecodableLine1[] = u"設定ファイルに読み取れない文字がありました。";
+inline constexpr char16_t SettingsBackupLine2[] = u"元のファイルは､設定を保存するときに tamrisk.ini.bak として残します。";
+inline constexpr char16_t PathNotHeldLine1[] = u"電卓ソフトのパスに､設定ファイルに保存できない文字が含まれています。";
+inline constexpr char16_t PathNotHeldLine2[] = u"このパスは Tamrisk を終了するまで使えますが､設定ファイルには以前のパスを残します。";
+inline constexpr char16_t SettingsFileLabel[] = u"設定ファイル：";
+
 }  // namespace tamrisk::captions

@@ -14,13 +14,16 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
 
 #include <algorithm>
 #include <array>
 #include <string>
+#include <utility>
 
 #include "engine/catalogue.h"
 #include "formulas/catalogue_run.h"
@@ -129,8 +132,14 @@ MainWindow::MainWindow() {
   buildControls();
   buildMenus();
 
-  // 1. The data folder: the working directory at start-up.
-  state_.dataDir = DataDirFrom(QDir::currentPath());
+  // 1. The data folder: the working directory at start-up. Without one (it
+  // was removed) the folder the installed launcher prepares stands in, made
+  // here when it is missing; never the root folder.
+  const QString workingDirectory = QDir::currentPath();
+  state_.dataDir = DataDirAtStart(
+      workingDirectory, QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+  if (!state_.dataDir.isEmpty() && state_.dataDir != DataDirFrom(workingDirectory))
+    QDir().mkpath(state_.dataDir);
   // 2. The version text is written when the version dialog is made.
   // 3. Size, then centre on the screen.
   menuHeight_ = menuBar()->sizeHint().height();
@@ -165,6 +174,8 @@ MainWindow::~MainWindow() {
   // The controls give up the focus as they are destroyed, after this
   // window's own part is gone: the application must not call back into it.
   disconnect(focusWatch_);
+  // Notes shown as the program ended have no parent.
+  for (const QPointer<QMessageBox>& note : notes_) delete note.data();
 }
 
 void MainWindow::buildControls() {
@@ -359,7 +370,14 @@ CustomisationDialog* MainWindow::customisationDialog() {
 
 CalculatorPathDialog* MainWindow::calculatorPathDialog() {
   if (!calculatorPathDialog_) {
-    calculatorPathDialog_ = new CalculatorPathDialog(state_, this, [this] { SaveSettings(); });
+    calculatorPathDialog_ = new CalculatorPathDialog(state_, this, [this] {
+      // The path stays in use until the program ends; the file keeps the
+      // line it had.
+      if (!SettingsPathLine(state_.calculatorPath))
+        showNote("PathNotHeld",
+                 FromUtf16(captions::PathNotHeldLine1) + u'\n' + FromUtf16(captions::PathNotHeldLine2));
+      SaveSettings();
+    });
     // Until the dialog exists only LoadSettings sets its entry, to the
     // calculator path.
     calculatorPathDialog_->setPathText(state_.calculatorPath);
@@ -430,27 +448,45 @@ void MainWindow::PopulateLists() {
   for (QComboBox* box : {unit1_, unit2_, subUnit1_, subUnit2_}) SelectText(box, Blank());
 }
 
+QString MainWindow::settingsPath() const {
+  return state_.dataDir.isEmpty() ? QString() : state_.dataDir + SettingsFileName;
+}
+
 bool MainWindow::LoadSettings() {
+  const QString path = settingsPath();
   const std::optional<SettingsRecord> record =
-      ReadSettingsFile(state_.dataDir + SettingsFileName);
+      path.isEmpty() ? std::nullopt : ReadSettingsFile(path);
+  const QString fileLine = FromUtf16(captions::SettingsFileLabel) + QDir::toNativeSeparators(path);
+  const QString backupLine = FromUtf16(captions::SettingsBackupLine2);
   if (!record) {
     // A file that is there but could not be read is kept as it was: the
     // first save copies it aside before writing over it.
-    keepUnreadSettings_ = IsRegularFile(state_.dataDir + SettingsFileName);
+    keepUnreadSettings_ = !path.isEmpty() && IsRegularFile(path);
+    if (keepUnreadSettings_)
+      showNote("SettingsUnreadable",
+               FromUtf16(captions::SettingsUnreadableLine1) + u'\n' + backupLine + u'\n' + fileLine);
     startupTop_.reset();
     startupLeft_.reset();
     state_.prefixMask = FromUtf8(DefaultPrefixMask);
     state_.unitMask = FromUtf8(DefaultUnitMask);
     state_.calculatorPath.clear();
+    pathLine_.clear();
     if (calculatorPathDialog_) calculatorPathDialog_->setPathText(QString());
     return false;
   }
+  // Bytes that are no code page 932 (a file saved by an editor in another
+  // encoding) read as U+FFFD: the file as it stands is kept as well.
+  keepUnreadSettings_ = record->undecodable;
+  if (keepUnreadSettings_)
+    showNote("SettingsUndecodable",
+             FromUtf16(captions::SettingsUndecodableLine1) + u'\n' + backupLine + u'\n' + fileLine);
   startupTop_ = record->top;
   startupLeft_ = record->left;
   move(qRound(*record->left / 15.0f), qRound(*record->top / 15.0f));
   state_.prefixMask = record->prefixMask;
   state_.unitMask = record->unitMask;
   state_.calculatorPath = record->calculatorPath;
+  pathLine_ = record->calculatorPathLine;
   if (calculatorPathDialog_) calculatorPathDialog_->setPathText(record->calculatorPath);
   return true;
 }
@@ -467,13 +503,46 @@ void MainWindow::SaveSettings() {
   record.prefixMask = state_.prefixMask;
   record.unitMask = state_.unitMask;
   record.calculatorPath = state_.calculatorPath;
-  const QString path = state_.dataDir + SettingsFileName;
-  if (keepUnreadSettings_) {
-    KeepSettingsBackup(path);
-    keepUnreadSettings_ = false;
+  record.calculatorPathLine = pathLine_;
+  const QString path = settingsPath();
+  bool written = false;
+  if (!path.isEmpty()) {
+    // A file that could not be read is only written over once it is kept.
+    if (keepUnreadSettings_ && (!IsRegularFile(path) || KeepSettingsBackup(path)))
+      keepUnreadSettings_ = false;
+    written = !keepUnreadSettings_ && WriteSettingsFile(path, record);
   }
-  const bool written = WriteSettingsFile(path, record);
+  if (written) {
+    pathLine_ = SettingsPathLine(record.calculatorPath).value_or(pathLine_);
+  } else if (!toldNotSaved_) {
+    toldNotSaved_ = true;
+    showNote("SettingsNotSaved", FromUtf16(captions::SettingsNotSavedLine1) + u'\n' +
+                                     FromUtf16(captions::SettingsFileLabel) +
+                                     QDir::toNativeSeparators(path));
+  }
   emit settingsSaved(written);
+}
+
+void MainWindow::showNote(const char* name, const QString& text) {
+  pendingNotes_.append({name, text});
+  if (!exiting_ && isVisible()) showPendingNotes();
+}
+
+void MainWindow::showPendingNotes() {
+  for (const PendingNote& note : std::exchange(pendingNotes_, {})) {
+    // A note of the same kind still open gives way to the new one.
+    for (const QPointer<QMessageBox>& open : notes_)
+      if (open && open->objectName() == QLatin1String(note.name)) open->close();
+    notes_.removeAll(nullptr);
+    auto* box = new QMessageBox(QMessageBox::Warning, FromUtf16(captions::MessageTitle),
+                                note.text, QMessageBox::Ok, exiting_ ? nullptr : this);
+    box->setObjectName(QString::fromLatin1(note.name));
+    box->setWindowModality(Qt::NonModal);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setAttribute(Qt::WA_ShowWithoutActivating);
+    notes_.append(box);
+    box->show();
+  }
 }
 
 void MainWindow::RunCalculation() {
@@ -540,15 +609,16 @@ void MainWindow::EndProgram() {
   SaveSettings();
   closeOtherWindows();
   close();
+  showPendingNotes();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (!exiting_) {
-    exiting_ = true;
-    SaveSettings();
-    closeOtherWindows();
-  }
   event->accept();
+  if (exiting_) return;
+  exiting_ = true;
+  SaveSettings();
+  closeOtherWindows();
+  showPendingNotes();
 }
 
 void MainWindow::closeOtherWindows() {
@@ -610,6 +680,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     default:
       return false;
   }
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  showPendingNotes();
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {

@@ -5,6 +5,9 @@
 
 #include <QMainWindow>
 
+#include <QList>
+#include <QPointer>
+
 #include <bitset>
 #include <optional>
 
@@ -12,6 +15,7 @@
 
 class QComboBox;
 class QLineEdit;
+class QMessageBox;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -41,11 +45,15 @@ class MainWindow : public QMainWindow {
 
   // Reads tamrisk.ini from the data folder; moves the window and sets the
   // masks and the path dialog's entry. On a missing or unreadable file it
-  // sets the default masks and an empty entry and returns false.
+  // sets the default masks and an empty entry and returns false. A file that
+  // is there but could not be read, or only in part, is kept as
+  // tamrisk.ini.bak by the first save; a note tells the user so.
   bool LoadSettings();
 
-  // Rewrites tamrisk.ini. A file that cannot be written is silently left
-  // as it was.
+  // Rewrites tamrisk.ini. When nothing could be written (the file or its
+  // folder is not writable, something other than a regular file stands at
+  // its name, or an unreadable file could not be kept first) the file is
+  // left as it was and a note tells the user, once.
   void SaveSettings();
 
   // One calculation over the seven input controls; the result replaces the
@@ -84,6 +92,7 @@ class MainWindow : public QMainWindow {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
@@ -97,6 +106,14 @@ class MainWindow : public QMainWindow {
   void openFormulaList();
   void closeOtherWindows();
   void tick(int n);
+  QString settingsPath() const;
+  // A note in a small window of its own that neither blocks the main window
+  // nor takes the keyboard from it. Notes raised while the window is not
+  // shown yet, or while the program ends, wait for showPendingNotes; those
+  // shown at the end have no parent, so that the program ends when the last
+  // of them is closed.
+  void showNote(const char* name, const QString& text);
+  void showPendingNotes();
 
   AppState state_;
   // Customisation boxes (1..100 at 0..99) that PopulateLists has ticked.
@@ -104,9 +121,19 @@ class MainWindow : public QMainWindow {
   std::optional<float> startupTop_;
   std::optional<float> startupLeft_;
   bool exiting_ = false;
-  // The settings file was there at start-up but could not be read: the first
-  // save keeps it as tamrisk.ini.bak.
+  // The settings file was there at start-up but could not be read, or only
+  // in part: the first save keeps it as tamrisk.ini.bak.
   bool keepUnreadSettings_ = false;
+  // The calculator path's line as last read from or written to the file:
+  // written again when the path cannot be written.
+  QByteArray pathLine_;
+  bool toldNotSaved_ = false;
+  struct PendingNote {
+    const char* name;
+    QString text;
+  };
+  QList<PendingNote> pendingNotes_;
+  QList<QPointer<QMessageBox>> notes_;
   int menuHeight_ = 0;
 
   QWidget* picture2_ = nullptr;

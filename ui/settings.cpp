@@ -2,14 +2,17 @@
 
 #include "ui/regular_file.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLocale>
 #include <QSaveFile>
 #include <QStringList>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <iconv.h>
+#include <sys/stat.h>
 
 namespace tamrisk {
 
@@ -20,7 +23,8 @@ const QString CommentLine1 = QStringLiteral("このファイルは Tamrisk の�
 const QString CommentLine2 = QStringLiteral("変更または消去すると､正常に動作しなくなります。");
 
 // Runs iconv over `in`. On an unconvertible sequence `onBad` appends a
-// replacement and returns the number of input bytes to skip.
+// replacement and returns the number of input bytes to skip; 0 stops the
+// conversion there.
 template <typename OnBad>
 QByteArray Convert(const char* to, const char* from, const QByteArray& in, OnBad onBad) {
   QByteArray out;
@@ -28,56 +32,56 @@ QByteArray Convert(const char* to, const char* from, const QByteArray& in, OnBad
   if (cd == reinterpret_cast<iconv_t>(-1)) return out;
   char* src = const_cast<char*>(in.constData());
   size_t srcLeft = static_cast<size_t>(in.size());
-  char buffer[256];
+  // Room for the whole text at once (a byte of code page 932 becomes at most
+  // three of UTF-8), so that iconv is called once per bad sequence only.
+  qsizetype used = 0;
+  auto room = [&](size_t more) {
+    out.resize(used + static_cast<qsizetype>(more));
+    return out.data() + used;
+  };
+  char* dst = room(srcLeft * 3 + 16);
+  size_t dstLeft = static_cast<size_t>(out.size() - used);
   while (srcLeft > 0) {
-    char* dst = buffer;
-    size_t dstLeft = sizeof buffer;
     const size_t rc = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
-    out.append(buffer, static_cast<qsizetype>(dst - buffer));
+    used = dst - out.data();
     if (rc != static_cast<size_t>(-1)) break;
-    if (errno == E2BIG) continue;
-    // EILSEQ or EINVAL: a sequence that cannot be converted, or a cut one at
-    // the end of the input.
-    const size_t skip = std::min(srcLeft, onBad(out, src, srcLeft));
-    src += skip;
-    srcLeft -= skip;
-    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    if (errno != E2BIG) {
+      // EILSEQ or EINVAL: a sequence that cannot be converted, or a cut one
+      // at the end of the input.
+      out.truncate(used);
+      const size_t skip = std::min(srcLeft, onBad(out, src, srcLeft));
+      used = out.size();
+      if (skip == 0) break;
+      src += skip;
+      srcLeft -= skip;
+      iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    }
+    dst = room(srcLeft * 3 + 16);
+    dstLeft = static_cast<size_t>(out.size() - used);
   }
-  char* dst = buffer;
-  size_t dstLeft = sizeof buffer;
+  dst = room(16);
+  dstLeft = 16;
   iconv(cd, nullptr, nullptr, &dst, &dstLeft);
-  out.append(buffer, static_cast<qsizetype>(dst - buffer));
+  out.truncate(dst - out.data());
   iconv_close(cd);
   return out;
 }
 
-size_t Utf8SequenceLength(unsigned char lead) {
-  if (lead < 0x80) return 1;
-  if ((lead & 0xE0) == 0xC0) return 2;
-  if ((lead & 0xF0) == 0xE0) return 3;
-  if ((lead & 0xF8) == 0xF0) return 4;
-  return 1;
-}
-
-// The text of a file as lines without their ends; CR LF, LF and CR all end a
-// line, and a final line end starts no further line.
-QStringList SplitLines(const QString& text) {
-  QStringList lines;
-  QString current;
-  bool open = false;
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    const QChar c = text.at(i);
-    if (c == u'\r' || c == u'\n') {
-      lines.append(current);
-      current.clear();
-      open = false;
-      if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n') ++i;
-    } else {
-      current.append(c);
-      open = true;
-    }
+// The bytes of a file as lines without their ends, at most `maxLines`; CR LF,
+// LF and CR all end a line, and a final line end starts no further line. In
+// code page 932 the bytes CR and LF never occur inside a double-byte
+// character, so the bytes can be cut before they are decoded.
+QList<QByteArray> SplitLines(const QByteArray& bytes, qsizetype maxLines) {
+  QList<QByteArray> lines;
+  qsizetype start = 0;
+  const qsizetype size = bytes.size();
+  while (start < size && lines.size() < maxLines) {
+    qsizetype end = start;
+    while (end < size && bytes[end] != '\r' && bytes[end] != '\n') ++end;
+    lines.append(bytes.mid(start, end - start));
+    if (end < size && bytes[end] == '\r' && end + 1 < size && bytes[end + 1] == '\n') ++end;
+    start = end + 1;
   }
-  if (open) lines.append(current);
   return lines;
 }
 
@@ -159,20 +163,38 @@ QString DataDirFrom(const QString& workingDirectory) {
 #endif
 }
 
-QByteArray EncodeCp932(const QString& text) {
-  return Convert("CP932", "UTF-8", text.toUtf8(),
-                 [](QByteArray& out, const char* src, size_t) {
-                   out.append('?');
-                   return Utf8SequenceLength(static_cast<unsigned char>(*src));
-                 });
+QString DataDirAtStart(const QString& workingDirectory, const QString& dataHome) {
+  const QString dir = DataDirFrom(workingDirectory);
+  if (!workingDirectory.isEmpty() && dir != QStringLiteral("/")) return dir;
+  if (!QDir::isAbsolutePath(dataHome)) return QString();
+  return DataDirFrom(QDir::cleanPath(dataHome + QStringLiteral("/tamrisk")));
 }
 
-QString DecodeCp932(const QByteArray& bytes) {
-  return QString::fromUtf8(Convert("UTF-8", "CP932", bytes,
-                                   [](QByteArray& out, const char*, size_t) {
-                                     out.append("\xEF\xBF\xBD");  // U+FFFD
-                                     return size_t{1};
-                                   }));
+std::optional<QByteArray> EncodeCp932(const QString& text) {
+  bool failed = false;
+  QByteArray bytes = Convert("CP932", "UTF-8", text.toUtf8(),
+                             [&failed](QByteArray&, const char*, size_t) {
+                               failed = true;
+                               return size_t{0};
+                             });
+  if (failed) return std::nullopt;
+  // A few characters are written with the code of a look-alike and would
+  // read back as that one: the text must come back unchanged.
+  bool undecodable = false;
+  if (DecodeCp932(bytes, &undecodable) != text || undecodable) return std::nullopt;
+  return bytes;
+}
+
+QString DecodeCp932(const QByteArray& bytes, bool* undecodable) {
+  bool bad = false;
+  const QString text = QString::fromUtf8(Convert("UTF-8", "CP932", bytes,
+                                                 [&bad](QByteArray& out, const char*, size_t) {
+                                                   bad = true;
+                                                   out.append("\xEF\xBF\xBD");  // U+FFFD
+                                                   return size_t{1};
+                                                 }));
+  if (undecodable) *undecodable = bad;
+  return text;
 }
 
 QString FormatPosition(float value) {
@@ -182,7 +204,15 @@ QString FormatPosition(float value) {
 }
 
 std::optional<SettingsRecord> ParseSettings(const QByteArray& bytes) {
-  const QStringList lines = SplitLines(DecodeCp932(bytes));
+  // The five fields take at most five lines.
+  const QList<QByteArray> raw = SplitLines(bytes, 5);
+  QStringList lines;
+  bool undecodable = false;
+  for (const QByteArray& line : raw) {
+    bool bad = false;
+    lines.append(DecodeCp932(line, &bad));
+    undecodable = undecodable || bad;
+  }
   FieldReader reader(lines);
   const std::optional<QString> top = reader.next();
   const std::optional<QString> left = reader.next();
@@ -192,6 +222,8 @@ std::optional<SettingsRecord> ParseSettings(const QByteArray& bytes) {
   // The path is kept whole: blanks, commas and quotes are part of it.
   const qsizetype pathLine = reader.nextWholeLine();
   if (pathLine >= lines.size()) return std::nullopt;
+  for (qsizetype i = 0; i <= pathLine; ++i)
+    if (raw.at(i).size() > MaxSettingsLineBytes) return std::nullopt;
 
   SettingsRecord record;
   record.top = ParsePosition(*top);
@@ -200,14 +232,16 @@ std::optional<SettingsRecord> ParseSettings(const QByteArray& bytes) {
   record.prefixMask = *prefixMask;
   record.unitMask = *unitMask;
   record.calculatorPath = lines.at(pathLine);
+  record.calculatorPathLine = raw.at(pathLine);
+  record.undecodable = undecodable;
   return record;
 }
 
 std::optional<SettingsRecord> ReadSettingsFile(const QString& filePath) {
-  // The five fields stand in the first lines, a few hundred bytes; whatever a
-  // file holds after them is never needed. Of a longer file only its whole
-  // lines within the limit are read.
-  constexpr qint64 kFieldsLimit = 64 * 1024;
+  // The five fields stand in the first five lines; whatever a file holds
+  // after them is never needed. Of a longer file only its whole lines within
+  // the limit are read.
+  constexpr qint64 kFieldsLimit = 5 * (MaxSettingsLineBytes + 2);
   std::optional<FileBytes> file = ReadRegularFile(filePath, kFieldsLimit);
   if (!file) return std::nullopt;
   if (!file->complete) {
@@ -217,32 +251,76 @@ std::optional<SettingsRecord> ReadSettingsFile(const QString& filePath) {
   return ParseSettings(file->bytes);
 }
 
-QByteArray SerializeSettings(const SettingsRecord& record) {
-  QString path = record.calculatorPath;
+std::optional<QByteArray> SettingsPathLine(const QString& path) {
   // A line break would split the path over two lines of the file.
-  path.replace(u'\r', u' ').replace(u'\n', u' ');
-  const QString lines[] = {
-      record.top ? FormatPosition(*record.top) : QString(),
-      record.left ? FormatPosition(*record.left) : QString(),
-      record.prefixMask,
-      record.unitMask,
-      path,
-      CommentLine1,
-      CommentLine2,
-  };
+  if (path.contains(u'\r') || path.contains(u'\n')) return std::nullopt;
+  std::optional<QByteArray> line = EncodeCp932(path);
+  if (!line || line->size() > MaxSettingsLineBytes) return std::nullopt;
+  return line;
+}
+
+std::optional<QByteArray> SerializeSettings(const SettingsRecord& record) {
   QByteArray bytes;
-  for (const QString& line : lines) {
-    bytes.append(EncodeCp932(line));
+  auto add = [&bytes](const QByteArray& line) {
+    bytes.append(line);
     bytes.append("\r\n");
-  }
+  };
+  // A mask of "0" and "1" is written as it is. A mask read from a damaged or
+  // hand-made file may hold anything: one that would read back otherwise
+  // (a comma, leading blanks, a leading quote) is written in quotes, which
+  // reading removes; one that code page 932 cannot hold is not written.
+  auto encoded = [](const QString& text) -> std::optional<QByteArray> {
+    std::optional<QByteArray> line = EncodeCp932(text);
+    if (!line || text.contains(u'\r') || text.contains(u'\n')) return std::nullopt;
+    const bool plain = !text.contains(u',') &&
+                       (text.isEmpty() || (!IsBlank(text.front()) && text.front() != u'"'));
+    if (!plain) {
+      if (text.contains(u'"')) return std::nullopt;
+      *line = '"' + *line + '"';
+    }
+    if (line->size() > MaxSettingsLineBytes) return std::nullopt;
+    return line;
+  };
+  const std::optional<QByteArray> prefixMask = encoded(record.prefixMask);
+  const std::optional<QByteArray> unitMask = encoded(record.unitMask);
+  if (!prefixMask || !unitMask) return std::nullopt;
+  // A position beyond the range of window coordinates would make the file
+  // unreadable: it is written as the nearest one within.
+  auto position = [](const std::optional<float>& value) {
+    if (!value) return QByteArray();
+    return FormatPosition(std::clamp(*value, -MaxPositionTwips, MaxPositionTwips)).toLatin1();
+  };
+  add(position(record.top));
+  add(position(record.left));
+  add(*prefixMask);
+  add(*unitMask);
+  add(SettingsPathLine(record.calculatorPath).value_or(record.calculatorPathLine));
+  add(*EncodeCp932(CommentLine1));
+  add(*EncodeCp932(CommentLine2));
   return bytes;
 }
 
 bool WriteSettingsFile(const QString& filePath, const SettingsRecord& record) {
+  const std::optional<QByteArray> bytes = SerializeSettings(record);
+  if (!bytes) return false;
+  // Whatever stands at the name decides: a regular file (also behind a
+  // link) or nothing is written; anything else is the system's or the
+  // user's own and is left as it is. Writing through a link to a device
+  // would replace the device with a regular file.
+  const QByteArray name = QFile::encodeName(filePath);
+  struct stat st {};
+  if (::lstat(name.constData(), &st) == 0) {
+    if (S_ISLNK(st.st_mode) && ::stat(name.constData(), &st) != 0) return false;
+    if (!S_ISREG(st.st_mode)) return false;
+  } else if (errno != ENOENT) {
+    return false;
+  }
   QSaveFile file(filePath);
+  // A file the user may write in a folder that takes no new file (no
+  // temporary file beside it) is rewritten in place.
+  file.setDirectWriteFallback(true);
   if (!file.open(QIODevice::WriteOnly)) return false;
-  const QByteArray bytes = SerializeSettings(record);
-  if (file.write(bytes) != bytes.size()) {
+  if (file.write(*bytes) != bytes->size()) {
     file.cancelWriting();
     return false;
   }

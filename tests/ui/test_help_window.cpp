@@ -27,7 +27,7 @@ QString Marker(int topic) { return QString::fromUtf8(HelpTopics[topic].marker); 
 void WriteHelp(const QString& dir, const QStringList& lines) {
   QFile f(dir + QStringLiteral("/readme.txt"));
   QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  for (const QString& line : lines) f.write(tamrisk::EncodeCp932(line) + "\r\n");
+  for (const QString& line : lines) f.write(tamrisk::EncodeCp932(line).value() + "\r\n");
 }
 
 // "前書き", then every marker line followed by one body line.
@@ -227,7 +227,7 @@ void HelpWindowTest::notARegularFile() {
 // blocks is still one line end, and a very long line is read whole.
 void HelpWindowTest::longLineAndLineEndsAcrossBlocks() {
   QTemporaryDir dir;
-  const QByteArray marker = tamrisk::EncodeCp932(Marker(0));
+  const QByteArray marker = tamrisk::EncodeCp932(Marker(0)).value();
   QByteArray bytes = marker + "\r\n";
   bytes += QByteArray(64 * 1024 - 1 - bytes.size(), 'a');  // the CR is the block's last byte
   bytes += "\r\nb\r\n";

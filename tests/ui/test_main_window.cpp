@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -67,6 +68,21 @@ QString Mask(int length, std::initializer_list<int> ones) {
 QByteArray FileBytes(const QString& path) {
   QFile file(path);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The visible note of that name (a small window of the program's own), or
+// nothing.
+QMessageBox* Note(const char* name) {
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->isVisible() && w->objectName() == QLatin1String(name)) return qobject_cast<QMessageBox*>(w);
+  return nullptr;
+}
+
+int VisibleNotes() {
+  int count = 0;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->isVisible() && qobject_cast<QMessageBox*>(w)) ++count;
+  return count;
 }
 
 // Writes an executable shell script.
@@ -134,7 +150,12 @@ class MainWindowTest : public QObject {
 
   void writeIni(float top, float left, const QString& prefixMask, const QString& unitMask,
                 const QString& path) {
-    SettingsRecord record{top, left, prefixMask, unitMask, path};
+    SettingsRecord record;
+    record.top = top;
+    record.left = left;
+    record.prefixMask = prefixMask;
+    record.unitMask = unitMask;
+    record.calculatorPath = path;
     QVERIFY(WriteSettingsFile(iniPath(), record));
   }
 
@@ -563,6 +584,17 @@ class MainWindowTest : public QObject {
     file.close();
     auto w = start();
     QCOMPARE(w->state().calculatorPath, QString());  // the BOM makes the file unreadable
+    // The user is told at once, in a note that leaves the window usable.
+    QMessageBox* note = Note("SettingsUnreadable");
+    QVERIFY(note);
+    QCOMPARE(note->windowTitle(), T(captions::MessageTitle));
+    QCOMPARE(note->text(), T(captions::SettingsUnreadableLine1) + u'\n' +
+                               T(captions::SettingsBackupLine2) + u'\n' +
+                               T(captions::SettingsFileLabel) + iniPath());
+    QCOMPARE(note->windowModality(), Qt::NonModal);
+    QVERIFY(!QApplication::activeModalWidget());
+    get<QLineEdit>(w.get(), "Param_1")->setText(QStringLiteral("10"));
+    w->RunCalculation();
     w->SaveSettings();
     QFile backup(iniPath() + QStringLiteral(".bak"));
     QVERIFY(backup.open(QIODevice::ReadOnly));
@@ -574,15 +606,54 @@ class MainWindowTest : public QObject {
     QCOMPARE(backup.readAll(), old);  // a later save leaves the copy alone
   }
 
-  // A FIFO in place of the file: the window still starts, with defaults, and
-  // the first save puts a real file there.
+  // A FIFO in place of the file: the window still starts, with defaults;
+  // saving leaves the FIFO as it is and tells the user, once, that the
+  // settings were not saved.
   void fifoSettingsFile() {
     QCOMPARE(mkfifo(QFile::encodeName(iniPath()).constData(), 0600), 0);
     auto w = start();
     QCOMPARE(w->pos(), centred());
+    QVERIFY(!Note("SettingsUnreadable"));  // nothing of the user's to keep
+    QSignalSpy saved(w.get(), &MainWindow::settingsSaved);
     w->SaveSettings();
-    QVERIFY(ReadSettingsFile(iniPath()));
+    QCOMPARE(saved.first().first().toBool(), false);
+    struct stat st {};
+    QCOMPARE(::lstat(QFile::encodeName(iniPath()).constData(), &st), 0);
+    QVERIFY(S_ISFIFO(st.st_mode));
     QVERIFY(!QFile::exists(iniPath() + QStringLiteral(".bak")));
+    QMessageBox* note = Note("SettingsNotSaved");
+    QVERIFY(note);
+    QCOMPARE(note->text(), T(captions::SettingsNotSavedLine1) + u'\n' +
+                               T(captions::SettingsFileLabel) + iniPath());
+    note->close();
+    w->SaveSettings();
+    QVERIFY2(!Note("SettingsNotSaved"), "told once");
+  }
+
+  // A file an editor saved in UTF-8 reads in part: its values are used, the
+  // user is told, and the first save keeps it as tamrisk.ini.bak. The path
+  // the program cannot read is written back as it stood, never with stand-ins.
+  void utf8SettingsFileKeptAsBackup() {
+    const QByteArray utf8Path = QStringLiteral("/opt/電卓/calc").toUtf8();
+    const QByteArray old = " 1500 \r\n 3000 \r\n00000000000011100000\r\n1\r\n" + utf8Path +
+                           "\r\n" + QStringLiteral("コメント").toUtf8() + "\r\n";
+    QFile file(iniPath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(old);
+    file.close();
+    auto w = start();
+    QCOMPARE(w->pos(), QPoint(200, 100));
+    QCOMPARE(w->state().prefixMask, QStringLiteral("00000000000011100000"));
+    QVERIFY(Note("SettingsUndecodable"));
+    QCOMPARE(Note("SettingsUndecodable")->text(),
+             T(captions::SettingsUndecodableLine1) + u'\n' + T(captions::SettingsBackupLine2) +
+                 u'\n' + T(captions::SettingsFileLabel) + iniPath());
+    w->SaveSettings();
+    QCOMPARE(FileBytes(iniPath() + QStringLiteral(".bak")), old);
+    const QByteArray written = FileBytes(iniPath());
+    QVERIFY(written.contains("\r\n" + utf8Path + "\r\n"));
+    QVERIFY(!written.contains('?'));
+    QVERIFY(!Note("SettingsNotSaved"));
   }
 
   // A readable file, or none, is written over without a copy.
@@ -640,8 +711,76 @@ class MainWindowTest : public QObject {
     QCOMPARE(w->state().calculatorPath, QStringLiteral("/bin/true"));
     QCOMPARE(saved.count(), 1);
     QCOMPARE(saved.first().first().toBool(), false);
+    // The user is told, once, without a window that must be answered first.
+    QVERIFY(Note("SettingsNotSaved"));
+    QVERIFY(!QApplication::activeModalWidget());
     w->EndProgram();
     QVERIFY(!w->isVisible());
+    QCOMPARE(VisibleNotes(), 0);  // the note was closed with the program
+  }
+
+  // A save that fails first as the program ends is told then: the note is a
+  // window of its own that stays after the main window has gone (the program
+  // ends with its last window, once the note is closed).
+  void notSavedAtTheEnd() {
+    auto w = start();
+    QVERIFY(QDir(dir_->path()).removeRecursively());
+    w->EndProgram();
+    QVERIFY(!w->isVisible());
+    QPointer<QMessageBox> note = Note("SettingsNotSaved");
+    QVERIFY(note);
+    QVERIFY(!note->parent());
+    QCOMPARE(VisibleNotes(), 1);
+    note->close();
+    QTRY_VERIFY(!note);
+  }
+
+  // A confirmed path that the settings file cannot hold: the user is told at
+  // OK, the path is used until the program ends, and the file keeps the path
+  // it had; nothing is ever written as "?".
+  void pathTheFileCannotHold() {
+    writeIni(1500.0f, 3000.0f, Q(DefaultPrefixMask), Q(DefaultUnitMask), QStringLiteral("/opt/電卓/calc"));
+    const QString path = QStringLiteral("/opt/Rechner-für-alle/calc");
+    {
+      auto w = start();
+      auto seen = onNextModal([&path](QWidget* modal) {
+        modal->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(path);
+        QTest::mouseClick(modal->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+      });
+      w->calculatorPathDialog()->openDialog();
+      QVERIFY(*seen);
+      QMessageBox* note = Note("PathNotHeld");
+      QVERIFY(note);
+      QCOMPARE(note->text(), T(captions::PathNotHeldLine1) + u'\n' + T(captions::PathNotHeldLine2));
+      QCOMPARE(w->state().calculatorPath, path);
+      QCOMPARE(w->calculatorCommand(), path);
+      QCOMPARE(FileLines(iniPath()).value(4), QStringLiteral("/opt/電卓/calc"));
+      QVERIFY(!FileBytes(iniPath()).contains('?'));
+      QVERIFY(!Note("SettingsNotSaved"));
+      w->EndProgram();
+    }
+    auto again = start();
+    QCOMPARE(again->calculatorCommand(), QStringLiteral("/opt/電卓/calc"));
+  }
+
+  // Without its working folder (removed before the start) the program keeps
+  // its files in the folder the installed launcher prepares, never in the
+  // root folder.
+  void vanishedWorkingFolder() {
+    QTemporaryDir home;
+    const QByteArray oldDataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.path()));
+    QVERIFY(QDir(dir_->path()).removeRecursively());
+    auto w = start();
+    if (oldDataHome.isNull()) qunsetenv("XDG_DATA_HOME");
+    else qputenv("XDG_DATA_HOME", oldDataHome);
+    const QString dataDir = home.path() + QStringLiteral("/tamrisk/");
+    QCOMPARE(w->state().dataDir, dataDir);
+    QVERIFY(QFileInfo(dataDir).isDir());
+    QSignalSpy saved(w.get(), &MainWindow::settingsSaved);
+    w->SaveSettings();
+    QCOMPARE(saved.first().first().toBool(), true);
+    QVERIFY(ReadSettingsFile(dataDir + SettingsFileName));
   }
 
   // OK takes the path over and saves it; Cancel leaves the saved path but

@@ -2,10 +2,16 @@
 // files, and writing where no file can be written.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <functional>
+
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "ui/settings.h"
 
@@ -21,6 +27,29 @@ QByteArray Lines(std::initializer_list<const char*> lines) {
   QByteArray bytes;
   for (const char* line : lines) bytes.append(line).append("\r\n");
   return bytes;
+}
+
+QByteArray FileBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Runs `write` as a user without root's right to write anywhere: folder
+// permissions mean nothing to root. As root the work is done in a child
+// process that has become "nobody" (the files it needs are given to it).
+bool AsOrdinaryUser(const QStringList& give, const std::function<bool()>& write) {
+  if (::geteuid() != 0) return write();
+  constexpr uid_t kNobody = 65534;
+  for (const QString& path : give)
+    if (::lchown(QFile::encodeName(path).constData(), kNobody, kNobody) != 0) return false;
+  const pid_t child = ::fork();
+  if (child == 0) {
+    const bool ok = ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0 && write();
+    ::_exit(ok ? 0 : 1);
+  }
+  int status = 0;
+  return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+         WEXITSTATUS(status) == 0;
 }
 
 }  // namespace
@@ -49,6 +78,27 @@ class SettingsTest : public QObject {
     QCOMPARE(DataDirFrom(QStringLiteral("/")), QStringLiteral("/"));
   }
 
+  // Without a working folder (removed before the start: no path at all) the
+  // data folder is the one the launcher prepares, and never the root folder.
+  void dataDirAtStart_data() {
+    QTest::addColumn<QString>("workingDirectory");
+    QTest::addColumn<QString>("dataHome");
+    QTest::addColumn<QString>("dataDir");
+    const QString home = QStringLiteral("/home/user/.local/share");
+    QTest::newRow("working folder") << "/home/user/tools" << home << "/home/user/tools/";
+    QTest::newRow("vanished working folder") << "" << home << "/home/user/.local/share/tamrisk/";
+    QTest::newRow("root folder") << "/" << home << "/home/user/.local/share/tamrisk/";
+    QTest::newRow("data home with a trailing slash") << "" << home + u'/' << "/home/user/.local/share/tamrisk/";
+    QTest::newRow("no data home either") << "" << "" << "";
+    QTest::newRow("relative data home") << "/" << "share" << "";
+  }
+  void dataDirAtStart() {
+    QFETCH(QString, workingDirectory);
+    QFETCH(QString, dataHome);
+    QFETCH(QString, dataDir);
+    QCOMPARE(DataDirAtStart(workingDirectory, dataHome), dataDir);
+  }
+
   // The whole file as bytes: CR LF lines in code page 932.
   void writtenBytes() {
     SettingsRecord record;
@@ -70,7 +120,7 @@ class SettingsTest : public QObject {
                     "95cf8d5882dc82bd82cd8fc18b8e82b782e982c6a490b38fed82c993ae8dec82b582c882ad"
                     "82c882e882dc82b78142") +
                 "\r\n";
-    QCOMPARE(SerializeSettings(record), expected);
+    QCOMPARE(SerializeSettings(record).value(), expected);
   }
 
   void roundTrip_data() {
@@ -100,6 +150,18 @@ class SettingsTest : public QObject {
     QCOMPARE(read->prefixMask, QStringLiteral("11111"));
     QCOMPARE(read->unitMask, UnitMask);
     QCOMPARE(read->calculatorPath, path);
+  }
+
+  // A window beyond the range of window coordinates is written at the
+  // farthest place a file may hold, so that the file still reads.
+  void farPositionStillReads() {
+    SettingsRecord record;
+    record.top = 32768.0f * 15.0f;
+    record.left = -40000.0f * 15.0f;
+    const std::optional<SettingsRecord> read = ParseSettings(SerializeSettings(record).value());
+    QVERIFY(read);
+    QCOMPARE(*read->top, MaxPositionTwips);
+    QCOMPARE(*read->left, -MaxPositionTwips);
   }
 
   // Files as a person or another program may leave them.
@@ -191,6 +253,170 @@ class SettingsTest : public QObject {
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{SettingsFileName});
   }
 
+  // Only a regular file, reached directly or through a link, or a name where
+  // nothing is, is written. Anything else stays exactly as it was: writing
+  // would replace a device or a FIFO with a regular file.
+  void writesOnlyOntoRegularFiles() {
+    QTemporaryDir dir;
+    SettingsRecord record;
+    record.top = 1.0f;
+    record.left = 2.0f;
+    record.calculatorPath = QStringLiteral("new");
+    auto path = [&dir](const char* name) { return dir.filePath(QString::fromLatin1(name)); };
+    auto type = [](const QString& p) {
+      struct stat st {};
+      return ::lstat(QFile::encodeName(p).constData(), &st) == 0 ? st.st_mode & S_IFMT : 0u;
+    };
+
+    QCOMPARE(mkfifo(QFile::encodeName(path("fifo")).constData(), 0600), 0);
+    QVERIFY(QFile::link(path("fifo"), path("link-to-fifo")));
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+    QVERIFY(QFile::link(path("nothing"), path("dangling")));
+    // A device node of our own (the null device's numbers) stands for
+    // /dev/zero and its kind; only root may make one.
+    const bool device =
+        ::mknod(QFile::encodeName(path("null")).constData(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+    if (device) QVERIFY(QFile::link(path("null"), path("link-to-device")));
+    else qInfo("no device node test: making one needs root");
+
+    for (const char* name : {"fifo", "link-to-fifo", "folder", "dangling", "link-to-device"}) {
+      if (!device && QByteArray(name) == "link-to-device") continue;
+      const unsigned before = type(path(name));
+      QVERIFY2(!WriteSettingsFile(path(name), record), name);
+      QCOMPARE(type(path(name)), before);
+    }
+    QCOMPARE(type(path("fifo")), unsigned{S_IFIFO});
+    QCOMPARE(type(path("nothing")), 0u);  // a dangling link makes no file
+    if (device) QCOMPARE(type(path("null")), unsigned{S_IFCHR});
+
+    // A link to a regular file is the user's own arrangement: written
+    // through, the link stays.
+    QFile target(path("target.ini"));
+    QVERIFY(target.open(QIODevice::WriteOnly));
+    target.write("old\r\n");
+    target.close();
+    QVERIFY(QFile::link(path("target.ini"), path("link.ini")));
+    QVERIFY(WriteSettingsFile(path("link.ini"), record));
+    QCOMPARE(type(path("link.ini")), unsigned{S_IFLNK});
+    QCOMPARE(ReadSettingsFile(path("target.ini"))->calculatorPath, QStringLiteral("new"));
+  }
+
+  // A file the user may write, in a folder that takes no new file (no
+  // temporary file beside it), is rewritten in place; a file the user may
+  // not write stays as it was.
+  void readOnlyFolder() {
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("locked"));
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("locked")));
+    const QString writable = folder + QStringLiteral("/tamrisk.ini");
+    const QString readOnly = folder + QStringLiteral("/other.ini");
+    for (const QString& file : {writable, readOnly}) {
+      QFile f(file);
+      QVERIFY(f.open(QIODevice::WriteOnly));
+      f.write(Lines({" 1 ", " 2 ", "0", "0", "old"}));
+    }
+    QVERIFY(QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
+                                              QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther));
+    SettingsRecord record;
+    record.top = 30.0f;
+    record.left = 45.0f;
+    record.calculatorPath = QStringLiteral("new");
+    const bool wrote = AsOrdinaryUser({dir.path(), folder, writable, readOnly}, [&] {
+      return WriteSettingsFile(writable, record) && !WriteSettingsFile(readOnly, record);
+    });
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY(wrote);
+    const std::optional<SettingsRecord> read = ReadSettingsFile(writable);
+    QVERIFY(read);
+    QCOMPARE(*read->top, 30.0f);
+    QCOMPARE(read->calculatorPath, QStringLiteral("new"));
+    QCOMPARE(ReadSettingsFile(readOnly)->calculatorPath, QStringLiteral("old"));
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), 2);
+  }
+
+  // A calculator path the file cannot hold exactly (a character code page 932
+  // lacks or writes as a look-alike, a line break, more than a line's bytes)
+  // is never written with stand-ins: the line it had is written again. The
+  // longest path the entry takes, all double-byte characters, reads back.
+  void pathsTheFileCannotHold_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("held");
+    QTest::newRow("umlaut") << QStringLiteral("/opt/Rechner-für-alle/calc") << false;
+    QTest::newRow("accent") << QStringLiteral("/opt/calculatrice-élève/calc") << false;
+    QTest::newRow("simplified Chinese") << QStringLiteral("/opt/计算器/calc") << false;
+    QTest::newRow("emoji") << QStringLiteral("/opt/\U0001F9EE/calc") << false;
+    QTest::newRow("yen sign, written as a backslash") << QStringLiteral("/opt/¥100/calc") << false;
+    QTest::newRow("wave dash, written as a full-width tilde") << QStringLiteral("/opt/計算〜/calc") << false;
+    QTest::newRow("line break") << QStringLiteral("/opt/calc\n--flag") << false;
+    QTest::newRow("longest path the entry takes") << QString(32767, QChar(0x96FB)) << true;
+    QTest::newRow("a full line of double-byte characters") << QString(32768, QChar(0x96FB)) << true;
+    QTest::newRow("one character more than a line holds") << QString(32769, QChar(0x96FB)) << false;
+    QTest::newRow("full-width tilde") << QStringLiteral("/opt/計算～/calc") << true;
+  }
+  void pathsTheFileCannotHold() {
+    QFETCH(QString, path);
+    QFETCH(bool, held);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(SettingsFileName);
+    SettingsRecord record;
+    record.top = 1.0f;
+    record.left = 2.0f;
+    record.prefixMask = PrefixMask;
+    record.unitMask = UnitMask;
+    record.calculatorPath = path;
+    record.calculatorPathLine = "/usr/bin/\x93\x64\x91\xec";  // the line the file had
+    QCOMPARE(SettingsPathLine(path).has_value(), held);
+    QVERIFY(WriteSettingsFile(file, record));
+    QVERIFY(!FileBytes(file).contains('?'));
+    const std::optional<SettingsRecord> read = ReadSettingsFile(file);
+    QVERIFY(read);
+    QCOMPARE(read->calculatorPath, held ? path : QStringLiteral("/usr/bin/電卓"));
+    QCOMPARE(read->unitMask, UnitMask);
+  }
+
+  // Masks as a hand-made file may give them (quoted, with a comma or leading
+  // blanks) are written so that they read back as they were read.
+  void oddMasksReadBack() {
+    const std::optional<SettingsRecord> record =
+        ParseSettings(Lines({" 1 ", " 2 ", "  \"  01\"", "\"1,1\"", "calc"}));
+    QVERIFY(record);
+    QCOMPARE(record->prefixMask, QStringLiteral("  01"));
+    QCOMPARE(record->unitMask, QStringLiteral("1,1"));
+    const std::optional<SettingsRecord> again = ParseSettings(SerializeSettings(*record).value());
+    QVERIFY(again);
+    QCOMPARE(again->prefixMask, record->prefixMask);
+    QCOMPARE(again->unitMask, record->unitMask);
+    QCOMPARE(again->calculatorPath, QStringLiteral("calc"));
+  }
+
+  // Bytes that are no code page 932 (an editor's UTF-8) read as U+FFFD and
+  // mark the record; the path's line keeps its bytes, so that writing the
+  // path back gives them unchanged. Comment lines are never looked at.
+  void undecodableFields() {
+    const QByteArray utf8Path = QStringLiteral("/opt/電卓/calc").toUtf8();
+    const std::optional<SettingsRecord> record =
+        ParseSettings(Lines({" 1500 ", " 3000 ", "0101", "11", utf8Path.constData()}));
+    QVERIFY(record);
+    QVERIFY(record->undecodable);
+    QVERIFY(record->calculatorPath.contains(QChar::ReplacementCharacter));
+    QCOMPARE(record->calculatorPathLine, utf8Path);
+    const QByteArray written = SerializeSettings(*record).value();
+    QVERIFY(written.contains("\r\n" + utf8Path + "\r\n"));
+
+    QVERIFY(!ParseSettings(Lines({" 1 ", " 2 ", "0", "0", "calc", "\x80\xFF"}))->undecodable);
+
+    // A mask read from such a file cannot be written as it was read: nothing
+    // is written, rather than a mask with stand-ins.
+    const std::optional<SettingsRecord> badMask =
+        ParseSettings(Lines({" 1 ", " 2 ", "01\x80", "0", "calc"}));
+    QVERIFY(badMask && badMask->undecodable);
+    QVERIFY(!SerializeSettings(*badMask));
+    QTemporaryDir dir;
+    QVERIFY(!WriteSettingsFile(dir.filePath(SettingsFileName), *badMask));
+    QVERIFY(!QFile::exists(dir.filePath(SettingsFileName)));
+  }
+
   // What stands in place of the file decides nothing but "unreadable": a
   // FIFO would make opening wait for a writer, a device never ends. Each
   // must come back at once, with no record.
@@ -241,12 +467,16 @@ class SettingsTest : public QObject {
 
   void codePage() {
     // Half-width katakana and the half-width comma are single bytes.
-    QCOMPARE(EncodeCp932(QStringLiteral("ｶｽﾀﾏｲｽﾞ､")), QByteArray("\xb6\xbd\xc0\xcf\xb2\xbd\xde\xa4"));
-    QCOMPARE(DecodeCp932(QByteArray("\x93\x64\x91\xec")), QStringLiteral("電卓"));
-    // A character code page 932 lacks becomes "?" and the rest survives.
-    QCOMPARE(EncodeCp932(QStringLiteral("a\u20ACb")), QByteArray("a?b"));
-    // A byte sequence that is no code page 932 reads as U+FFFD.
-    QCOMPARE(DecodeCp932(QByteArray("a\x80z")), QStringLiteral("a\uFFFDz"));
+    QCOMPARE(EncodeCp932(QStringLiteral("ｶｽﾀﾏｲｽﾞ､")).value(),
+             QByteArray("\xb6\xbd\xc0\xcf\xb2\xbd\xde\xa4"));
+    bool undecodable = true;
+    QCOMPARE(DecodeCp932(QByteArray("\x93\x64\x91\xec"), &undecodable), QStringLiteral("電卓"));
+    QVERIFY(!undecodable);
+    // A character code page 932 lacks is never written as a stand-in.
+    QVERIFY(!EncodeCp932(QStringLiteral("a\u20ACb")));
+    // A byte sequence that is no code page 932 reads as U+FFFD, and says so.
+    QCOMPARE(DecodeCp932(QByteArray("a\x80z"), &undecodable), QStringLiteral("a\uFFFDz"));
+    QVERIFY(undecodable);
   }
 };
 
