@@ -51,6 +51,12 @@ HelpSections CutHelpSections(const QStringList& lines) {
 }
 
 bool HelpTextLines::Add(const char* data, qsizetype size) {
+  if (tooMany_ || tooLarge_) return false;
+  bytes_ += size;
+  if (bytes_ > MaxHelpBytes) {
+    tooLarge_ = true;
+    return false;
+  }
   const char* p = data;
   const char* const end = data + size;
   while (p < end && !tooMany_) {
@@ -82,26 +88,58 @@ void HelpTextLines::EndLine() {
 }
 
 std::optional<QStringList> HelpTextLines::Finish() {
+  if (tooLarge_) return std::nullopt;
   if (!tooMany_ && !line_.isEmpty()) EndLine();
   if (tooMany_) return std::nullopt;
   return lines_;
 }
 
-std::optional<HelpSections> ReadHelpSections(const QString& filePath) {
-  // Only a regular file is read, in blocks; the line limit ends the reading
-  // as soon as it is passed, so a file of any size costs at most that much.
+std::optional<HelpSections> ReadHelpSections(const QString& filePath, HelpFailure* failure) {
+  // Only a regular file is read, in blocks; the line and size limits end the
+  // reading as soon as one is passed, so a file of any size costs at most
+  // that much.
+  auto fail = [failure](HelpFailure why) {
+    if (failure) *failure = why;
+    return std::nullopt;
+  };
   RegularFile file(filePath);
-  if (!file.isOpen()) return std::nullopt;
+  if (!file.isOpen()) return fail(HelpFailure::NotFound);
   HelpTextLines lines;
   char block[64 * 1024];
   for (;;) {
     const qint64 n = file.read(block, sizeof block);
-    if (n < 0) return std::nullopt;
-    if (n == 0 || !lines.Add(block, n)) break;
+    if (n < 0) return fail(HelpFailure::NotFound);
+    if (n == 0) break;
+    if (!lines.Add(block, n)) return fail(lines.failure());
   }
   const std::optional<QStringList> all = lines.Finish();
-  if (!all) return std::nullopt;
+  if (!all) return fail(lines.failure());
   return CutHelpSections(*all);
+}
+
+QString ShownHelpText(const QString& topic) {
+  QString shown;
+  shown.reserve(topic.size() + topic.size() / MaxShownLineLength * 2);
+  qsizetype start = 0;
+  while (start < topic.size()) {
+    const qsizetype next = topic.indexOf(u'\n', start);
+    const qsizetype after = next < 0 ? topic.size() : next + 1;
+    qsizetype lineEnd = next < 0 ? topic.size() : next;
+    if (lineEnd > start && topic.at(lineEnd - 1) == u'\r') --lineEnd;
+    // Every piece but the last has the full length; a cut falls between two
+    // characters, never inside a surrogate pair.
+    qsizetype piece = start;
+    while (lineEnd - piece > MaxShownLineLength) {
+      qsizetype cut = piece + MaxShownLineLength;
+      if (topic.at(cut - 1).isHighSurrogate()) --cut;
+      shown += QStringView(topic).mid(piece, cut - piece);
+      shown += QLatin1String("\r\n");
+      piece = cut;
+    }
+    shown += QStringView(topic).mid(piece, after - piece);
+    start = after;
+  }
+  return shown;
 }
 
 }  // namespace tamrisk

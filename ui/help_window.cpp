@@ -16,6 +16,9 @@ namespace tamrisk {
 namespace {
 
 const QString HelpErrorText = QStringLiteral("ヘルプエラー　Readme.txtファイルが見つかりません。");
+// A file that is there but is not read: what stopped the reading.
+const QString HelpTooManyLinesText = QStringLiteral("ヘルプエラー　Readme.txtファイルの行数が1000行を超えているため､表示できません。");
+const QString HelpTooLargeText = QStringLiteral("ヘルプエラー　Readme.txtファイルの大きさが1MBを超えているため､表示できません。");
 
 // Client area when first created, in twips.
 constexpr int ClientWidth = 8940;
@@ -87,6 +90,7 @@ HelpWindow::HelpWindow(const QString& dataDir, QWidget* mainWindow)
 }
 
 QString HelpWindow::helpFilePath() const {
+  if (dataDir_.isEmpty()) return QString();  // no data folder: no help text
   QString dir = dataDir_;
   if (!dir.isEmpty() && !dir.endsWith(QLatin1Char('/')) && !dir.endsWith(QLatin1Char('\\')))
     dir += QLatin1Char('/');
@@ -94,7 +98,7 @@ QString HelpWindow::helpFilePath() const {
 }
 
 bool HelpWindow::LoadHelpSections() {
-  auto sections = ReadHelpSections(helpFilePath());
+  auto sections = ReadHelpSections(helpFilePath(), &failure_);
   if (!sections) return false;
   helpSections_ = std::move(*sections);
   return true;
@@ -107,12 +111,16 @@ void HelpWindow::openHelp() {
     showTopic(0);
     showAs(Qt::NonModal);
   } else {
-    text1_->setPlainText(HelpErrorText);
+    switch (failure_) {
+      case HelpFailure::NotFound: text1_->setPlainText(HelpErrorText); break;
+      case HelpFailure::TooManyLines: text1_->setPlainText(HelpTooManyLinesText); break;
+      case HelpFailure::TooLarge: text1_->setPlainText(HelpTooLargeText); break;
+    }
     showAs(Qt::ApplicationModal);
   }
 }
 
-void HelpWindow::showTopic(int topic) { text1_->setPlainText(helpSections_[topic]); }
+void HelpWindow::showTopic(int topic) { text1_->setPlainText(ShownHelpText(helpSections_[topic])); }
 
 void HelpWindow::showAs(Qt::WindowModality modality) {
   // The modality of a window takes effect when it is shown, so a window

@@ -22,13 +22,16 @@ class HelpWindow : public QWidget {
   HelpWindow(const QString& dataDir, QWidget* mainWindow);
 
   // Places the window beside the main window, reads the help file afresh
-  // and shows the first topic; when the file cannot be read, shows the error
-  // text in a modal window instead.
+  // and shows the first topic; when the file cannot be read, shows an error
+  // text that says why (not found, too many lines, too large) in a modal
+  // window instead.
   void openHelp();
 
   // Reads "readme.txt" from the working folder into the topics. On failure
-  // the topics of the last good reading stay and false is returned.
+  // the topics of the last good reading stay and false is returned;
+  // lastFailure() tells what went wrong.
   bool LoadHelpSections();
+  HelpFailure lastFailure() const { return failure_; }
 
   const HelpSections& helpSections() const { return helpSections_; }
   QString helpFilePath() const;
@@ -46,6 +49,7 @@ class HelpWindow : public QWidget {
   QString dataDir_;
   QWidget* mainWindow_;
   HelpSections helpSections_;
+  HelpFailure failure_ = HelpFailure::NotFound;
   QPlainTextEdit* text1_;
   std::array<QPushButton*, HelpTopicCount> topicButtons_{};
   QPushButton* command1_;

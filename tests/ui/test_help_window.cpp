@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -20,6 +22,8 @@ using tamrisk::HelpTopics;
 namespace {
 
 const QString ErrorText = QStringLiteral("ヘルプエラー　Readme.txtファイルが見つかりません。");
+const QString TooManyLinesText = QStringLiteral("ヘルプエラー　Readme.txtファイルの行数が1000行を超えているため､表示できません。");
+const QString TooLargeText = QStringLiteral("ヘルプエラー　Readme.txtファイルの大きさが1MBを超えているため､表示できません。");
 
 QString Marker(int topic) { return QString::fromUtf8(HelpTopics[topic].marker); }
 
@@ -62,6 +66,10 @@ class HelpWindowTest : public QObject {
   void failedReadingKeepsOldTopics();
   void notARegularFile();
   void longLineAndLineEndsAcrossBlocks();
+  void sizeLimit_data();
+  void sizeLimit();
+  void longLineShownAtOnce();
+  void shownTextKeepsEveryCharacter();
   void closeBoxHides();
   void layoutFollowsHeight();
   void shippedHelpTextHasAllTopics();
@@ -108,6 +116,8 @@ void HelpWindowTest::lineLimit_data() {
   QTest::newRow("1001 lines") << 1001 << false;
 }
 
+// A file of too many lines is not "not found": the text says what happened.
+
 void HelpWindowTest::lineLimit() {
   QFETCH(int, lineCount);
   QFETCH(bool, read);
@@ -125,7 +135,8 @@ void HelpWindowTest::lineLimit() {
     QVERIFY(form.helpSections()[9].endsWith(QStringLiteral(" 続き\r\n")));
     QCOMPARE(form.helpSections()[9].count(QStringLiteral("\r\n")), lineCount - 21 + 2);  // 21 lines hold the ten topics
   } else {
-    QCOMPARE(Shown(form), ErrorText);
+    QCOMPARE(Shown(form), TooManyLinesText);
+    QCOMPARE(form.lastFailure(), tamrisk::HelpFailure::TooManyLines);
     QCOMPARE(form.windowModality(), Qt::ApplicationModal);
     for (const QString& s : form.helpSections()) QVERIFY(s.isEmpty());
   }
@@ -231,7 +242,7 @@ void HelpWindowTest::longLineAndLineEndsAcrossBlocks() {
   QByteArray bytes = marker + "\r\n";
   bytes += QByteArray(64 * 1024 - 1 - bytes.size(), 'a');  // the CR is the block's last byte
   bytes += "\r\nb\r\n";
-  bytes += QByteArray(3 * 1024 * 1024, 'c');
+  bytes += QByteArray(900 * 1024, 'c');
   bytes += "\n";
   QFile f(dir.filePath(QStringLiteral("readme.txt")));
   QVERIFY(f.open(QIODevice::WriteOnly));
@@ -243,7 +254,90 @@ void HelpWindowTest::longLineAndLineEndsAcrossBlocks() {
   QCOMPARE(lines.size(), 5);  // marker, the a's, b, the c's, and nothing after the last CR LF
   QCOMPARE(lines[1].size(), 64 * 1024 - 1 - (marker.size() + 2) + 1);
   QCOMPARE(lines[2], QStringLiteral(" b"));
-  QCOMPARE(lines[3].size(), 3 * 1024 * 1024 + 1);
+  QCOMPARE(lines[3].size(), 900 * 1024 + 1);
+}
+
+// At most 1 MiB is read: a larger file (a sparse file of 64 MiB without a
+// single line end, say) is not read on and is reported as too large.
+void HelpWindowTest::sizeLimit_data() {
+  QTest::addColumn<qint64>("size");
+  QTest::addColumn<bool>("read");
+  QTest::newRow("exactly 1 MiB") << qint64{tamrisk::MaxHelpBytes} << true;
+  QTest::newRow("one byte more") << qint64{tamrisk::MaxHelpBytes + 1} << false;
+  QTest::newRow("sparse 64 MiB") << qint64{64} * 1024 * 1024 << false;
+}
+
+void HelpWindowTest::sizeLimit() {
+  QFETCH(qint64, size);
+  QFETCH(bool, read);
+  QTemporaryDir dir;
+  QFile f(dir.filePath(QStringLiteral("readme.txt")));
+  QVERIFY(f.open(QIODevice::WriteOnly));
+  QByteArray head;
+  for (int t = 0; t < tamrisk::HelpTopicCount; ++t)
+    head += tamrisk::EncodeCp932(Marker(t)).value() + "\r\n";
+  f.write(head);
+  if (size <= 2 * tamrisk::MaxHelpBytes) {
+    f.write(QByteArray(size - head.size() - 2, 'x') + "\r\n");
+  } else {
+    QVERIFY(f.resize(size));  // a hole: zero bytes that take no room on the disk
+  }
+  f.close();
+
+  HelpWindow form(dir.path() + QLatin1Char('/'), nullptr);
+  form.openHelp();
+  if (read) {
+    QCOMPARE(form.windowModality(), Qt::NonModal);
+    QCOMPARE(form.helpSections()[9].size(), 1 + Marker(9).size() + 2 + 1 + size - head.size());
+  } else {
+    QCOMPARE(form.lastFailure(), tamrisk::HelpFailure::TooLarge);
+    QCOMPARE(Shown(form), TooLargeText);
+    QCOMPARE(form.windowModality(), Qt::ApplicationModal);
+  }
+}
+
+// A line of the file as long as the size limit allows is shown at once: the
+// box is given lines it can lay out quickly (laying out one line costs time
+// that grows with the square of its length).
+void HelpWindowTest::longLineShownAtOnce() {
+  QTemporaryDir dir;
+  const QByteArray marker = tamrisk::EncodeCp932(Marker(0)).value();
+  QFile f(dir.filePath(QStringLiteral("readme.txt")));
+  QVERIFY(f.open(QIODevice::WriteOnly));
+  f.write(marker + "\r\n" + QByteArray(tamrisk::MaxHelpBytes - marker.size() - 4, 'x') + "\r\n");
+  f.close();
+  HelpWindow form(dir.path() + QLatin1Char('/'), nullptr);
+  form.openHelp();
+  QVERIFY(QTest::qWaitForWindowExposed(&form));
+  auto* text1 = form.findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
+  for (QTextBlock block = text1->document()->begin(); block.isValid(); block = block.next())
+    QVERIFY2(block.length() <= tamrisk::MaxShownLineLength + 1, qPrintable(QString::number(block.length())));
+  text1->verticalScrollBar()->setValue(text1->verticalScrollBar()->maximum());
+  QVERIFY(!form.grab().isNull());
+  QCOMPARE(Shown(form).remove(u'\n'), AsShown(form.helpSections()[0]).remove(u'\n'));
+}
+
+// The shown text breaks only lines that are too long, and keeps every
+// character: a 5 MB line, a line exactly at the limit, a surrogate pair
+// where a cut would fall.
+void HelpWindowTest::shownTextKeepsEveryCharacter() {
+  const qsizetype limit = tamrisk::MaxShownLineLength;
+  const QString atLimit(limit, u'a');
+  QCOMPARE(tamrisk::ShownHelpText(atLimit + QStringLiteral("\r\n b\r\n")),
+           atLimit + QStringLiteral("\r\n b\r\n"));
+
+  const QString huge = u' ' + QString(5 * 1000 * 1000, u'y');
+  const QString shown = tamrisk::ShownHelpText(huge + QStringLiteral("\r\n"));
+  const QStringList lines = shown.split(QStringLiteral("\r\n"));
+  QCOMPARE(lines.size(), (huge.size() + limit - 1) / limit + 1);
+  for (const QString& line : lines) QVERIFY(line.size() <= limit);
+  QCOMPARE(lines.join(QString()), huge);
+
+  const QString pair = QStringLiteral("\U0001F4D6");  // two UTF-16 units
+  const QString split = QString(limit - 1, u'z') + pair + QStringLiteral("zz");
+  const QStringList pieces = tamrisk::ShownHelpText(split).split(QStringLiteral("\r\n"));
+  QCOMPARE(pieces.size(), 2);
+  QCOMPARE(pieces[1], pair + QStringLiteral("zz"));
 }
 
 void HelpWindowTest::closeBoxHides() {
