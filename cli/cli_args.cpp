@@ -198,7 +198,8 @@ std::string CliUsage() {
          "All units: tamrisk-cli --list-units\n"
          "\n"
          "Exit status: 0 when a formula answered, 1 when there is no answer, 2 for a\n"
-         "usage error, 3 when the output could not be written.\n";
+         "usage error, 3 when the output could not be written, 4 when --batch could\n"
+         "not read its input.\n";
 }
 
 std::string UnitList() {
@@ -389,29 +390,24 @@ std::string OutputJson(const RunOutput& out) {
 }
 
 std::string RunBatchLine(const std::string& rawLine, int thisYear) {
-  std::string line = rawLine;
-  if (!line.empty() && line.back() == '\r') line.pop_back();
-  std::vector<std::string> fields;
-  size_t start = 0;
-  while (true) {
-    const size_t tab = line.find('\t', start);
-    fields.push_back(line.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
-    if (tab == std::string::npos) break;
-    start = tab + 1;
-  }
-  if (fields.size() != 7) {
+  std::string_view line = rawLine;
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  // The fields are counted before any is made: a line of millions of TABs
+  // costs no more than the line itself, and each field is copied once.
+  const size_t fieldCount = static_cast<size_t>(std::count(line.begin(), line.end(), '\t')) + 1;
+  if (fieldCount != 7) {
     return "{\"error\": " +
-           JsonEscape("expected 7 TAB-separated fields, got " + std::to_string(fields.size())) +
-           "}";
+           JsonEscape("expected 7 TAB-separated fields, got " + std::to_string(fieldCount)) + "}";
   }
   RunInput in;
-  in.param1 = fields[0];
-  in.subUnit1 = fields[1];
-  in.unit1 = fields[2];
-  in.param2 = fields[3];
-  in.subUnit2 = fields[4];
-  in.unit2 = fields[5];
-  in.unit3 = fields[6];
+  std::string* const fields[] = {&in.param1,   &in.subUnit1, &in.unit1, &in.param2,
+                                 &in.subUnit2, &in.unit2,    &in.unit3};
+  size_t start = 0;
+  for (std::string* field : fields) {
+    const size_t tab = std::min(line.find('\t', start), line.size());
+    field->assign(line.substr(start, tab - start));
+    start = tab + 1;
+  }
   in.thisYear = thisYear;
   return OutputJson(Calculate(in));
 }

@@ -17,6 +17,7 @@ enum CliStatus : int {
   kStatusNoAnswer = 1,     // the result is one of the two "no answer" messages
   kStatusUsageError = 2,   // unknown option, unit or argument
   kStatusOutputError = 3,  // the output could not be written
+  kStatusInputError = 4,   // the batch input could not be read
 };
 
 struct CliCommand {

@@ -4,6 +4,7 @@
 //   tamrisk-cli --batch [--this-year YEAR]
 //   tamrisk-cli --formula-list
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <iostream>
@@ -52,6 +53,14 @@ int Finish(int status) {
   return tamrisk::kStatusOutputError;
 }
 
+// Says that the input could not be read and gives the input error's status.
+int InputError(int error) {
+  std::cerr << "tamrisk-cli: cannot read the input";
+  if (error != 0) std::cerr << ": " << std::strerror(error);
+  std::cerr << "\n";
+  return tamrisk::kStatusInputError;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -82,7 +91,13 @@ int main(int argc, char** argv) {
       while (std::getline(std::cin, line)) {
         if (!Write(tamrisk::RunBatchLine(line, year) + "\n", true)) break;
       }
-      return Finish(tamrisk::kStatusAnswered);
+      // The end of the input and a failed read (a folder, a closed standard
+      // input) both end the loop; only the second is an error.
+      const bool readFailed = std::ferror(stdin) != 0;
+      const int readError = errno;
+      const int status = Finish(tamrisk::kStatusAnswered);
+      if (status != tamrisk::kStatusAnswered || !readFailed) return status;
+      return InputError(readError);
     }
     case Mode::Calculate: break;
   }

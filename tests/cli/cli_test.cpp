@@ -1,5 +1,9 @@
+#include <fcntl.h>
+#include <spawn.h>
 #include <stdlib.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <string>
@@ -17,6 +21,19 @@ struct Result {
   std::string out;
 };
 
+// Runs the real program through the shell with the given arguments, its
+// input redirected by `redirect`.
+Result RunShell(const std::string& args, const std::string& redirect) {
+  const std::string cmd = std::string(TAMRISK_CLI_PATH) + " " + args + " " + redirect + " 2>&1";
+  FILE* p = popen(cmd.c_str(), "r");
+  std::string out;
+  char buf[4096];
+  size_t n;
+  while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
+  const int rc = pclose(p);
+  return {WEXITSTATUS(rc), out};
+}
+
 // Runs the real program through the shell with the given arguments and input.
 Result RunCli(const std::string& args, const std::string& input = "") {
   // Tests run in parallel processes: each call gets a file of its own.
@@ -25,15 +42,9 @@ Result RunCli(const std::string& args, const std::string& input = "") {
   FILE* f = fdopen(fd, "wb");
   std::fwrite(input.data(), 1, input.size(), f);
   std::fclose(f);
-  const std::string cmd = std::string(TAMRISK_CLI_PATH) + " " + args + " < " + inFile + " 2>&1";
-  FILE* p = popen(cmd.c_str(), "r");
-  std::string out;
-  char buf[4096];
-  size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
-  const int rc = pclose(p);
+  const Result result = RunShell(args, "< " + inFile);
   std::remove(inFile.c_str());
-  return {WEXITSTATUS(rc), out};
+  return result;
 }
 
 TEST(CliTest, OhmsLawLinesWithPlainLineEnds) {
@@ -171,6 +182,7 @@ TEST(CliTest, BatchWritesOneJsonObjectPerLine) {
                           "10\t \tV\t5\t \tΩ\tW\n"
                           "1e999\t \tV\t5\t \tΩ\t 指定なし\n"
                           "only\ttwo\n"
+                          "1\t2\t3\t4\t5\t6\t7\t8\r\n"
                           "4.70\t \tHz\t\t \t \t 指定なし\r\n");
   EXPECT_EQ(r.status, 0);
   std::vector<std::string> lines;
@@ -179,13 +191,70 @@ TEST(CliTest, BatchWritesOneJsonObjectPerLine) {
     lines.push_back(r.out.substr(start, end - start));
     start = end + 1;
   }
-  ASSERT_EQ(lines.size(), 4u) << r.out;
+  ASSERT_EQ(lines.size(), 5u) << r.out;
   EXPECT_EQ(lines[0].rfind("{\"param1\": \"10\", \"param2\": \"5\", \"output\": \"● 5Ωの抵抗に電圧 10Vを印加した場合に消費される電力は 20.000W\\r\\n", 0), 0u)
       << lines[0];
   EXPECT_EQ(lines[1].rfind("{\"param1\": \"1e999\", \"param2\": \"5\", \"output\": \"\\r\\n\\r\\n\\r\\n\\r\\n          !!!", 0), 0u)
       << lines[1];
   EXPECT_EQ(lines[2], "{\"error\": \"expected 7 TAB-separated fields, got 2\"}");
-  EXPECT_EQ(lines[3].rfind("{\"param1\": \"4.7\", \"param2\": \"0\", ", 0), 0u) << lines[3];
+  EXPECT_EQ(lines[3], "{\"error\": \"expected 7 TAB-separated fields, got 8\"}");
+  EXPECT_EQ(lines[4].rfind("{\"param1\": \"4.7\", \"param2\": \"0\", ", 0), 0u) << lines[4];
+}
+
+// Input that cannot be read is an error, not an empty input: one line on
+// standard error and a status of its own.
+TEST(CliTest, BatchReadErrorIsReported) {
+  const Result folder = RunShell("--batch", "< /");
+  EXPECT_EQ(folder.status, 4);
+  EXPECT_EQ(folder.out, "tamrisk-cli: cannot read the input: Is a directory\n");
+  const Result closed = RunShell("--batch", "<&-");
+  EXPECT_EQ(closed.status, 4);
+  EXPECT_EQ(closed.out, "tamrisk-cli: cannot read the input: Bad file descriptor\n");
+  // An empty input is no error.
+  EXPECT_EQ(RunShell("--batch", "< /dev/null").status, 0);
+  EXPECT_NE(CliUsage().find("4 when --batch could\nnot read its input"), std::string::npos);
+}
+
+// A line of 20 million TABs is an error line found by counting: the
+// program's peak memory stays near the line's own size (building every
+// field cost 55 times the line).
+TEST(CliTest, TwentyMegabyteTabLineInBoundedMemory) {
+  std::string inFile = testing::TempDir() + "cli_tabs_XXXXXX";
+  const int in = mkstemp(inFile.data());
+  ASSERT_GE(in, 0);
+  const std::string line(20 * 1000 * 1000, '\t');
+  ASSERT_EQ(write(in, line.data(), line.size()), static_cast<ssize_t>(line.size()));
+  ASSERT_EQ(write(in, "\n", 1), 1);
+  ASSERT_EQ(lseek(in, 0, SEEK_SET), 0);
+  std::string outFile = testing::TempDir() + "cli_tabs_out_XXXXXX";
+  const int out = mkstemp(outFile.data());
+  ASSERT_GE(out, 0);
+
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, in, 0);
+  posix_spawn_file_actions_adddup2(&actions, out, 1);
+  char program[] = TAMRISK_CLI_PATH;
+  char batch[] = "--batch";
+  char* argv[] = {program, batch, nullptr};
+  pid_t child = 0;
+  ASSERT_EQ(posix_spawn(&child, program, &actions, nullptr, argv, environ), 0);
+  posix_spawn_file_actions_destroy(&actions);
+  int status = 0;
+  rusage usage{};
+  ASSERT_EQ(wait4(child, &status, 0, &usage), child);
+  close(in);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  // About 35 MB; under the address sanitizer about twice that.
+  EXPECT_LT(usage.ru_maxrss, 150 * 1024) << "peak resident memory in KB";
+
+  std::string answer(200, '\0');
+  answer.resize(static_cast<size_t>(pread(out, answer.data(), answer.size(), 0)));
+  close(out);
+  std::remove(inFile.c_str());
+  std::remove(outFile.c_str());
+  EXPECT_EQ(answer, "{\"error\": \"expected 7 TAB-separated fields, got 20000001\"}\n");
 }
 
 TEST(CliTest, FormulaListIsTheDocumentExactly) {
