@@ -9,17 +9,6 @@ const std::array<PrefixEntry, 20> PrefixCatalogue = {{
     {"T", 12}, {"P", 15}, {"E", 18}, {"Z", 21}, {"Y", 24},
 }};
 
-const std::array<std::string_view, 80> UnitCatalogue = {
-    "m", "in", "ft", "yd", "mile", "g", "oz", "lbs", "deg", "rad",
-    "sec", "min", "hour", "m/s", "m/h", "mile/h", "knot", "℃", "cal", "J",
-    "a", "l", "Pa", "V", "A", "W", "VA", "Ω", "dB", "dBm",
-    "dBμV", "dBc", "Hz", "λ", "VSWR", "H", "F", "C", "bit", "byte",
-    "bps", "%", "ppm", "㎡", "n_mile", "day", "month", "year", "AU", "in2",
-    "Å", "m/s2", "N", "ppb", "dBf", "gal UK", "gal US", "rps", "rpm", "ﾟF",
-    "K", "PS", "HP", "尺", "寸", "間", "町", "里", "坪", "升",
-    "合", "斗", "貫", "匁", "", "", "", "", "", "",
-};
-
 bool MaskOffers(std::string_view mask, int position) {
   return position >= 1 && static_cast<size_t>(position) <= mask.size() &&
          mask[static_cast<size_t>(position) - 1] == '1';

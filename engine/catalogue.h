@@ -17,7 +17,16 @@ extern const std::array<PrefixEntry, 20> PrefixCatalogue;
 
 // Positions 1..80 of unitMask are indices 0..79; positions 75..80 are spare
 // and have an empty text.
-extern const std::array<std::string_view, 80> UnitCatalogue;
+inline constexpr std::array<std::string_view, 80> UnitCatalogue = {
+    "m", "in", "ft", "yd", "mile", "g", "oz", "lbs", "deg", "rad",
+    "sec", "min", "hour", "m/s", "m/h", "mile/h", "knot", "℃", "cal", "J",
+    "a", "l", "Pa", "V", "A", "W", "VA", "Ω", "dB", "dBm",
+    "dBμV", "dBc", "Hz", "λ", "VSWR", "H", "F", "C", "bit", "byte",
+    "bps", "%", "ppm", "㎡", "n_mile", "day", "month", "year", "AU", "in2",
+    "Å", "m/s2", "N", "ppb", "dBf", "gal UK", "gal US", "rps", "rpm", "ﾟF",
+    "K", "PS", "HP", "尺", "寸", "間", "町", "里", "坪", "升",
+    "合", "斗", "貫", "匁", "", "", "", "", "", "",
+};
 
 inline constexpr std::string_view NoPrefix = " ";
 inline constexpr std::string_view NoUnit = " ";

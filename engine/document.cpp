@@ -69,7 +69,7 @@ std::string BuildFormulaDocument(std::span<const FormulaDomain* const> domains) 
     for (const FormulaDomain* domain : domains) {
       if (domain->Category() != category) continue;
       for (const Section& section : domain->Sections()) {
-        for (const std::string& line : section.lines) lines.push_back(line);
+        for (std::string_view line : section.lines) lines.emplace_back(line);
         lines.emplace_back(" ");
       }
     }

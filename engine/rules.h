@@ -1,14 +1,23 @@
-// Formula rules and domains. A domain is constant data: an ordered table of
-// entries, each either a section of the formula list document (its title and
-// formula lines) or a rule row (two input units, the result units that let it
-// fire under a filter, an optional value condition, the computation and the
-// line template). One generic matcher evaluates every domain.
+// Formula rules and domains. A domain is constant data, fixed when the
+// program is compiled: its tables, each an ordered list of entries, each
+// entry either a section of the formula list document (its title and formula
+// lines) or a rule row (two input units, the result units that let it fire
+// under a filter, an optional value condition, the computation and the line
+// template). One generic matcher evaluates every domain.
 //
 // A rule row reads like a line of the formula tables:
 //
 //   Rule(Either("V", "Ω"), Filter{"A"},
 //        [](const Ctx& c) { return R{Eng5(c["V"] / c["Ω"])}; },
 //        "●{Ω}の抵抗に電圧{V}を印加した場合に流れる電流は {r}A"),
+//
+// and a table is a list of such rows and sections:
+//
+//   constexpr TableRows OhmsLawRows{
+//       Doc({"title", "formula"}),
+//       Rule(...),
+//   };
+//   constinit const RuleTable OhmsLawTable{OhmsLawRows};
 //
 // A value condition whose own arithmetic fails does not hold; it raises no
 // flag. Square a value with Sq (the product x*x), not with Pow.
@@ -19,25 +28,31 @@
 // parameter, {crlf} a CR LF inside the line, and every other placeholder
 // ({r}, {r1}, {r2}, {s}, ...) a result: the computation returns the result
 // texts in the order in which their placeholders first appear in the line.
-// *Either order* rows expand into two rules, the first-named unit in
-// parameter 1 first.
+// *Either order* rows give two rules, the first-named unit in parameter 1
+// first.
+//
+// A row written wrongly (a unit outside the catalogue, a line whose results
+// do not match the computation's, one unit twice in either order) stops the
+// compilation at that row; made at run time, it throws RuleDefinitionError.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <initializer_list>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <type_traits>
 #include <utility>
-#include <variant>
 #include <vector>
 
 #include "engine/calc_input.h"
 #include "engine/checked.h"
 #include "engine/format.h"
 #include "engine/numtext.h"
+#include "engine/unit_ids.h"
 
 namespace tamrisk {
 
@@ -49,73 +64,455 @@ inline constexpr double Gravity = 9.80665;
 inline constexpr double JoulePerCal = 4.18605;
 inline constexpr double VacuumPermittivity = 8.854 * 1e-12;
 
+// A rule was written wrongly (an unknown name, a template that does not fit
+// its results). Tests turn these into failures; a user only loses the line.
+class RuleDefinitionError : public std::logic_error {
+ public:
+  using std::logic_error::logic_error;
+};
+
+// Throws RuleDefinitionError. Not usable in a constant expression, so a
+// table that makes a wrong row does not compile, and the compiler shows the
+// row and the reason.
+[[noreturn]] void RuleMistake(const char* reason);
+
 // Which unit texts one parameter of a rule may carry, and the name by which
 // the computation and the line refer to it.
 struct AcceptedUnits {
-  enum class Kind : std::uint8_t { Exact, AnyOf, AnyExcept };
-  Kind kind = Kind::Exact;
-  std::vector<std::string> units;
-  std::string name;
+  UnitSet units;            // the ids of the texts it takes
+  UnitId exact = OtherUnit;  // its one unit, when it takes exactly one
+  std::string_view name;
 
+  constexpr AcceptedUnits() = default;
   // NOLINTNEXTLINE: implicit, so that a row reads like the tables ("V").
-  AcceptedUnits(const char* exactUnit) : units{exactUnit}, name(exactUnit) {}
-  AcceptedUnits(Kind k, std::vector<std::string> u, std::string n)
-      : kind(k), units(std::move(u)), name(std::move(n)) {}
-  bool Matches(std::string_view unit) const;
+  constexpr AcceptedUnits(const char* exactUnit) : AcceptedUnits(exactUnit, exactUnit) {}
+  constexpr AcceptedUnits(std::string_view unit, std::string_view n)
+      : exact(KnownUnit(unit)), name(n) {
+    units.Add(exact);
+  }
+
+  constexpr bool Matches(UnitId id) const { return units.Has(id); }
+  bool Matches(std::string_view unit) const { return Matches(UnitIdOf(unit)); }
+
+  // The id of a catalogue unit (or " ").
+  static constexpr UnitId KnownUnit(std::string_view unit) {
+    const UnitId id = UnitIdOf(unit);
+    if (id == OtherUnit) RuleMistake("a unit that is not in the catalogue");
+    return id;
+  }
 };
 
 // One of several exact units, referred to by `name` ("dBm" or "dBf" as "dB").
-AcceptedUnits AnyOf(std::initializer_list<const char*> units, const char* name);
-// Any unit text except the listed ones, referred to by `name` ("X").
-AcceptedUnits AnyUnitExcept(std::initializer_list<const char*> units, const char* name);
+constexpr AcceptedUnits AnyOf(std::initializer_list<std::string_view> units, std::string_view name) {
+  AcceptedUnits a;
+  for (std::string_view u : units) a.units.Add(AcceptedUnits::KnownUnit(u));
+  a.name = name;
+  return a;
+}
+// Any unit text except the listed ones, referred to by `name` ("X"); texts
+// outside the catalogue too.
+constexpr AcceptedUnits AnyUnitExcept(std::initializer_list<std::string_view> units,
+                                      std::string_view name) {
+  AcceptedUnits a = AnyOf(units, name);
+  a.units = a.units.Complement();
+  return a;
+}
 // An exact unit under another name (the blank unit " " as "p1").
-AcceptedUnits Named(const char* unit, const char* name);
+constexpr AcceptedUnits Named(std::string_view unit, std::string_view name) {
+  return AcceptedUnits(unit, name);
+}
 
 struct Units {
   AcceptedUnits first;
   AcceptedUnits second;
-  bool eitherOrder;
+  bool eitherOrder = false;
 };
-Units Either(AcceptedUnits first, AcceptedUnits second);
-Units ThisOrder(AcceptedUnits first, AcceptedUnits second);
+constexpr Units Either(AcceptedUnits first, AcceptedUnits second) { return {first, second, true}; }
+constexpr Units ThisOrder(AcceptedUnits first, AcceptedUnits second) { return {first, second, false}; }
 
 // The result units for which a rule may fire besides " 指定なし". An empty
 // filter (NoFilterOnly) lets the rule fire only when no filter is chosen.
 struct Filter {
-  std::vector<std::string> units;
-  Filter() = default;
-  Filter(std::initializer_list<const char*> u) : units(u.begin(), u.end()) {}
+  UnitSet units;
+  constexpr Filter() = default;
+  constexpr Filter(std::initializer_list<std::string_view> u) {
+    for (std::string_view unit : u) units.Add(AcceptedUnits::KnownUnit(unit));
+  }
 };
-inline const Filter NoFilterOnly{};
+inline constexpr Filter NoFilterOnly{};
 
-class Ctx;
-using R = std::vector<std::string>;
-using Compute = R (*)(const Ctx&);
+// The most results one line may have.
+inline constexpr std::size_t MaxResults = 12;
+
+// The result texts of a computation, as many as its line has result
+// placeholders: R{Eng5(x), Fmt("0.00", y)}.
+template <std::size_t N>
+struct R {
+  std::array<std::string, N> texts;
+
+  R() = default;
+  template <class... T>
+    requires(sizeof...(T) == N && N > 0)
+  R(T&&... t) : texts{std::string(std::forward<T>(t))...} {}  // NOLINT: R{a, b} reads as the list
+  std::string& operator[](std::size_t i) { return texts[i]; }
+};
+template <class... T>
+R(T&&...) -> R<sizeof...(T)>;
+
+struct RuleRow;
+
+// What a computation sees: the values, labels and unit texts of the rule's
+// parameters by name, the filter and this year.
+class Ctx {
+ public:
+  // The rule `row` in input order `order` (0: its first-named parameter is
+  // parameter 1; 1: it is parameter 2).
+  Ctx(const RuleRow& row, int order, const CalcInput& in, int thisYear)
+      : row_(row), order_(order), in_(in), thisYear_(thisYear) {}
+  Num operator[](std::string_view name) const { return Value(name); }
+  Num Value(std::string_view name) const;
+  const std::string& Label(std::string_view name) const;
+  const std::string& Unit(std::string_view name) const;
+  const std::string& FilterText() const { return in_.filter; }
+  bool Unfiltered() const;
+  int ThisYear() const { return thisYear_; }
+  const CalcInput& Input() const { return in_; }
+
+  const RuleRow& Row() const { return row_; }
+  // The parameter (1 or 2) of a slot (0 or 1).
+  int ParamOfSlot(int slot) const { return (slot == 0) == (order_ == 0) ? 1 : 2; }
+
+ private:
+  int ParamOf(std::string_view name) const;
+  const RuleRow& row_;
+  int order_;
+  const CalcInput& in_;
+  int thisYear_;
+};
+
 using Condition = bool (*)(const Ctx&);
 
+namespace rules_detail {
+template <class T>
+struct ResultCount;
+template <std::size_t N>
+struct ResultCount<R<N>> : std::integral_constant<std::size_t, N> {};
+
+// One function pointer of the types R<N> (*)(const Ctx&), N from `N` to
+// MaxResults.
+template <std::size_t N>
+union ComputeUnion {
+  R<N> (*fn)(const Ctx&);
+  ComputeUnion<N + 1> rest;
+
+  constexpr ComputeUnion() : fn(nullptr) {}
+  constexpr ComputeUnion(R<N> (*f)(const Ctx&)) : fn(f) {}  // NOLINT
+  template <std::size_t M>
+    requires(M > N)
+  constexpr ComputeUnion(R<M> (*f)(const Ctx&)) : rest(f) {}  // NOLINT
+  template <std::size_t M>
+  constexpr R<M> (*Get() const)(const Ctx&) {
+    if constexpr (M == N) {
+      return fn;
+    } else {
+      return rest.template Get<M>();
+    }
+  }
+};
+template <>
+union ComputeUnion<MaxResults + 1> {
+  char none;
+  constexpr ComputeUnion() : none(0) {}
+};
+}  // namespace rules_detail
+
+// A computation: a function of the context returning R<N>, for any N up to
+// MaxResults. (A union rather than std::variant, which some compilers cannot
+// copy in constant expressions.)
+class Compute {
+ public:
+  constexpr Compute() = default;
+  template <std::size_t N>
+  constexpr Compute(R<N> (*f)(const Ctx&)) : count_(N), fn_(f) {}  // NOLINT
+
+  // Calls `visit` with the function pointer as its own type.
+  template <class Visit>
+  void Call(Visit&& visit) const {
+    Dispatch(visit, std::make_index_sequence<MaxResults + 1>{});
+  }
+
+ private:
+  template <class Visit, std::size_t... I>
+  void Dispatch(Visit& visit, std::index_sequence<I...>) const {
+    static_cast<void>(((count_ == I && (visit(fn_.template Get<I>()), true)) || ...));
+  }
+
+  std::size_t count_ = 0;
+  rules_detail::ComputeUnion<0> fn_;
+};
+
 struct RuleRow {
-  Units units;
+  AcceptedUnits first;
+  AcceptedUnits second;
+  bool eitherOrder = false;
+  // Both parameters have the same name: they are "name#1" and "name#2".
+  bool numbered = false;
+  std::uint8_t resultCount = 0;
   Filter filter;
   Condition condition = nullptr;
-  Compute compute = nullptr;
-  std::string line;
-  std::string swappedLine;  // the line of the second input order, when it differs
+  Compute compute;
+  std::string_view line;
+  std::string_view swappedLine;  // the line of the second input order, when it differs
 
   // The second input order of an *either order* row writes this line instead.
-  RuleRow WithSwappedLine(const char* line) const;
+  constexpr RuleRow WithSwappedLine(std::string_view l) const;
+
+  // The parameter slot (0 for the first-named, 1 for the other) that
+  // `name` refers to, or -1.
+  constexpr int SlotOf(std::string_view name) const {
+    if (!numbered) {
+      if (name == first.name) return 0;
+      if (name == second.name) return 1;
+      return -1;
+    }
+    const std::size_t n = first.name.size();
+    if (name.size() != n + 2 || name.substr(0, n) != first.name || name[n] != '#') return -1;
+    return name[n + 1] == '1' ? 0 : name[n + 1] == '2' ? 1 : -1;
+  }
 };
 
-RuleRow Rule(Units units, Filter filter, Compute compute, const char* line);
-RuleRow Rule(Units units, Filter filter, Condition condition, Compute compute, const char* line);
+// One piece of a line template.
+struct LinePiece {
+  enum class Kind : std::uint8_t { Text, Label, UnitText, Result, CrLf };
+  Kind kind = Kind::Text;
+  std::string_view text;  // for Text
+  int index = 0;          // slot for Label/UnitText, result number for Result
+};
+
+// Cuts a line template into its pieces, numbering the results in the order
+// in which they first appear.
+class LineReader {
+ public:
+  constexpr LineReader(const RuleRow& row, std::string_view line) : row_(row), rest_(line) {}
+
+  // The next piece; false at the end of the line.
+  constexpr bool Next(LinePiece& piece) {
+    if (rest_.empty()) return false;
+    const std::size_t open = rest_.find('{');
+    if (open != 0) {
+      const std::size_t end = open == std::string_view::npos ? rest_.size() : open;
+      piece = {LinePiece::Kind::Text, rest_.substr(0, end), 0};
+      rest_.remove_prefix(end);
+      return true;
+    }
+    const std::size_t close = rest_.find('}');
+    if (close == std::string_view::npos) RuleMistake("a placeholder without its closing brace");
+    const std::string_view key = rest_.substr(1, close - 1);
+    rest_.remove_prefix(close + 1);
+    if (key == "crlf") {
+      piece = {LinePiece::Kind::CrLf, {}, 0};
+    } else if (const int slot = row_.SlotOf(key); slot >= 0) {
+      piece = {LinePiece::Kind::Label, {}, slot};
+    } else if (key == "U") {
+      piece = {LinePiece::Kind::UnitText, {}, 0};
+    } else {
+      std::size_t index = 0;
+      while (index < results_ && seen_[index] != key) ++index;
+      if (index == results_) {
+        if (results_ == MaxResults) RuleMistake("a line with too many results");
+        seen_[results_++] = key;
+      }
+      piece = {LinePiece::Kind::Result, {}, static_cast<int>(index)};
+    }
+    return true;
+  }
+
+  // The number of results the line has.
+  constexpr std::size_t ResultCount() {
+    LinePiece piece;
+    while (Next(piece)) {
+    }
+    return results_;
+  }
+
+ private:
+  const RuleRow& row_;
+  std::string_view rest_;
+  std::string_view seen_[MaxResults] = {};
+  std::size_t results_ = 0;
+};
+
+constexpr RuleRow RuleRow::WithSwappedLine(std::string_view l) const {
+  RuleRow r = *this;
+  r.swappedLine = l;
+  if (LineReader(r, l).ResultCount() != resultCount) {
+    RuleMistake("a swapped line whose results differ from the line's");
+  }
+  return r;
+}
+
+template <class F>
+constexpr RuleRow Rule(Units units, Filter filter, Condition condition, F compute,
+                       std::string_view line) {
+  using Result = std::invoke_result_t<F&, const Ctx&>;
+  constexpr std::size_t n = rules_detail::ResultCount<Result>::value;
+  static_assert(n <= MaxResults, "a line has at most MaxResults results");
+  RuleRow row;
+  row.first = units.first;
+  row.second = units.second;
+  row.eitherOrder = units.eitherOrder;
+  row.numbered = units.first.name == units.second.name;
+  if (row.numbered && row.eitherOrder) RuleMistake("a rule with one unit twice must state its order");
+  row.resultCount = static_cast<std::uint8_t>(n);
+  row.filter = filter;
+  row.condition = condition;
+  row.compute = static_cast<R<n> (*)(const Ctx&)>(compute);
+  row.line = line;
+  if (LineReader(row, line).ResultCount() != n) {
+    RuleMistake("a line whose results differ from the computation's");
+  }
+  return row;
+}
+
+template <class F>
+constexpr RuleRow Rule(Units units, Filter filter, F compute, std::string_view line) {
+  return Rule(units, filter, nullptr, compute, line);
+}
 
 // A section of the formula list document: its title line and formula lines.
-struct Section {
-  std::vector<std::string> lines;
+template <std::size_t N>
+struct DocLines {
+  std::array<std::string_view, N> lines;
 };
-Section Doc(std::initializer_list<const char*> lines);
+template <std::size_t N>
+constexpr DocLines<N> Doc(const std::string_view (&lines)[N]) {
+  DocLines<N> d;
+  for (std::size_t i = 0; i < N; ++i) d.lines[i] = lines[i];
+  return d;
+}
 
-using Entry = std::variant<Section, RuleRow>;
-using EntryTable = std::vector<Entry>;
+// A section as the document reads it.
+struct Section {
+  std::span<const std::string_view> lines;
+};
+
+// One rule of a table in one input order: row * 2 + order, so that the
+// rules of a table sort in the order they are tried.
+using RuleNumber = std::uint16_t;
+
+// A rule whose two parameters each take one exact unit, under the ids of
+// the units of parameter 1 and parameter 2.
+struct PairRule {
+  std::uint16_t pair;  // unit id of parameter 1 * 256 + unit id of parameter 2
+  RuleNumber rule;
+};
+
+template <std::size_t Rows, std::size_t Lines, std::size_t Sections>
+struct TableRows;
+
+// One table of a domain as the matcher reads it: views of a TableRows.
+struct RuleTable {
+  std::span<const RuleRow> rows;
+  std::span<const std::string_view> lines;    // the sections' lines, one after the other
+  std::span<const std::uint16_t> sectionEnds;  // where each section's lines end
+  // The rules of exact unit pairs, by pair and then in order.
+  std::span<const PairRule> pairRules;
+  // The rules with a parameter of several units, in order: tried whenever
+  // the table is.
+  std::span<const RuleNumber> openRules;
+  // The unit ids of parameter 1 in pairRules.
+  UnitSet firstUnits;
+
+  template <std::size_t Rows, std::size_t Lines, std::size_t Sections>
+  constexpr RuleTable(const TableRows<Rows, Lines, Sections>& t)  // NOLINT: a table is its rows
+      : rows(t.rows),
+        lines(t.lines),
+        sectionEnds(t.sectionEnds),
+        pairRules(t.pairRules.data(), t.pairCount),
+        openRules(t.openRules.data(), t.openCount),
+        firstUnits(t.firstUnits) {}
+
+  std::size_t RuleCount() const { return pairRules.size() + openRules.size(); }
+  Section SectionAt(std::size_t i) const {
+    const std::size_t begin = i == 0 ? 0 : sectionEnds[i - 1];
+    return Section{lines.subspan(begin, sectionEnds[i] - begin)};
+  }
+};
+
+namespace rules_detail {
+template <class T>
+struct Counts {
+  static constexpr std::size_t rows = 0, lines = 0, sections = 0;
+};
+template <>
+struct Counts<RuleRow> {
+  static constexpr std::size_t rows = 1, lines = 0, sections = 0;
+};
+template <std::size_t N>
+struct Counts<DocLines<N>> {
+  static constexpr std::size_t rows = 0, lines = N, sections = 1;
+};
+}  // namespace rules_detail
+
+// The rows and sections of one table in their order, with the index of its
+// rules by unit pair, made by the compiler.
+template <std::size_t Rows, std::size_t Lines, std::size_t Sections>
+struct TableRows {
+  static_assert(Rows * 2 < 65536, "rule numbers are 16 bits");
+  std::array<RuleRow, Rows> rows{};
+  std::array<std::string_view, Lines> lines{};
+  std::array<std::uint16_t, Sections> sectionEnds{};
+  std::array<PairRule, 2 * Rows> pairRules{};
+  std::size_t pairCount = 0;
+  std::array<RuleNumber, 2 * Rows> openRules{};
+  std::size_t openCount = 0;
+  UnitSet firstUnits;
+
+  template <class... Entry>
+  constexpr explicit TableRows(const Entry&... entries) {
+    std::size_t row = 0, line = 0, section = 0;
+    (Add(entries, row, line, section), ...);
+    Index();
+  }
+
+ private:
+  constexpr void Add(const RuleRow& r, std::size_t& row, std::size_t&, std::size_t&) {
+    rows[row++] = r;
+  }
+  template <std::size_t N>
+  constexpr void Add(const DocLines<N>& d, std::size_t&, std::size_t& line, std::size_t& section) {
+    for (std::string_view l : d.lines) lines[line++] = l;
+    sectionEnds[section++] = static_cast<std::uint16_t>(line);
+  }
+
+  constexpr void Index() {
+    for (std::size_t r = 0; r < Rows; ++r) {
+      const RuleRow& row = rows[r];
+      for (std::size_t order = 0; order < (row.eitherOrder ? 2u : 1u); ++order) {
+        const auto number = static_cast<RuleNumber>(r * 2 + order);
+        const AcceptedUnits& at1 = order == 0 ? row.first : row.second;
+        const AcceptedUnits& at2 = order == 0 ? row.second : row.first;
+        if (at1.exact == OtherUnit || at2.exact == OtherUnit) {
+          openRules[openCount++] = number;
+          continue;
+        }
+        const PairRule rule{static_cast<std::uint16_t>(at1.exact * 256 + at2.exact), number};
+        firstUnits.Add(at1.exact);
+        // Insertion by pair, then rule number; rules arrive in order.
+        std::size_t at = pairCount++;
+        while (at > 0 && pairRules[at - 1].pair > rule.pair) {
+          pairRules[at] = pairRules[at - 1];
+          --at;
+        }
+        pairRules[at] = rule;
+      }
+    }
+  }
+};
+template <class... Entry>
+TableRows(const Entry&...) -> TableRows<(rules_detail::Counts<Entry>::rows + ... + 0),
+                                        (rules_detail::Counts<Entry>::lines + ... + 0),
+                                        (rules_detail::Counts<Entry>::sections + ... + 0)>;
 
 // Formatting helpers over checked values, named as the tables name them.
 inline std::string Eng5(Num x) { return FormatEng5(x.raw()); }
@@ -131,67 +528,39 @@ inline std::string SignReserving(Num x) { return FormatSignReserving(x.raw()); }
 // fails the line.
 std::string Hex(Num x);
 
-// A rule expanded to one input order: parameter `param[i]` (1 or 2) carries
-// the units accepted by the rule's parameter slot i.
-struct FormulaRule {
-  const RuleRow* row = nullptr;
-  const AcceptedUnits* slot[2] = {nullptr, nullptr};
-  int param[2] = {1, 2};
-  std::string name[2];
-  struct Piece {
-    enum class Kind : std::uint8_t { Text, Label, UnitText, Result, CrLf } kind;
-    std::string_view text;  // for Text: a part of the row's line
-    int index = 0;     // slot for Label/UnitText, result number for Result
-  };
-  std::vector<Piece> pieces;
-  int resultCount = 0;
-
-  bool UnitsMatch(const CalcInput& in) const;
-  bool FilterAllows(const std::string& filter) const;
+// The units of one run as ids, found once for every domain.
+struct RunUnits {
+  UnitId unit1 = OtherUnit;
+  UnitId unit2 = OtherUnit;
+  UnitId filter = OtherUnit;
+  bool unfiltered = true;
 };
-
-// What a computation sees: the values, labels and unit texts of the rule's
-// parameters by name, the filter and this year.
-class Ctx {
- public:
-  Ctx(const FormulaRule& rule, const CalcInput& in, int thisYear)
-      : rule_(rule), in_(in), thisYear_(thisYear) {}
-  Num operator[](std::string_view name) const { return Value(name); }
-  Num Value(std::string_view name) const;
-  const std::string& Label(std::string_view name) const;
-  const std::string& Unit(std::string_view name) const;
-  const std::string& FilterText() const { return in_.filter; }
-  bool Unfiltered() const;
-  int ThisYear() const { return thisYear_; }
-  const CalcInput& Input() const { return in_; }
-
- private:
-  int ParamOf(std::string_view name) const;
-  const FormulaRule& rule_;
-  const CalcInput& in_;
-  int thisYear_;
-};
-
-// A rule was written wrongly (an unknown name, a template that does not fit
-// its results). Tests turn these into failures; a user only loses the line.
-class RuleDefinitionError : public std::logic_error {
- public:
-  using std::logic_error::logic_error;
-};
+RunUnits RunUnitsOf(const CalcInput& in);
 
 class FormulaDomain {
  public:
-  // `category` is the place (1..9) of the domain's sections in the formula
-  // list document; `parts` are the domain's tables in rule order.
-  FormulaDomain(std::string name, int category, std::vector<EntryTable> parts);
-  // The same from the functions that make the tables, so that no table is
-  // copied on the way (an initializer list would copy every entry).
-  FormulaDomain(std::string name, int category, std::initializer_list<EntryTable (*)()> parts);
+  // Up to MaxTables tables, in rule order.
+  static constexpr std::size_t MaxTables = 12;
+  struct TableRef {
+    const RuleTable* table;
+    constexpr TableRef(const RuleTable& t) : table(&t) {}  // NOLINT: a list of tables
+  };
 
-  const std::string& Name() const { return name_; }
+  // `category` is the place (1..9) of the domain's sections in the formula
+  // list document; `tables` are the domain's tables in rule order.
+  constexpr FormulaDomain(std::string_view name, int category, std::initializer_list<TableRef> tables)
+      : name_(name), category_(category) {
+    if (tables.size() > MaxTables) RuleMistake("a domain of more than MaxTables tables");
+    for (TableRef t : tables) tables_[tableCount_++] = t.table;
+  }
+
+  std::string_view Name() const { return name_; }
   int Category() const { return category_; }
-  const std::vector<Section>& Sections() const { return sections_; }
-  const std::vector<FormulaRule>& Rules() const { return rules_; }
+  std::span<const RuleTable* const> Tables() const { return {tables_.data(), tableCount_}; }
+  // The document sections of every table, in order.
+  std::vector<Section> Sections() const;
+  // The number of rules, each input order of a row counted.
+  std::size_t RuleCount() const;
 
   // Appends the lines of every firing rule, each ending with CR LF. A line
   // whose arithmetic fails is left out whole and raises `invalidInput`.
@@ -199,45 +568,19 @@ class FormulaDomain {
   // The same, appending the lines to `block` (a run collects every domain's
   // lines in one text).
   void EvaluateInto(const CalcInput& in, int thisYear, bool& invalidInput, std::string& block) const;
+  // The same with the run's unit ids found beforehand.
+  void EvaluateInto(const RunUnits& units, const CalcInput& in, int thisYear, bool& invalidInput,
+                    std::string& block) const;
 
   // Tests set this so that a wrongly written rule stops the test instead of
   // merely dropping its line.
   static bool strictRules;
 
  private:
-  void AddRow(const RuleRow& row);
-  void Index();
-
-  std::string name_;
+  std::string_view name_;
   int category_;
-  std::vector<EntryTable> parts_;
-  std::vector<Section> sections_;
-  std::vector<FormulaRule> rules_;
-  // The rules by the unit texts of parameter 1 and 2, looked up without
-  // building a key string on every run.
-  using UnitPair = std::pair<std::string, std::string>;
-  using UnitPairView = std::pair<std::string_view, std::string_view>;
-  struct UnitPairHash {
-    using is_transparent = void;
-    size_t operator()(UnitPairView p) const;
-    size_t operator()(const UnitPair& p) const { return (*this)(UnitPairView(p.first, p.second)); }
-  };
-  struct UnitPairEqual {
-    using is_transparent = void;
-    bool operator()(UnitPairView a, UnitPairView b) const { return a == b; }
-  };
-  std::unordered_map<UnitPair, std::vector<std::uint32_t>, UnitPairHash, UnitPairEqual> byUnits_;
-  // Rules with one parameter of "any unit but ...", by the exact unit of
-  // their other parameter: [0] when that parameter is parameter 1, [1] when
-  // it is parameter 2. A run looks at them only when that unit was chosen.
-  struct UnitHash {
-    using is_transparent = void;
-    size_t operator()(std::string_view u) const { return std::hash<std::string_view>{}(u); }
-  };
-  using RulesByUnit = std::unordered_map<std::string, std::vector<std::uint32_t>, UnitHash, std::equal_to<>>;
-  RulesByUnit byOneUnit_[2];
-  // Rules whose two parameters both take almost any unit: tried on every run.
-  std::vector<std::uint32_t> wildcardRules_;
+  std::array<const RuleTable*, MaxTables> tables_{};
+  std::size_t tableCount_ = 0;
 };
 
 }  // namespace tamrisk

@@ -29,8 +29,9 @@ RunOutput RunCalculation(const RunInput& input, std::span<const FormulaDomain* c
   out.param2 = norm->param2Text;
   bool invalidInput = false;
   out.output.reserve(1024);
+  const RunUnits units = RunUnitsOf(norm->input);
   for (const FormulaDomain* domain : domains) {
-    domain->EvaluateInto(norm->input, input.thisYear, invalidInput, out.output);
+    domain->EvaluateInto(units, norm->input, input.thisYear, invalidInput, out.output);
   }
   out.invalidInput = invalidInput;
   if (out.output.empty()) {

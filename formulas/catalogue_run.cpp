@@ -7,14 +7,17 @@
 
 namespace tamrisk {
 
-std::span<const FormulaDomain* const> AllDomains() {
-  static const std::array<const FormulaDomain*, 10> domains = {
-      &ConversionDomain(), &MathDomain(),      &PhysicsDomain(),     &EarthScienceDomain(),
-      &DailyLifeDomain(),  &CircuitDomain(),   &RadioDomain(),       &InformationDomain(),
-      &PhotographyDomain(), &PlainNumberDomain(),
-  };
-  return domains;
-}
+namespace {
+
+constinit const std::array<const FormulaDomain*, 10> Domains = {
+    &domains::Conversion, &domains::Math,      &domains::Physics,     &domains::EarthScience,
+    &domains::DailyLife,  &domains::Circuit,   &domains::Radio,       &domains::Information,
+    &domains::Photography, &domains::PlainNumber,
+};
+
+}  // namespace
+
+std::span<const FormulaDomain* const> AllDomains() { return Domains; }
 
 RunOutput Calculate(const RunInput& input) { return RunCalculation(input, AllDomains()); }
 

@@ -6,8 +6,7 @@
 
 namespace tamrisk {
 
-EntryTable AttenuatorsAmplifiersTable() {
-  return {
+constexpr TableRows AttenuatorsAmplifiersRows{
     Doc({
         " ● 特性ｲﾝﾋﾟｰﾀﾞﾝｽとT型減衰器の減衰量から､各抵抗値を求める",
         "　　 ｼﾘｰｽﾞ抵抗(Ω)=特性ｲﾝﾋﾟｰﾀﾞﾝｽ(Ω)x((10^(減衰量(dB)/20)-1)/(10^(減衰量(dB)/20)+1))",
@@ -158,7 +157,7 @@ EntryTable AttenuatorsAmplifiersTable() {
          [](const Ctx& c) { return c["dBm#1"] > c["dBm#2"]; },
          [](const Ctx& c) { return R{Fmt("###0.000dBc", (c["dBm#2"] - c["dBm#1"]) * 2)}; },
          "● IP3{dBm#1}のデバイスを{dBm#2}で動作させた場合の三次相互変調歪(IM3)は {r}"),
-  };
-}
+};
+constinit const RuleTable AttenuatorsAmplifiersTable{AttenuatorsAmplifiersRows};
 
 }  // namespace tamrisk

@@ -4,8 +4,7 @@
 
 namespace tamrisk {
 
-EntryTable ChargeEnergyTable() {
-  return {
+constexpr TableRows ChargeEnergyRows{
     Doc({
         " ● 電荷と電位から､静電容量を求める",
         "　　 静電容量(F)=電荷(C)/電位(V)",
@@ -111,7 +110,7 @@ EntryTable ChargeEnergyTable() {
     Rule(Either("J", "C"), Filter{"F"},
          [](const Ctx& c) { return R{Eng5(Sq(c["C"]) / (c["J"] * 2))}; },
          "● 電荷{C}を有する導体のもつ電界のエネルギーが{J}であるとすると,静電容量は {r}F"),
-  };
-}
+};
+constinit const RuleTable ChargeEnergyTable{ChargeEnergyRows};
 
 }  // namespace tamrisk

@@ -3,19 +3,16 @@
 
 namespace tamrisk {
 
-const FormulaDomain& CircuitDomain() {
-  static const FormulaDomain& domain = *new FormulaDomain("CircuitDomain", ElectronicsCategory, {
-      OhmsLawTable,
-      DecibelsRangesTable,
-      CombinationsTable,
-      ESeriesTable,
-      ReactancePulsesTable,
-      ChargeEnergyTable,
-      LevelsTable,
-      AttenuatorsAmplifiersTable,
-      TransientsWiresTable,
-  });
-  return domain;
-}
+constinit const FormulaDomain domains::Circuit("CircuitDomain", ElectronicsCategory, {
+    OhmsLawTable,
+    DecibelsRangesTable,
+    CombinationsTable,
+    ESeriesTable,
+    ReactancePulsesTable,
+    ChargeEnergyTable,
+    LevelsTable,
+    AttenuatorsAmplifiersTable,
+    TransientsWiresTable,
+});
 
 }  // namespace tamrisk

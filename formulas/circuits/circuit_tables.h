@@ -8,23 +8,23 @@
 
 namespace tamrisk {
 
-EntryTable OhmsLawTable();
+extern const RuleTable OhmsLawTable;
 // Decibel ratios, tolerance ranges and the forms of an AC voltage.
-EntryTable DecibelsRangesTable();
+extern const RuleTable DecibelsRangesTable;
 // Series and parallel combinations, the unknown component, quadrature sums.
-EntryTable CombinationsTable();
+extern const RuleTable CombinationsTable;
 // The nearest pairs of E12 and E24 resistors to a wanted resistance.
-EntryTable ESeriesTable();
+extern const RuleTable ESeriesTable;
 // Impedance, reactance, period, phase angle and pulse trains.
-EntryTable ReactancePulsesTable();
+extern const RuleTable ReactancePulsesTable;
 // Charge, potential and field energy of a conductor.
-EntryTable ChargeEnergyTable();
+extern const RuleTable ChargeEnergyTable;
 // Power and voltage levels, decibels and percentages.
-EntryTable LevelsTable();
+extern const RuleTable LevelsTable;
 // Attenuators, splitters, dividers, op-amp stages, intermodulation.
-EntryTable AttenuatorsAmplifiersTable();
+extern const RuleTable AttenuatorsAmplifiersTable;
 // RC/RL transients, resonance, cut-off, plate capacitor, wire resistance.
-EntryTable TransientsWiresTable();
+extern const RuleTable TransientsWiresTable;
 
 // The standard resistor values from 1 Ω to 9.1 MΩ in single precision:
 // entry 24*d + k (from 0) is the k-th E24 value of the decade 10^d, each the

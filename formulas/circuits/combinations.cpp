@@ -7,8 +7,7 @@
 
 namespace tamrisk {
 
-EntryTable CombinationsTable() {
-  return {
+constexpr TableRows CombinationsRows{
     Doc({
         " ● 2つの抵抗値から､直列接続時および並列接続時の合成抵抗値を求める",
         "　　 直列合成値(Ω)=抵抗値1(Ω)+抵抗値2(Ω)",
@@ -121,7 +120,7 @@ EntryTable CombinationsTable() {
     Rule(ThisOrder("V", "V"), Filter{"V"},
          [](const Ctx& c) { return R{Eng5(Sqr(Sq(c["V#2"]) + Sq(c["V#1"])))}; },
          "● 互いに位相が直交する信号の電圧{V#1}と{V#2}の,電圧合成値は {r}V"),
-  };
-}
+};
+constinit const RuleTable CombinationsTable{CombinationsRows};
 
 }  // namespace tamrisk

@@ -7,8 +7,7 @@
 
 namespace tamrisk {
 
-EntryTable DecibelsRangesTable() {
-  return {
+constexpr TableRows DecibelsRangesRows{
     Doc({
         " ● 2つの電流値から､dB 単位での電流比を求める",
         "　　 電流比(dB)=20xLog10(電流値1(A)/電流値2(A))",
@@ -81,7 +80,7 @@ EntryTable DecibelsRangesTable() {
     Rule(Either("V", " "), Filter{"V"},
          [](const Ctx& c) { return R{Eng5(c["V"] / 0.7854), Eng5(c["V"] / 0.7854 / 2 / Sqr(2))}; },
          "● ピーク-ピーク間電圧が{V}p-p の方形波の基本周波数成分の正弦波は {r1}Vp-p､{r2}Vrms"),
-  };
-}
+};
+constinit const RuleTable DecibelsRangesTable{DecibelsRangesRows};
 
 }  // namespace tamrisk

@@ -162,23 +162,22 @@ float SearchTarget(Num ohms) {
 // The four lines of the search, written together: E12 series, E12 parallel,
 // E24 series, E24 parallel, each as the two resistors and their combined
 // value.
-R NearestPairLines(const Ctx& c) {
+R<12> NearestPairLines(const Ctx& c) {
   // A target of zero or below (also one that rounds to zero) has none.
   const auto pairs = NearestResistorPairs(SearchTarget(c["Ω"]));
   if (!pairs) FailCalculation();
-  R results;
-  for (const ResistorPair& pair : *pairs) {
-    results.push_back(FormatEng5(pair.r1));
-    results.push_back(FormatEng5(pair.r2));
-    results.push_back(FormatEng5(pair.value));
+  R<12> results;
+  for (std::size_t k = 0; k < pairs->size(); ++k) {
+    results[3 * k] = FormatEng5((*pairs)[k].r1);
+    results[3 * k + 1] = FormatEng5((*pairs)[k].r2);
+    results[3 * k + 2] = FormatEng5((*pairs)[k].value);
   }
   return results;
 }
 
 }  // namespace
 
-EntryTable ESeriesTable() {
-  return {
+constexpr TableRows ESeriesRows{
     Doc({
         " ● 所望の抵抗値から､E12､E24系列抵抗器の直列接続による最も近い組合せを求める",
         "　　 直列抵抗(Ω)=抵抗値1(Ω)+抵抗値2(Ω)",
@@ -199,7 +198,7 @@ EntryTable ESeriesTable() {
          "● E12系列抵抗器の並列接続で{Ω}に最も近い組合せは {r4}Ω//{r5}Ω={r6}Ω{crlf}"
          "● E24系列抵抗器の直列接続で{Ω}に最も近い組合せは {r7}Ω＋{r8}Ω={r9}Ω{crlf}"
          "● E24系列抵抗器の並列接続で{Ω}に最も近い組合せは {r10}Ω//{r11}Ω={r12}Ω"),
-  };
-}
+};
+constinit const RuleTable ESeriesTable{ESeriesRows};
 
 }  // namespace tamrisk

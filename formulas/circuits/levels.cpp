@@ -4,8 +4,7 @@
 
 namespace tamrisk {
 
-EntryTable LevelsTable() {
-  return {
+constexpr TableRows LevelsRows{
     Doc({
         " ● 電力の単位変換",
         "　　 電力(dBm)=10xLog10(電力(W)x1000)",
@@ -115,7 +114,7 @@ EntryTable LevelsTable() {
         "　　 電圧､電流比百分率値(%)=10^(dB値(dB)/20)x100",
         "　　 電力比百分率値(%)=10^(dB値(dB)/10)x100",
     }),
-  };
-}
+};
+constinit const RuleTable LevelsTable{LevelsRows};
 
 }  // namespace tamrisk

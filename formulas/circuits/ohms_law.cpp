@@ -4,8 +4,7 @@
 
 namespace tamrisk {
 
-EntryTable OhmsLawTable() {
-  return {
+constexpr TableRows OhmsLawRows{
     Doc({
         " ● 抵抗器の両端の電圧と抵抗値から､抵抗を流れる電流を求める",
         "　　 電流(A)=電圧(V)/抵抗値(Ω)",
@@ -139,7 +138,7 @@ EntryTable OhmsLawTable() {
          [](const Ctx& c) { return c["V#1"] < c["V#2"]; },
          [](const Ctx& c) { return R{Fmt("0.00", (c["V#2"] - c["V#1"]) / c["V#1"] * 100)}; },
          "● 無負荷時電圧{V#2}､定格負荷時電圧{V#1}の電源の電圧変動率は {r}%"),
-  };
-}
+};
+constinit const RuleTable OhmsLawTable{OhmsLawRows};
 
 }  // namespace tamrisk

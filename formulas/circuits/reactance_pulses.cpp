@@ -7,8 +7,7 @@
 
 namespace tamrisk {
 
-EntryTable ReactancePulsesTable() {
-  return {
+constexpr TableRows ReactancePulsesRows{
     Doc({
         " ● 抵抗値とﾘｱｸﾀﾝｽ値から､合成ｲﾝﾋﾟｰﾀﾞﾝｽを求める",
         "　　 ｲﾝﾋﾟｰﾀﾞﾝｽ合成値(Ω)=√(抵抗値(Ω)^2+ﾘｱｸﾀﾝｽ値(Ω)^2)",
@@ -128,7 +127,7 @@ EntryTable ReactancePulsesTable() {
     Rule(Either("Hz", "sec"), Filter{"%"},
          [](const Ctx& c) { return R{Eng5(c["sec"] * c["Hz"] * 100)}; },
          "● 繰返周波数{Hz}､パルス幅{sec}のパルス信号のデューティ比は {r}%"),
-  };
-}
+};
+constinit const RuleTable ReactancePulsesTable{ReactancePulsesRows};
 
 }  // namespace tamrisk

@@ -17,8 +17,7 @@ Num VoltageShare(const Ctx& c) {
 
 }  // namespace
 
-EntryTable TransientsWiresTable() {
-  return {
+constexpr TableRows TransientsWiresRows{
     Doc({
         " ● RC直列回路で､抵抗値と静電容量から､時定数を求める",
         "　　 時定数τ(sec)=抵抗値(Ω)x静電容量(F)",
@@ -211,7 +210,7 @@ EntryTable TransientsWiresTable() {
                     Eng5(0.000000089 * c["m"] / c["㎡"]), Eng5(0.0000000155 * c["m"] / c["㎡"])};
          },
          "● 断面積{㎡}､長さ{m}の電線の抵抗は,{crlf}　 アルミ:{r1}Ω,金:{r2}Ω,銀:{r3}Ω,黄銅:{r4}Ω,純鉄:{r5}Ω,銅:{r6}Ω"),
-  };
-}
+};
+constinit const RuleTable TransientsWiresTable{TransientsWiresRows};
 
 }  // namespace tamrisk

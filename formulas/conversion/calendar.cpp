@@ -102,7 +102,7 @@ bool NonNegativeYear(const Ctx& c) { return c["year"] >= 0; }
 
 // The Western-year line: the era piece, the distance from this year, the
 // zodiac animal.
-R WesternYearLine(const Ctx& c) {
+R<1> WesternYearLine(const Ctx& c) {
   const Num year = c["year"];
   const Num thisYear = c.ThisYear();
   std::string line = EraPiece(year);
@@ -120,7 +120,7 @@ R WesternYearLine(const Ctx& c) {
 // One era-year line: the era year given, the Western year it falls in, and
 // the era's note from its threshold on.
 template <std::size_t Era>
-R EraToWesternLine(const Ctx& c) {
+R<1> EraToWesternLine(const Ctx& c) {
   const EraToWesternRow& era = EraToWesternTable[Era];
   const Num year = c["year"];
   std::string line = "● " + std::string(era.name) + SignReserving(year) + "yearは､西暦" +
@@ -131,15 +131,14 @@ R EraToWesternLine(const Ctx& c) {
 
 // The elapsed-years line: the Western year that many years before this
 // year, its era piece and its zodiac animal.
-R ElapsedYearsLine(const Ctx& c) {
+R<1> ElapsedYearsLine(const Ctx& c) {
   const Num year = Num(c.ThisYear()) - c["year"];
   return R{SignReserving(year) + "年､ " + EraPiece(year) + ZodiacPiece(year)};
 }
 
 }  // namespace
 
-EntryTable CalendarTable() {
-  return {
+constexpr TableRows CalendarRows{
     Doc({
         " ● 西暦から和暦を求める",
         "　　 享和=西暦(year)-1800　(西暦：1801～1803)",
@@ -217,7 +216,7 @@ EntryTable CalendarTable() {
     }),
     Rule(Either("year", " "), Filter{"year"}, NonNegativeYear, ElapsedYearsLine,
          "● 今年の{year}前は西暦{r}"),
-  };
-}
+};
+constinit const RuleTable CalendarTable{CalendarRows};
 
 }  // namespace tamrisk

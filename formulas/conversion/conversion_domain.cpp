@@ -5,13 +5,10 @@
 
 namespace tamrisk {
 
-const FormulaDomain& ConversionDomain() {
-  static const FormulaDomain& domain = *new FormulaDomain("ConversionDomain", ConversionCategory, {
-      UnitConversionTable,
-      TimeTable,
-      CalendarTable,
-  });
-  return domain;
-}
+constinit const FormulaDomain domains::Conversion("ConversionDomain", ConversionCategory, {
+    UnitConversionTable,
+    TimeTable,
+    CalendarTable,
+});
 
 }  // namespace tamrisk

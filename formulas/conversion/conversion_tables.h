@@ -6,10 +6,10 @@
 namespace tamrisk {
 
 // Length, mass, volume, angle, area, temperature and power.
-EntryTable UnitConversionTable();
+extern const RuleTable UnitConversionTable;
 // Time spans: hours:minutes:seconds and the time units.
-EntryTable TimeTable();
+extern const RuleTable TimeTable;
 // Japanese eras, years from now and zodiac years.
-EntryTable CalendarTable();
+extern const RuleTable CalendarTable;
 
 }  // namespace tamrisk

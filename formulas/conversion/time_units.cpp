@@ -4,8 +4,7 @@
 
 namespace tamrisk {
 
-EntryTable TimeTable() {
-  return {
+constexpr TableRows TimeRows{
     Doc({
         " ● 時間の'秒'を､'時：分：秒'で表す",
         "　　 時(hour)=時間(sec)/3600 の整数部分",
@@ -94,7 +93,7 @@ EntryTable TimeTable() {
                     Fmt("0.00000", c["year"] * 3600 * 24 * 365.2422)};
          },
          "● 時間{year}は {r1}day または {r2}hour または {r3}sec"),
-  };
-}
+};
+constinit const RuleTable TimeTable{TimeRows};
 
 }  // namespace tamrisk

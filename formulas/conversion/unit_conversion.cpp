@@ -8,8 +8,7 @@ namespace tamrisk {
 // Kelvin at zero degrees Celsius (273.16 K would be the triple point of water).
 constexpr double ZeroCelsius = 273.15;
 
-EntryTable UnitConversionTable() {
-  return {
+constexpr TableRows UnitConversionRows{
     Doc({
         " ● 長さの単位変換",
         "　　 長さ(m)　　 =長さ(Å)/10000000000",
@@ -384,7 +383,7 @@ EntryTable UnitConversionTable() {
     Rule(Either("HP", " "), Filter{"PS", "W"},
          [](const Ctx& c) { return R{Eng5(c["HP"] * 745.7 / 735.49875), Eng5(c["HP"] * 745.7)}; },
          "● 英馬力{HP}を仏馬力で表すと {r1}PS､Wattで表すと {r2}W"),
-  };
-}
+};
+constinit const RuleTable UnitConversionTable{UnitConversionRows};
 
 }  // namespace tamrisk

@@ -4,11 +4,8 @@
 
 namespace tamrisk {
 
-const FormulaDomain& DailyLifeDomain() {
-  static const FormulaDomain& domain = *new FormulaDomain("DailyLifeDomain", DailyLifeCategory, {
-      DailyLifeTable,
-  });
-  return domain;
-}
+constinit const FormulaDomain domains::DailyLife("DailyLifeDomain", DailyLifeCategory, {
+    DailyLifeTable,
+});
 
 }  // namespace tamrisk

@@ -87,22 +87,21 @@ Num StandardWeight(Num height) { return Sq(height) * 22000; }
 
 bool AdultHeight(const Ctx& c) { return 0.5 <= c["m"] && c["m"] < 3; }
 
-R Obesity(const Ctx& c) {
+R<2> Obesity(const Ctx& c) {
   const Num x = (c["g"] - StandardWeight(c["m"])) / StandardWeight(c["m"]) * 100;
   return R{Fmt("0.00", x), Lookup(ObesityTable, x)};
 }
 
-R Discomfort(Num d) { return R{Fmt("0.000", d), Lookup(DiscomfortTable, d)}; }
+R<2> Discomfort(Num d) { return R{Fmt("0.000", d), Lookup(DiscomfortTable, d)}; }
 
 // Screen height and width for a diagonal in inches and an aspect angle.
-R Screen(const Ctx& c, Num aspect) {
+R<2> Screen(const Ctx& c, Num aspect) {
   return R{Eng5(c["in"] * 0.0254 * Sin(aspect)), Eng5(c["in"] * 0.0254 * Cos(aspect))};
 }
 
 }  // namespace
 
-EntryTable DailyLifeTable() {
-  return {
+constexpr TableRows DailyLifeRows{
     Doc({
         " ● 身長から､標準体重を求める",
         "　　 標準体重(g)=身長(m)^2x22000",
@@ -197,7 +196,7 @@ EntryTable DailyLifeTable() {
          [](const Ctx& c) { return 0 < c["m/h"] && c["m/h"] <= 200000; },
          [](const Ctx& c) { return R{Lookup(SpeedingTable, c["m/h"] / 1000)}; },
          "● 普通車で{m/h}{fee} (H11,4,1現在)"),
-  };
-}
+};
+constinit const RuleTable DailyLifeTable{DailyLifeRows};
 
 }  // namespace tamrisk

@@ -7,6 +7,6 @@ namespace tamrisk {
 
 // Standard weight and obesity, steps, the discomfort index, postal fees,
 // television screens and speeding points and fines.
-EntryTable DailyLifeTable();
+extern const RuleTable DailyLifeTable;
 
 }  // namespace tamrisk

@@ -4,11 +4,8 @@
 
 namespace tamrisk {
 
-const FormulaDomain& EarthScienceDomain() {
-  static const FormulaDomain& domain = *new FormulaDomain("EarthScienceDomain", EarthScienceCategory, {
-      EarthScienceTable,
-  });
-  return domain;
-}
+constinit const FormulaDomain domains::EarthScience("EarthScienceDomain", EarthScienceCategory, {
+    EarthScienceTable,
+});
 
 }  // namespace tamrisk

@@ -42,8 +42,7 @@ Num DifferenceToGround(Num height) {
 
 }  // namespace
 
-EntryTable EarthScienceTable() {
-  return {
+constexpr TableRows EarthScienceRows{
     Doc({
         " ● 地表上の２点の高度から､見通し距離を求める",
         "　　 距離(m)=3570x(√(高度1(m))+√(高度2(m)))",
@@ -157,7 +156,7 @@ EntryTable EarthScienceTable() {
            return R{Fmt("0.00000", p * 0.0367 + 100 - Sq(p) * 0.000023)};
          },
          "● 気圧{Pa}での水の沸点は {r}℃"),
-  };
-}
+};
+constinit const RuleTable EarthScienceTable{EarthScienceRows};
 
 }  // namespace tamrisk

@@ -6,6 +6,6 @@
 namespace tamrisk {
 
 // Line of sight, atmosphere by height, pressure and the boiling point.
-EntryTable EarthScienceTable();
+extern const RuleTable EarthScienceTable;
 
 }  // namespace tamrisk

@@ -4,11 +4,8 @@
 
 namespace tamrisk {
 
-const FormulaDomain& InformationDomain() {
-  static const FormulaDomain& domain = *new FormulaDomain("InformationDomain", InformationCategory, {
-      InformationProcessingTable,
-  });
-  return domain;
-}
+constinit const FormulaDomain domains::Information("InformationDomain", InformationCategory, {
+    InformationProcessingTable,
+});
 
 }  // namespace tamrisk

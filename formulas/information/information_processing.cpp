@@ -15,7 +15,7 @@ constexpr double DaysPerYear = 365.2422;
 // 2^bits - 1, the largest unsigned number of the width.
 Num LargestUnsigned(const Ctx& c) { return Pow(2, c["bit"]) - 1; }
 
-R DecimalRange(const Ctx& c) {
+R<3> DecimalRange(const Ctx& c) {
   return R{SignReserving(LargestUnsigned(c)),
            SignReserving(-Floor(LargestUnsigned(c) / 2) - 1),
            SignReserving(Floor(LargestUnsigned(c) / 2))};
@@ -23,7 +23,7 @@ R DecimalRange(const Ctx& c) {
 
 // Operating time h within a period of p hours, per hour, day, week, month
 // and year.
-R RatesPerHourPeriod(Num p, Num h) {
+R<5> RatesPerHourPeriod(Num p, Num h) {
   return R{Fmt("0.00", h / p), Fmt("0.00", h / p * 24), Fmt("0.00", h / p * 24 * 7),
            Fmt("0.00", h / p * 24 * 30), Fmt("0.00", h / p * 24 * DaysPerYear)};
 }
@@ -32,8 +32,8 @@ R RatesPerHourPeriod(Num p, Num h) {
 // parameter 1 as the period.
 bool FirstIsPeriod(const Ctx& c) { return c["hour#1"] >= c["hour#2"]; }
 bool SecondIsPeriod(const Ctx& c) { return c["hour#1"] < c["hour#2"]; }
-R FirstPeriodRates(const Ctx& c) { return RatesPerHourPeriod(c["hour#1"], c["hour#2"]); }
-R SecondPeriodRates(const Ctx& c) { return RatesPerHourPeriod(c["hour#2"], c["hour#1"]); }
+R<5> FirstPeriodRates(const Ctx& c) { return RatesPerHourPeriod(c["hour#1"], c["hour#2"]); }
+R<5> SecondPeriodRates(const Ctx& c) { return RatesPerHourPeriod(c["hour#2"], c["hour#1"]); }
 
 // A period in days, months or years must cover the operating time. A period
 // exactly as long as the operating time counts only when the period is
@@ -45,21 +45,21 @@ bool MonthsCoverSecond(const Ctx& c) { return c["month"] * 24 * 30 > c["hour"]; 
 bool YearsCoverFirst(const Ctx& c) { return c["year"] * 24 * DaysPerYear >= c["hour"]; }
 bool YearsCoverSecond(const Ctx& c) { return c["year"] * 24 * DaysPerYear > c["hour"]; }
 
-R RatesPerDayPeriod(const Ctx& c) {
+R<5> RatesPerDayPeriod(const Ctx& c) {
   const Num d = c["day"];
   const Num h = c["hour"];
   return R{Fmt("0.00", h / (d * 24)), Fmt("0.00", h / d), Fmt("0.00", h / d * 7),
            Fmt("0.00", h / d * 30), Fmt("0.00", h / d * DaysPerYear)};
 }
 
-R RatesPerMonthPeriod(const Ctx& c) {
+R<5> RatesPerMonthPeriod(const Ctx& c) {
   const Num m = c["month"];
   const Num h = c["hour"];
   return R{Fmt("0.00", h / (m * 24 * 30)), Fmt("0.00", h / (m * 30)), Fmt("0.00", h / (m * 30 / 7)),
            Fmt("0.00", h / m), Fmt("0.00", h / (m * 30 / DaysPerYear))};
 }
 
-R RatesPerYearPeriod(const Ctx& c) {
+R<5> RatesPerYearPeriod(const Ctx& c) {
   const Num y = c["year"];
   const Num h = c["hour"];
   return R{Fmt("0.00", h / (y * 24 * DaysPerYear)), Fmt("0.00", h / (y * DaysPerYear)),
@@ -69,8 +69,7 @@ R RatesPerYearPeriod(const Ctx& c) {
 
 }  // namespace
 
-EntryTable InformationProcessingTable() {
-  return {
+constexpr TableRows InformationProcessingRows{
     Doc({
         " ● ﾋﾞｯﾄをﾊﾞｲﾄで表す",
         "　　 ﾊﾞｲﾄ数(byte)=ﾋﾞｯﾄ数(bit)/8",
@@ -202,7 +201,7 @@ EntryTable InformationProcessingTable() {
          "●{year}あたりの稼働時間が {hour}のシステムの,単位時間あたりの稼働時間は{crlf}　　　　 {r1}hour/hour､ {r2}hour/day､ {r3}hour/week､ {r4}hour/month､ {r5}hour/year"),
     Rule(ThisOrder("hour", "year"), Filter{"hour"}, YearsCoverSecond, RatesPerYearPeriod,
          "●{year}あたりの稼働時間が {hour}のシステムの,単位時間あたりの稼働時間は{crlf}　　　　 {r1}hour/hour､ {r2}hour/day､ {r3}hour/week､ {r4}hour/month､ {r5}hour/year"),
-  };
-}
+};
+constinit const RuleTable InformationProcessingTable{InformationProcessingRows};
 
 }  // namespace tamrisk

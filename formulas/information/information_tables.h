@@ -7,6 +7,6 @@ namespace tamrisk {
 
 // Bits and bytes, transfer rate, time and amount, the ranges of a bit width,
 // AD and DA converters, availability, failure interval and operating time.
-EntryTable InformationProcessingTable();
+extern const RuleTable InformationProcessingTable;
 
 }  // namespace tamrisk

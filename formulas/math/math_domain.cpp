@@ -5,12 +5,9 @@
 
 namespace tamrisk {
 
-const FormulaDomain& MathDomain() {
-  static const FormulaDomain& domain = *new FormulaDomain("MathDomain", MathCategory, {
-      PlaneFiguresTable,
-      SolidsTrigonometryTable,
-  });
-  return domain;
-}
+constinit const FormulaDomain domains::Math("MathDomain", MathCategory, {
+    PlaneFiguresTable,
+    SolidsTrigonometryTable,
+});
 
 }  // namespace tamrisk

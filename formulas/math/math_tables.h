@@ -6,8 +6,8 @@
 namespace tamrisk {
 
 // Squares, rectangles, triangles, regular polygons, circles, ellipses, sectors.
-EntryTable PlaneFiguresTable();
+extern const RuleTable PlaneFiguresTable;
 // Solids, elevation angles, trigonometry, rolls and compound interest.
-EntryTable SolidsTrigonometryTable();
+extern const RuleTable SolidsTrigonometryTable;
 
 }  // namespace tamrisk

@@ -5,8 +5,7 @@
 
 namespace tamrisk {
 
-EntryTable PlaneFiguresTable() {
-  return {
+constexpr TableRows PlaneFiguresRows{
     Doc({
         " ● 正方形の面積から､一辺および対角線の長さを求める",
         "　　 一辺(m)　=√(面積(㎡))",
@@ -303,7 +302,7 @@ EntryTable PlaneFiguresTable() {
          [](const Ctx& c) { return c["m#1"] >= 0 && c["m#2"] > c["m#1"] && c["m#2"] >= 0; },
          [](const Ctx& c) { return R{Eng8(c["m#2"] * c["m#1"] * Pi / 4)}; },
          "● 長径{m#2}､短径{m#1}の楕円の面積は {r}㎡"),
-  };
-}
+};
+constinit const RuleTable PlaneFiguresTable{PlaneFiguresRows};
 
 }  // namespace tamrisk

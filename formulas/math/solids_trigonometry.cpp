@@ -28,8 +28,7 @@ Num GrowthFactor(Num rate, Num years) {
 
 }  // namespace
 
-EntryTable SolidsTrigonometryTable() {
-  return {
+constexpr TableRows SolidsTrigonometryRows{
     Doc({
         " ● 立方体の一辺の長さから､体積を求める",
         "　　 体積(m3)=長さ(m)^3",
@@ -178,7 +177,7 @@ EntryTable SolidsTrigonometryTable() {
          [](const Ctx& c) { return c["year"] > 0 && c["%"] >= 0; },
          [](const Ctx& c) { return R{Fmt("0.00000", GrowthFactor(c["%"], c["year"]) * 100)}; },
          "● 複利式の年金利{%}の{year}後の元金＋利息は､当初の元金の {r}%"),
-  };
-}
+};
+constinit const RuleTable SolidsTrigonometryTable{SolidsTrigonometryRows};
 
 }  // namespace tamrisk

@@ -4,11 +4,8 @@
 
 namespace tamrisk {
 
-const FormulaDomain& PhotographyDomain() {
-  static const FormulaDomain& domain = *new FormulaDomain("PhotographyDomain", PhotographyCategory, {
-      PhotographyTable,
-  });
-  return domain;
-}
+constinit const FormulaDomain domains::Photography("PhotographyDomain", PhotographyCategory, {
+    PhotographyTable,
+});
 
 }  // namespace tamrisk

@@ -6,6 +6,6 @@
 namespace tamrisk {
 
 // The field a 35 mm film camera covers, and the f-number of a lens.
-EntryTable PhotographyTable();
+extern const RuleTable PhotographyTable;
 
 }  // namespace tamrisk

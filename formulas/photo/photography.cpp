@@ -12,15 +12,14 @@ namespace {
 constexpr double FrameWidth = 0.036;
 constexpr double FrameHeight = 0.024;
 
-R FieldSize(Num focal, Num distance) {
+R<2> FieldSize(Num focal, Num distance) {
   return R{Eng5((distance - focal) * FrameWidth / focal),
            Eng5((distance - focal) * FrameHeight / focal)};
 }
 
 }  // namespace
 
-EntryTable PhotographyTable() {
-  return {
+constexpr TableRows PhotographyRows{
     Doc({
         " ● 35mmﾌｨﾙﾑｶﾒﾗにおいて､ﾚﾝｽﾞの焦点距離と被写体までの距離から､",
         "　　 　　　　　　　　　　　　　　　　　　　　　　　　　　撮影される被写体のｻｲｽﾞを求める",
@@ -49,7 +48,7 @@ EntryTable PhotographyTable() {
          [](const Ctx& c) { return c["m#2"] < 2 && c["m#1"] < 0.5 && c["m#1"] != c["m#2"]; },
          [](const Ctx& c) { return R{Fmt("0.000", c["m#2"] / c["m#1"])}; },
          "● 焦点距離{m#2}､有効口径{m#1}のレンズの明るさ F値は {r}"),
-  };
-}
+};
+constinit const RuleTable PhotographyTable{PhotographyRows};
 
 }  // namespace tamrisk

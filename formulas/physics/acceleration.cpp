@@ -5,8 +5,7 @@
 
 namespace tamrisk {
 
-EntryTable AccelerationTable() {
-  return {
+constexpr TableRows AccelerationRows{
     Doc({
         " ● 初速度0の物体の､加速度と時間から､移動距離と最終速度を求める",
         "　　 移動距離(m)=加速度(m/s2)x時間(sec)^2/2",
@@ -152,7 +151,7 @@ EntryTable AccelerationTable() {
                     Eng5(c["m/h"] / 3600 / (c["m"] * Pi) * 60)};
          },
          "● 直径{m}の車輪で速度{m/h}にするための車輪の回転速度は {r1}rps または {r2}rpm"),
-  };
-}
+};
+constinit const RuleTable AccelerationTable{AccelerationRows};
 
 }  // namespace tamrisk

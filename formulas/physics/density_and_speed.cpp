@@ -4,8 +4,7 @@
 
 namespace tamrisk {
 
-EntryTable DensityAndSpeedTable() {
-  return {
+constexpr TableRows DensityAndSpeedRows{
     Doc({
         " ● 容積と質量から､比重を求める",
         "　　 比重=質量(g)/容積(l)/1000",
@@ -144,7 +143,7 @@ EntryTable DensityAndSpeedTable() {
     Rule(Either("knot", " "), Filter{"mile/h"},
          [](const Ctx& c) { return R{Eng5(c["knot"] * 1852 / 1609.3)}; },
          "● 速度{knot}を mile/h単位で表すと {r}mile/h"),
-  };
-}
+};
+constinit const RuleTable DensityAndSpeedTable{DensityAndSpeedRows};
 
 }  // namespace tamrisk

@@ -3,8 +3,7 @@
 
 namespace tamrisk {
 
-EntryTable EnergyTable() {
-  return {
+constexpr TableRows EnergyRows{
     Doc({
         " ● 単振り子の糸の長さから､周期を求める",
         "　　 周期(sec)=2xπx√(糸の長さ(m)/9.80665)",
@@ -116,7 +115,7 @@ EntryTable EnergyTable() {
     Rule(Either("cal", "sec"), Filter{"W"},
          [](const Ctx& c) { return R{Eng5(c["cal"] * JoulePerCal / c["sec"])}; },
          "● 時間{sec}間でエネルギー{cal}を発生するために必要な電力は {r}W"),
-  };
-}
+};
+constinit const RuleTable EnergyTable{EnergyRows};
 
 }  // namespace tamrisk

@@ -4,8 +4,7 @@
 
 namespace tamrisk {
 
-EntryTable ForceAndOrbitsTable() {
-  return {
+constexpr TableRows ForceAndOrbitsRows{
     Doc({
         " ● 物体の質量と加速度から､与えられる力を求める",
         "　　 力(N)=(質量(g)/1000)x加速度(m/s2)",
@@ -127,7 +126,7 @@ EntryTable ForceAndOrbitsTable() {
                     Eng5(Pow(Sq(6378000) * Pi * 2 * Gravity / (c["hour"] * 3600), 1.0 / 3))};
          },
          "● 周期{hour}で円軌道を描いて飛んでいる人工衛星の高度は {r1}m,速度は {r2}m/s"),
-  };
-}
+};
+constinit const RuleTable ForceAndOrbitsTable{ForceAndOrbitsRows};
 
 }  // namespace tamrisk

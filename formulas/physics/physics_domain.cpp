@@ -5,17 +5,14 @@
 
 namespace tamrisk {
 
-const FormulaDomain& PhysicsDomain() {
-  static const FormulaDomain& domain = *new FormulaDomain("PhysicsDomain", PhysicsCategory, {
-      DensityAndSpeedTable,
-      TravelTable,
-      AccelerationTable,
-      ForceAndOrbitsTable,
-      WavesAndSoundTable,
-      EnergyTable,
-      RatiosTable,
-  });
-  return domain;
-}
+constinit const FormulaDomain domains::Physics("PhysicsDomain", PhysicsCategory, {
+    DensityAndSpeedTable,
+    TravelTable,
+    AccelerationTable,
+    ForceAndOrbitsTable,
+    WavesAndSoundTable,
+    EnergyTable,
+    RatiosTable,
+});
 
 }  // namespace tamrisk

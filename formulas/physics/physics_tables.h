@@ -11,19 +11,19 @@
 namespace tamrisk {
 
 // Specific gravity, sheet mass, fuel economy and speed.
-EntryTable DensityAndSpeedTable();
+extern const RuleTable DensityAndSpeedTable;
 // Travel distance and travel time.
-EntryTable TravelTable();
+extern const RuleTable TravelTable;
 // Uniform acceleration from rest, rotation speed and wheels.
-EntryTable AccelerationTable();
+extern const RuleTable AccelerationTable;
 // Force, free fall, projectiles and satellites.
-EntryTable ForceAndOrbitsTable();
+extern const RuleTable ForceAndOrbitsTable;
 // Light, electromagnetic waves, sound and the Doppler effect.
-EntryTable WavesAndSoundTable();
+extern const RuleTable WavesAndSoundTable;
 // Pendulum, energy units, heating water and electric energy.
-EntryTable EnergyTable();
+extern const RuleTable EnergyTable;
 // Ratios, tolerance ranges and exponent notation.
-EntryTable RatiosTable();
+extern const RuleTable RatiosTable;
 
 // One band of the electromagnetic spectrum: lower <= f < upper, in Hz.
 struct WaveBand {

@@ -9,7 +9,7 @@ namespace {
 
 // The value a ratio applies to: any unit but none, temperatures, standing
 // wave ratios and decibels, whose share or range taken linearly means nothing.
-AcceptedUnits RatioBase() {
+constexpr AcceptedUnits RatioBase() {
   return AnyUnitExcept({" ", "K", "VSWR", "dB", "dBc", "dBm", "dBμV", "℃", "ﾟF", "dBf"}, "X");
 }
 
@@ -22,8 +22,7 @@ std::string InUnitOf(const Ctx& c, Num x) {
 
 }  // namespace
 
-EntryTable RatiosTable() {
-  return {
+constexpr TableRows RatiosRows{
     Doc({
         " ● ﾊﾟﾗﾒｰﾀ値の､比率を乗じた値を求める",
         "　　 求める値=ﾊﾟﾗﾒｰﾀ値x比率(%)/100",
@@ -99,7 +98,7 @@ EntryTable RatiosTable() {
                     Fmt("0.000000000", Pow(10, c["dB"] / 10) * 100)};
          },
          "● {dB}をパーセントで表すと {r1}% (電圧､電流)または {r2}% (電力)"),
-  };
-}
+};
+constinit const RuleTable RatiosTable{RatiosRows};
 
 }  // namespace tamrisk

@@ -4,8 +4,7 @@
 
 namespace tamrisk {
 
-EntryTable TravelTable() {
-  return {
+constexpr TableRows TravelRows{
     Doc({
         " ● 速度と時間から､移動距離を求める",
         "　　 移動距離(m) 　　=速度(m/s)x時間(hour)x3600",
@@ -112,7 +111,7 @@ EntryTable TravelTable() {
                     Fmt("0.00000", c["m"] / (c["knot"] * 1852))};
          },
          "● 速度{knot}で距離{m}を移動するために要する時間は {r1}sec または {r2}hour"),
-  };
-}
+};
+constinit const RuleTable TravelTable{TravelRows};
 
 }  // namespace tamrisk

@@ -24,8 +24,7 @@ std::string BandOf(const Ctx& c, Num hz) {
 
 }  // namespace
 
-EntryTable WavesAndSoundTable() {
-  return {
+constexpr TableRows WavesAndSoundRows{
     Doc({
         " ● 光､電磁波において､時間から､進む距離を求める",
         "　　 距離(m) =299792500x時間(sec)",
@@ -187,7 +186,7 @@ EntryTable WavesAndSoundTable() {
     Rule(Either("Hz", "m/h"), Filter{"Hz"},
          [](const Ctx& c) { return R{Eng5(Abs(c["Hz"] * c["m/h"] / 3600 / LightSpeed))}; },
          "● 周波数{Hz}の電波発信源が速度{m/h}で移動する場合のドップラシフトは±{r}Hz"),
-  };
-}
+};
+constinit const RuleTable WavesAndSoundTable{WavesAndSoundRows};
 
 }  // namespace tamrisk

@@ -10,7 +10,7 @@ namespace tamrisk {
 namespace {
 
 // Both parameters without unit, named p1 and p2.
-Units Plain() { return ThisOrder(Named(" ", "p1"), Named(" ", "p2")); }
+constexpr Units Plain() { return ThisOrder(Named(" ", "p1"), Named(" ", "p2")); }
 
 // One number: the other entry is 0.
 bool OnlyFirst(const Ctx& c) { return c["p2"] == 0; }
@@ -22,12 +22,11 @@ bool OnlyFirstModerate(const Ctx& c) { return c["p2"] == 0 && ModerateExponent(c
 bool OnlySecondModerate(const Ctx& c) { return c["p1"] == 0 && ModerateExponent(c["p2"]); }
 
 // The same result in general format and with an SI prefix.
-R Both(Num x) { return R{SignReserving(x), Eng5(x)}; }
+R<2> Both(Num x) { return R{SignReserving(x), Eng5(x)}; }
 
 }  // namespace
 
-EntryTable PlainArithmeticTable() {
-  return {
+constexpr TableRows PlainArithmeticRows{
     Doc({
         " ● ﾊﾟﾗﾒｰﾀ1つの計算",
         "　　 log10(ﾊﾟﾗﾒｰﾀ値)",
@@ -101,7 +100,7 @@ EntryTable PlainArithmeticTable() {
     Rule(Plain(), NoFilterOnly,
          [](const Ctx& c) { return Both(Sqr(Sq(c["p2"]) + Sq(c["p1"]))); },
          "● √({p1}^2＋{p2}^2) ＝ {s}＝ {r}"),
-  };
-}
+};
+constinit const RuleTable PlainArithmeticTable{PlainArithmeticRows};
 
 }  // namespace tamrisk

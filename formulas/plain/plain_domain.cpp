@@ -5,11 +5,8 @@
 
 namespace tamrisk {
 
-const FormulaDomain& PlainNumberDomain() {
-  static const FormulaDomain& domain = *new FormulaDomain("PlainNumberDomain", PlainNumberCategory, {
-      PlainArithmeticTable,
-  });
-  return domain;
-}
+constinit const FormulaDomain domains::PlainNumber("PlainNumberDomain", PlainNumberCategory, {
+    PlainArithmeticTable,
+});
 
 }  // namespace tamrisk

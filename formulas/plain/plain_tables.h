@@ -6,6 +6,6 @@
 namespace tamrisk {
 
 // Logarithms and powers of one number, and the arithmetic of two.
-EntryTable PlainArithmeticTable();
+extern const RuleTable PlainArithmeticTable;
 
 }  // namespace tamrisk

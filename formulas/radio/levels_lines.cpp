@@ -6,8 +6,7 @@
 
 namespace tamrisk {
 
-EntryTable LevelsLinesTable() {
-  return {
+constexpr TableRows LevelsLinesRows{
     Doc({
         " ● 高周波電力とｲﾝﾋﾟｰﾀﾞﾝｽから､高周波電圧を求める",
         "　　 終端電圧(V)　　=√(((10^(電力(dBm)/10))/1000)xｲﾝﾋﾟｰﾀﾞﾝｽ(Ω))",
@@ -224,7 +223,7 @@ EntryTable LevelsLinesTable() {
          [](const Ctx& c) { return c["m"] < c["Ω"]; },
          [](const Ctx& c) { return R{Eng5(Pow(10, (138 * (Log(c["m"]) / Log(10)) - c["Ω"]) / 138))}; },
          "● 同軸給電線で､インピーダンス{Ω},外部導体の内径{m}とすれば､内部導体の外径は {r}m"),
-  };
-}
+};
+constinit const RuleTable LevelsLinesTable{LevelsLinesRows};
 
 }  // namespace tamrisk

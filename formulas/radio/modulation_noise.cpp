@@ -16,8 +16,7 @@ Num EnvelopeDepth(const Ctx& c) {
 
 }  // namespace
 
-EntryTable ModulationNoiseTable() {
-  return {
+constexpr TableRows ModulationNoiseRows{
     Doc({
         " ● AM変調波の､変調度から､搬送波に対する側帯波ﾚﾍﾞﾙを求める",
         "　　 側帯波ﾚﾍﾞﾙ(dBc)=20xLog10(変調度(%)/200)",
@@ -263,7 +262,7 @@ EntryTable ModulationNoiseTable() {
            return R{Eng5(LightSpeed * c["m"] / (c["in"] * 0.0254 * Cos(Atn(Num(3) / 4)) * (Num(15750) / 0.83)))};
          },
          "● 画面サイズ{in}の標準テレビにおいて､幅{m}のゴースト発生時の反射電波の伝搬経路差は {r}m"),
-  };
-}
+};
+constinit const RuleTable ModulationNoiseTable{ModulationNoiseRows};
 
 }  // namespace tamrisk

@@ -4,12 +4,9 @@
 
 namespace tamrisk {
 
-const FormulaDomain& RadioDomain() {
-  static const FormulaDomain& domain = *new FormulaDomain("RadioDomain", ElectronicsCategory, {
-      LevelsLinesTable,
-      ModulationNoiseTable,
-  });
-  return domain;
-}
+constinit const FormulaDomain domains::Radio("RadioDomain", ElectronicsCategory, {
+    LevelsLinesTable,
+    ModulationNoiseTable,
+});
 
 }  // namespace tamrisk

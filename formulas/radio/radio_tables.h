@@ -6,9 +6,9 @@
 namespace tamrisk {
 
 // RF levels, standing waves, quarter-wave lines and feed lines.
-EntryTable LevelsLinesTable();
+extern const RuleTable LevelsLinesTable;
 // Modulation, receivers, noise and television ghosts.
-EntryTable ModulationNoiseTable();
+extern const RuleTable ModulationNoiseTable;
 
 // The larger and the smaller of two values (either one when they are equal).
 inline Num Max(Num a, Num b) { return a < b ? b : a; }

@@ -17,45 +17,43 @@ const std::string kMessageInvalid = "\r\n\r\n\r\n\r\n" "          !!! 該当す�
 // a line that differs by input order and a rule that fires only unfiltered.
 // Results fill their placeholders in order of first appearance in the line,
 // whatever their names: in "P" the first result is {r2}.
-EntryTable FirstTable() {
-  return {
-      Doc({"first section"}),
-      Rule(Either("V", "Ω"), Filter{"A"}, [](const Ctx& c) { return R{Eng5(c["V"] / c["Ω"])}; },
-           "I {V} {Ω} {r}A"),
-      Rule(Either("V", "Ω"), Filter{"W", "dBm"},
-           [](const Ctx& c) { return R{Eng5(c["V"] * c["V"] / c["Ω"]), Fmt("0.0", c["Ω"])}; },
-           "P {Ω}/{V} {r2} {r1}W{crlf}  next"),
-      Rule(ThisOrder("V", "V"), Filter{"%"}, [](const Ctx& c) { return c["V#1"] > c["V#2"]; },
-           [](const Ctx& c) { return R{Fmt("0.00", (c["V#1"] - c["V#2"]) / c["V#2"] * 100)}; },
-           "reg {V#1} {V#2} {r}%"),
-      // A condition whose own arithmetic fails (a zero divisor) does not hold.
-      Rule(ThisOrder("A", "A"), Filter{}, [](const Ctx& c) { return c["A#1"] / c["A#2"] > 1; },
-           [](const Ctx& c) { return R{Eng5(c["A#1"] / c["A#2"])}; }, "ratio {r}"),
-      Rule(Either(AnyUnitExcept({" ", "K"}, "X"), "%"), NoFilterOnly,
-           [](const Ctx& c) { return R{Eng5(c["X"] * c["%"] / 100)}; }, "share {X} {%} {r}{U}"),
-      Rule(Either("m", " "), Filter{"m"}, [](const Ctx& c) { return R{Eng5(c["m"] * 2)}; },
-           "two {m} {r}m"),
-      Rule(Either("m", " "), Filter{"m"}, [](const Ctx& c) { return R{Eng5(1 / c[" "])}; },
-           "inverse {r}"),
-      Rule(Either("m", " "), Filter{"m"}, [](const Ctx& c) { return R{Eng5(c["m"] * 3)}; },
-           "three {r}m")
-          .WithSwappedLine("THREE {r}m"),
-  };
-}
+constexpr TableRows FirstRows{
+    Doc({"first section"}),
+    Rule(Either("V", "Ω"), Filter{"A"}, [](const Ctx& c) { return R{Eng5(c["V"] / c["Ω"])}; },
+         "I {V} {Ω} {r}A"),
+    Rule(Either("V", "Ω"), Filter{"W", "dBm"},
+         [](const Ctx& c) { return R{Eng5(c["V"] * c["V"] / c["Ω"]), Fmt("0.0", c["Ω"])}; },
+         "P {Ω}/{V} {r2} {r1}W{crlf}  next"),
+    Rule(ThisOrder("V", "V"), Filter{"%"}, [](const Ctx& c) { return c["V#1"] > c["V#2"]; },
+         [](const Ctx& c) { return R{Fmt("0.00", (c["V#1"] - c["V#2"]) / c["V#2"] * 100)}; },
+         "reg {V#1} {V#2} {r}%"),
+    // A condition whose own arithmetic fails (a zero divisor) does not hold.
+    Rule(ThisOrder("A", "A"), Filter{}, [](const Ctx& c) { return c["A#1"] / c["A#2"] > 1; },
+         [](const Ctx& c) { return R{Eng5(c["A#1"] / c["A#2"])}; }, "ratio {r}"),
+    Rule(Either(AnyUnitExcept({" ", "K"}, "X"), "%"), NoFilterOnly,
+         [](const Ctx& c) { return R{Eng5(c["X"] * c["%"] / 100)}; }, "share {X} {%} {r}{U}"),
+    Rule(Either("m", " "), Filter{"m"}, [](const Ctx& c) { return R{Eng5(c["m"] * 2)}; },
+         "two {m} {r}m"),
+    Rule(Either("m", " "), Filter{"m"}, [](const Ctx& c) { return R{Eng5(1 / c[" "])}; },
+         "inverse {r}"),
+    Rule(Either("m", " "), Filter{"m"}, [](const Ctx& c) { return R{Eng5(c["m"] * 3)}; },
+         "three {r}m")
+        .WithSwappedLine("THREE {r}m"),
+};
+constexpr RuleTable FirstTable{FirstRows};
 
-EntryTable SecondTable() {
-  return {
-      Rule(Either("V", "Ω"), Filter{"A"},
-           [](const Ctx& c) { return R{Eng5(c["V"] / c["Ω"] * 1000)}; }, "mA {r}"),
-  };
-}
+constexpr TableRows SecondRows{
+    Rule(Either("V", "Ω"), Filter{"A"},
+         [](const Ctx& c) { return R{Eng5(c["V"] / c["Ω"] * 1000)}; }, "mA {r}"),
+};
+constexpr RuleTable SecondTable{SecondRows};
 
 const FormulaDomain& First() {
-  static const FormulaDomain d("First", 1, {FirstTable()});
+  static const FormulaDomain d("First", 1, {FirstTable});
   return d;
 }
 const FormulaDomain& Second() {
-  static const FormulaDomain d("Second", 2, {SecondTable()});
+  static const FormulaDomain d("Second", 2, {SecondTable});
   return d;
 }
 
@@ -128,7 +126,7 @@ TEST(RunTest, WildcardParameterTakesAnyUnitButTheExcluded) {
 // Rules for an exact unit pair, rules with one open parameter (in either
 // place) and rules with two keep their table order when they fire together.
 TEST(RunTest, RulesOfEveryKindOfUnitMatchKeepTheirOrder) {
-  static const FormulaDomain mixed("Mixed", 1, {{
+  static constexpr TableRows rows{
       Rule(ThisOrder("%", "%"), NoFilterOnly, [](const Ctx&) { return R{}; }, "exact1"),
       Rule(Either(AnyUnitExcept({" "}, "X"), "%"), NoFilterOnly,
            [](const Ctx&) { return R{}; }, "one {X}"),
@@ -136,7 +134,9 @@ TEST(RunTest, RulesOfEveryKindOfUnitMatchKeepTheirOrder) {
            [](const Ctx&) { return R{}; }, "both"),
       Rule(ThisOrder(AnyOf({"Hz", "%"}, "f"), "%"), NoFilterOnly,
            [](const Ctx&) { return R{}; }, "exact2"),
-  }});
+  };
+  static constexpr RuleTable table{rows};
+  static const FormulaDomain mixed("Mixed", 1, {table});
   static const FormulaDomain* const domains[] = {&mixed};
   auto run = [](const char* u1, const char* u2) {
     return RunCalculation(RunInput{"1", " ", u1, "2", " ", u2, " 指定なし", 2026}, domains).output;
@@ -163,38 +163,50 @@ TEST(RunTest, SameInputTwiceGivesTheSameText) {
   EXPECT_EQ(Calc("10", "V", "5", "Ω").output, Calc("10", "V", "5", "Ω").output);
 }
 
+// A parameter name the computation or the condition does not have shows
+// only when the rule runs.
+constexpr TableRows UnknownNameRows{
+    Rule(Either("V", "Ω"), Filter{}, [](const Ctx& c) { return R{Eng5(c["A"])}; }, "{r}"),
+};
+constexpr RuleTable UnknownNameTable{UnknownNameRows};
+constexpr TableRows BadConditionRows{
+    Rule(Either("V", "Ω"), Filter{}, [](const Ctx& c) { return c["A"] > 0; },
+         [](const Ctx& c) { return R{Eng5(c["V"])}; }, "{r}"),
+};
+constexpr RuleTable BadConditionTable{BadConditionRows};
+
 TEST(RuleDefinitionTest, MistakesAreCaught) {
   FormulaDomain::strictRules = true;
-  const FormulaDomain unknownName(
-      "Bad", 1,
-      {{Rule(Either("V", "Ω"), Filter{}, [](const Ctx& c) { return R{Eng5(c["A"])}; }, "{r}")}});
-  const FormulaDomain wrongCount(
-      "Bad", 1,
-      {{Rule(Either("V", "Ω"), Filter{}, [](const Ctx& c) { return R{Eng5(c["V"])}; },
-             "{r1} {r2}")}});
+  const FormulaDomain unknownName("Bad", 1, {UnknownNameTable});
   CalcInput in;
   in.unit1 = "V";
   in.unit2 = "Ω";
   in.filter = " 指定なし";
   bool invalid = false;
   EXPECT_THROW(unknownName.Evaluate(in, 2026, invalid), RuleDefinitionError);
-  EXPECT_THROW(wrongCount.Evaluate(in, 2026, invalid), RuleDefinitionError);
   // A condition that names a unit its rule does not have is a mistake too;
   // outside the tests it costs the line, never the run.
-  const FormulaDomain badCondition(
-      "Bad", 1,
-      {{Rule(Either("V", "Ω"), Filter{}, [](const Ctx& c) { return c["A"] > 0; },
-             [](const Ctx& c) { return R{Eng5(c["V"])}; }, "{r}")}});
+  const FormulaDomain badCondition("Bad", 1, {BadConditionTable});
   EXPECT_THROW(badCondition.Evaluate(in, 2026, invalid), RuleDefinitionError);
   FormulaDomain::strictRules = false;
   invalid = false;
   EXPECT_EQ(badCondition.Evaluate(in, 2026, invalid), "");
   EXPECT_TRUE(invalid);
-  FormulaDomain::strictRules = true;
-  EXPECT_THROW(FormulaDomain("Bad", 1,
-                             {{Rule(Either("V", "V"), Filter{},
-                                    [](const Ctx&) { return R{}; }, "x")}}),
+}
+
+// What a row shows by itself stops a table from compiling (see
+// tests/compile); a row made at run time throws.
+TEST(RuleDefinitionTest, WrongRowsAreRefusedWhenMade) {
+  const auto one = [](const Ctx& c) { return R{Eng5(c["V"])}; };
+  EXPECT_THROW(Rule(Either("V", "Ω"), Filter{}, one, "{r1} {r2}"), RuleDefinitionError);
+  EXPECT_THROW(Rule(Either("V", "Ω"), Filter{}, one, "{r"), RuleDefinitionError);
+  EXPECT_THROW(Rule(Either("V", "V"), Filter{}, [](const Ctx&) { return R{}; }, "x"),
                RuleDefinitionError);
+  EXPECT_THROW(Rule(Either("V", "Volt"), Filter{}, one, "{r}"), RuleDefinitionError);
+  EXPECT_THROW(Rule(Either("V", "Ω"), Filter{"Volt"}, one, "{r}"), RuleDefinitionError);
+  EXPECT_THROW(Rule(Either("V", "Ω"), Filter{}, one, "{r}").WithSwappedLine("{r} {s}"),
+               RuleDefinitionError);
+  EXPECT_NO_THROW(Rule(Either("V", "Ω"), Filter{"A"}, one, "{V} {Ω} {r}{crlf}{U}"));
 }
 
 TEST(CheckedArithmeticTest, EveryFailingOperationThrows) {

@@ -22,7 +22,7 @@ const char* const kNoFilter = " 指定なし";
 const FormulaDomain& ChargeToWires() {
   static const FormulaDomain domain(
       "ChargeToWires", ElectronicsCategory,
-      {ChargeEnergyTable(), LevelsTable(), AttenuatorsAmplifiersTable(), TransientsWiresTable()});
+      {ChargeEnergyTable, LevelsTable, AttenuatorsAmplifiersTable, TransientsWiresTable});
   return domain;
 }
 

@@ -18,8 +18,8 @@ namespace {
 // that come later in the domain do not enter these blocks.
 const FormulaDomain& CircuitsUpToPulses() {
   static const FormulaDomain domain("Circuits", ElectronicsCategory,
-                                    {OhmsLawTable(), DecibelsRangesTable(), CombinationsTable(),
-                                     ESeriesTable(), ReactancePulsesTable()});
+                                    {OhmsLawTable, DecibelsRangesTable, CombinationsTable,
+                                     ESeriesTable, ReactancePulsesTable});
   return domain;
 }
 

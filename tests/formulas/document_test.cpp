@@ -73,7 +73,7 @@ const char* const kOhmsLawSections[] = {
 };
 
 TEST(FormulaDocumentTest, HeaderBannersAndBlankLines) {
-  const FormulaDomain ohm("Ohm", 5, {OhmsLawTable()});
+  const FormulaDomain ohm("Ohm", 5, {OhmsLawTable});
   const FormulaDomain* const domains[] = {&ohm};
   const std::string text = BuildFormulaDocument(domains);
   ASSERT_EQ(text.substr(0, 2), "\r\n");

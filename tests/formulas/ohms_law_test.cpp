@@ -25,7 +25,7 @@ std::vector<std::string> Lines(const std::string& block) {
 }
 
 const FormulaDomain& OhmsLawOnly() {
-  static const FormulaDomain domain("OhmsLaw", 5, {OhmsLawTable()});
+  static const FormulaDomain domain("OhmsLaw", 5, {OhmsLawTable});
   return domain;
 }
 

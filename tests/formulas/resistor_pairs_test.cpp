@@ -166,7 +166,7 @@ const PairCase kPairCases[] = {
 };
 
 const FormulaDomain& ResistorPairsOnly() {
-  static const FormulaDomain domain("ResistorPairs", ElectronicsCategory, {ESeriesTable()});
+  static const FormulaDomain domain("ResistorPairs", ElectronicsCategory, {ESeriesTable});
   return domain;
 }
 
