@@ -1,0 +1,33 @@
+// A table with one row written wrongly, chosen by MISTAKE: every case but 0
+// must stop the compilation with its reason; case 0, the row written rightly,
+// must compile.
+#include "engine/rules.h"
+
+namespace tamrisk {
+namespace {
+
+constexpr auto OneResult = [](const Ctx& c) { return R{Eng5(c["V"] / c["Ω"])}; };
+
+constexpr TableRows MistakeRows{
+    Doc({"section"}),
+#if MISTAKE == 0
+    Rule(Either("V", "Ω"), Filter{"A"}, OneResult, "{V} {Ω} {r}A"),
+#elif MISTAKE == 1  // a unit outside the catalogue
+    Rule(Either("V", "Ohm"), Filter{"A"}, OneResult, "{V} {r}A"),
+#elif MISTAKE == 2  // two results in the line, one computed
+    Rule(Either("V", "Ω"), Filter{"A"}, OneResult, "{V} {r1}A {r2}A"),
+#elif MISTAKE == 3  // one unit twice, in either order
+    Rule(Either("V", "V"), Filter{"A"}, OneResult, "{r}A"),
+#elif MISTAKE == 4  // a placeholder left open
+    Rule(Either("V", "Ω"), Filter{"A"}, OneResult, "{V} {r}A {Ω"),
+#elif MISTAKE == 5  // the second input order's line with another result
+    Rule(Either("V", "Ω"), Filter{"A"}, OneResult, "{V} {r}A").WithSwappedLine("{V} {s}A {r}A"),
+#endif
+};
+
+}  // namespace
+
+extern const RuleTable MistakeTable;
+constinit const RuleTable MistakeTable{MistakeRows};
+
+}  // namespace tamrisk
