@@ -1,6 +1,7 @@
 #include "engine/rules.h"
 
 #include <charconv>
+#include <cstring>
 
 #include "engine/catalogue.h"
 
@@ -65,27 +66,29 @@ bool ConditionHolds(Condition condition, const Ctx& ctx) {
 
 // Appends the line of a rule whose results are all computed; this cannot
 // fail any more.
-void WriteLine(const Ctx& ctx, std::string_view line, const std::string* results,
-               std::size_t resultCount, std::string& block) {
+void WriteLine(const Ctx& ctx, std::string_view line, const LinePlan& plan,
+               const std::string* results, std::string& block) {
   const CalcInput& in = ctx.Input();
-  LineReader reader(ctx.Row(), line);
-  LinePiece piece;
-  while (reader.Next(piece)) {
-    switch (piece.kind) {
-      case LinePiece::Kind::Text: block += piece.text; break;
-      case LinePiece::Kind::Label:
-        block += ctx.ParamOfSlot(piece.index) == 1 ? in.label1 : in.label2;
+  const char* p = line.data();
+  const char* const end = p + line.size();
+  for (std::size_t k = 0;; ++k) {
+    const auto* open = static_cast<const char*>(std::memchr(p, '{', static_cast<std::size_t>(end - p)));
+    if (open == nullptr) {
+      block.append(p, static_cast<std::size_t>(end - p));
+      break;
+    }
+    block.append(p, static_cast<std::size_t>(open - p));
+    p = open + 1;
+    while (*p != '}') ++p;  // every placeholder is closed: the plan was made
+    ++p;
+    switch (const unsigned code = plan.At(k)) {
+      case LinePlan::Label0:
+      case LinePlan::Label1:
+        block += ctx.ParamOfSlot(code == LinePlan::Label0 ? 0 : 1) == 1 ? in.label1 : in.label2;
         break;
-      case LinePiece::Kind::UnitText:
-        block += ctx.ParamOfSlot(piece.index) == 1 ? in.unit1 : in.unit2;
-        break;
-      case LinePiece::Kind::Result:
-        if (static_cast<std::size_t>(piece.index) >= resultCount) {
-          throw RuleDefinitionError("result count does not fit the line: " + std::string(line));
-        }
-        block += results[piece.index];
-        break;
-      case LinePiece::Kind::CrLf: block += "\r\n"; break;
+      case LinePlan::UnitText: block += ctx.ParamOfSlot(0) == 1 ? in.unit1 : in.unit2; break;
+      case LinePlan::CrLf: block += "\r\n"; break;
+      default: block += results[code]; break;
     }
   }
   block += "\r\n";
@@ -99,11 +102,12 @@ void TryRule(const RuleRow& row, int order, const CalcInput& in, const RunUnits&
   const Ctx ctx(row, order, in, thisYear);
   try {
     if (row.condition && !ConditionHolds(row.condition, ctx)) return;
-    const std::string_view line = order == 1 && !row.swappedLine.empty() ? row.swappedLine : row.line;
+    const bool swapped = order == 1 && !row.swappedLine.empty();
     row.compute.Call([&](auto compute) {
       // Every figure is computed before anything of the line is written.
       const auto results = compute(ctx);
-      WriteLine(ctx, line, results.texts.data(), results.texts.size(), block);
+      WriteLine(ctx, swapped ? row.swappedLine : row.line, swapped ? row.swappedPlan : row.plan,
+                results.texts.data(), block);
     });
   } catch (const CalcFailure&) {
     invalidInput = true;
@@ -123,19 +127,18 @@ bool OpenRuleMatches(const RuleRow& row, int order, const RunUnits& units) {
 // of its unit pair merged with those of several units.
 void EvaluateTable(const RuleTable& table, const RunUnits& units, const CalcInput& in,
                    int thisYear, bool& invalidInput, std::string& block) {
-  std::span<const PairRule> pair;
-  if (table.firstUnits.Has(units.unit1)) {
-    const auto key = static_cast<std::uint16_t>(units.unit1 * 256 + units.unit2);
-    std::size_t lo = 0, hi = table.pairRules.size();
-    while (lo < hi) {
-      const std::size_t mid = lo + (hi - lo) / 2;
-      if (table.pairRules[mid].pair < key) lo = mid + 1;
-      else hi = mid;
-    }
-    std::size_t end = lo;
-    while (end < table.pairRules.size() && table.pairRules[end].pair == key) ++end;
-    pair = table.pairRules.subspan(lo, end - lo);
+  // The rules of parameter 1's unit, sorted by parameter 2's.
+  std::span<const PairRule> pair = table.PairRulesOf(units.unit1);
+  const auto key = static_cast<std::uint16_t>(units.unit1 * 256 + units.unit2);
+  std::size_t lo = 0, hi = pair.size();
+  while (lo < hi) {
+    const std::size_t mid = lo + (hi - lo) / 2;
+    if (pair[mid].pair < key) lo = mid + 1;
+    else hi = mid;
   }
+  std::size_t end = lo;
+  while (end < pair.size() && pair[end].pair == key) ++end;
+  pair = pair.subspan(lo, end - lo);
   std::span<const RuleNumber> open = table.openRules;
   while (!pair.empty() || !open.empty()) {
     RuleNumber number;
@@ -181,7 +184,7 @@ void FormulaDomain::EvaluateInto(const CalcInput& in, int thisYear, bool& invali
 void FormulaDomain::EvaluateInto(const RunUnits& units, const CalcInput& in, int thisYear,
                                  bool& invalidInput, std::string& block) const {
   for (const RuleTable* table : Tables()) {
-    if (!table->firstUnits.Has(units.unit1) && table->openRules.empty()) continue;
+    if (table->PairRulesOf(units.unit1).empty() && table->openRules.empty()) continue;
     EvaluateTable(*table, units, in, thisYear, invalidInput, block);
   }
 }

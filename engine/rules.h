@@ -251,18 +251,36 @@ class Compute {
   rules_detail::ComputeUnion<0> fn_;
 };
 
+// What each placeholder of a line stands for, in order, four bits each: a
+// result number, a label, the unit text or a line break. Made with the row,
+// so that writing a line only copies.
+struct LinePlan {
+  static constexpr std::size_t MaxPlaceholders = 32;
+  enum Code : unsigned { Label0 = MaxResults, Label1, UnitText, CrLf };
+  static_assert(CrLf < 16, "a code fits four bits");
+
+  std::uint64_t codes[2] = {0, 0};
+  std::size_t results = 0;
+
+  constexpr unsigned At(std::size_t k) const { return (codes[k / 16] >> (4 * (k % 16))) & 15; }
+  constexpr void Set(std::size_t k, unsigned code) {
+    codes[k / 16] |= std::uint64_t{code} << (4 * (k % 16));
+  }
+};
+
 struct RuleRow {
   AcceptedUnits first;
   AcceptedUnits second;
   bool eitherOrder = false;
   // Both parameters have the same name: they are "name#1" and "name#2".
   bool numbered = false;
-  std::uint8_t resultCount = 0;
   Filter filter;
   Condition condition = nullptr;
   Compute compute;
   std::string_view line;
   std::string_view swappedLine;  // the line of the second input order, when it differs
+  LinePlan plan;
+  LinePlan swappedPlan;
 
   // The second input order of an *either order* row writes this line instead.
   constexpr RuleRow WithSwappedLine(std::string_view l) const;
@@ -342,10 +360,34 @@ class LineReader {
   std::size_t results_ = 0;
 };
 
+// The plan of a line of `row`.
+constexpr LinePlan PlanLine(const RuleRow& row, std::string_view line) {
+  LinePlan plan;
+  LineReader reader(row, line);
+  LinePiece piece;
+  std::size_t k = 0;
+  while (reader.Next(piece)) {
+    if (piece.kind == LinePiece::Kind::Text) continue;
+    if (k == LinePlan::MaxPlaceholders) RuleMistake("a line with too many placeholders");
+    switch (piece.kind) {
+      case LinePiece::Kind::Label:
+        plan.Set(k, piece.index == 0 ? LinePlan::Label0 : LinePlan::Label1);
+        break;
+      case LinePiece::Kind::UnitText: plan.Set(k, LinePlan::UnitText); break;
+      case LinePiece::Kind::CrLf: plan.Set(k, LinePlan::CrLf); break;
+      default: plan.Set(k, static_cast<unsigned>(piece.index)); break;
+    }
+    ++k;
+  }
+  plan.results = reader.ResultCount();
+  return plan;
+}
+
 constexpr RuleRow RuleRow::WithSwappedLine(std::string_view l) const {
   RuleRow r = *this;
   r.swappedLine = l;
-  if (LineReader(r, l).ResultCount() != resultCount) {
+  r.swappedPlan = PlanLine(r, l);
+  if (r.swappedPlan.results != plan.results) {
     RuleMistake("a swapped line whose results differ from the line's");
   }
   return r;
@@ -363,14 +405,12 @@ constexpr RuleRow Rule(Units units, Filter filter, Condition condition, F comput
   row.eitherOrder = units.eitherOrder;
   row.numbered = units.first.name == units.second.name;
   if (row.numbered && row.eitherOrder) RuleMistake("a rule with one unit twice must state its order");
-  row.resultCount = static_cast<std::uint8_t>(n);
   row.filter = filter;
   row.condition = condition;
   row.compute = static_cast<R<n> (*)(const Ctx&)>(compute);
   row.line = line;
-  if (LineReader(row, line).ResultCount() != n) {
-    RuleMistake("a line whose results differ from the computation's");
-  }
+  row.plan = PlanLine(row, line);
+  if (row.plan.results != n) RuleMistake("a line whose results differ from the computation's");
   return row;
 }
 
@@ -417,11 +457,12 @@ struct RuleTable {
   std::span<const std::uint16_t> sectionEnds;  // where each section's lines end
   // The rules of exact unit pairs, by pair and then in order.
   std::span<const PairRule> pairRules;
+  // Where the pair rules of each unit id of parameter 1 begin (and, one id
+  // on, end).
+  const std::uint16_t* pairStarts;
   // The rules with a parameter of several units, in order: tried whenever
   // the table is.
   std::span<const RuleNumber> openRules;
-  // The unit ids of parameter 1 in pairRules.
-  UnitSet firstUnits;
 
   template <std::size_t Rows, std::size_t Lines, std::size_t Sections>
   constexpr RuleTable(const TableRows<Rows, Lines, Sections>& t)  // NOLINT: a table is its rows
@@ -429,8 +470,13 @@ struct RuleTable {
         lines(t.lines),
         sectionEnds(t.sectionEnds),
         pairRules(t.pairRules.data(), t.pairCount),
-        openRules(t.openRules.data(), t.openCount),
-        firstUnits(t.firstUnits) {}
+        pairStarts(t.pairStarts.data()),
+        openRules(t.openRules.data(), t.openCount) {}
+
+  // The pair rules whose parameter 1 has the unit `unit1`.
+  std::span<const PairRule> PairRulesOf(UnitId unit1) const {
+    return pairRules.subspan(pairStarts[unit1], pairStarts[unit1 + 1] - pairStarts[unit1]);
+  }
 
   std::size_t RuleCount() const { return pairRules.size() + openRules.size(); }
   Section SectionAt(std::size_t i) const {
@@ -464,9 +510,9 @@ struct TableRows {
   std::array<std::uint16_t, Sections> sectionEnds{};
   std::array<PairRule, 2 * Rows> pairRules{};
   std::size_t pairCount = 0;
+  std::array<std::uint16_t, UnitIdCount + 1> pairStarts{};
   std::array<RuleNumber, 2 * Rows> openRules{};
   std::size_t openCount = 0;
-  UnitSet firstUnits;
 
   template <class... Entry>
   constexpr explicit TableRows(const Entry&... entries) {
@@ -497,7 +543,6 @@ struct TableRows {
           continue;
         }
         const PairRule rule{static_cast<std::uint16_t>(at1.exact * 256 + at2.exact), number};
-        firstUnits.Add(at1.exact);
         // Insertion by pair, then rule number; rules arrive in order.
         std::size_t at = pairCount++;
         while (at > 0 && pairRules[at - 1].pair > rule.pair) {
@@ -506,6 +551,11 @@ struct TableRows {
         }
         pairRules[at] = rule;
       }
+    }
+    std::size_t at = 0;
+    for (std::size_t unit = 0; unit <= UnitIdCount; ++unit) {
+      while (at < pairCount && pairRules[at].pair / 256 < unit) ++at;
+      pairStarts[unit] = static_cast<std::uint16_t>(at);
     }
   }
 };
