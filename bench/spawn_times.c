@@ -1,10 +1,11 @@
 /* Wall time of whole processes, several commands taking turns run by run,
  * so that every command sees the same machine.
  *
- *   spawn_times ROUNDS COMMAND [ARGS...] [-- COMMAND [ARGS...]]...
+ *   spawn_times [-i INPUT] ROUNDS COMMAND [ARGS...] [-- COMMAND [ARGS...]]...
  *
  * Each round starts every command once, in the given order, with its output
- * going to /dev/null, and measures the time from just before the process is
+ * going to /dev/null and its input read from INPUT (default /dev/null), and
+ * measures the time from just before the process is
  * made to its exit. Prints one line per command: the median, lowest and
  * 90th-percentile time in milliseconds; then, for every command after the
  * first, the median of the per-round ratios first/this (the first command's
@@ -76,8 +77,14 @@ static double RunOnce(char** argv, posix_spawn_file_actions_t* actions) {
 }
 
 int main(int argc, char** argv) {
+  const char* input = "/dev/null";
+  if (argc > 2 && strcmp(argv[1], "-i") == 0) {
+    input = argv[2];
+    argv += 2;
+    argc -= 2;
+  }
   if (argc < 3) {
-    fprintf(stderr, "usage: %s ROUNDS COMMAND [ARGS...] [-- COMMAND [ARGS...]]...\n", argv[0]);
+    fprintf(stderr, "usage: spawn_times [-i INPUT] ROUNDS COMMAND [ARGS...] [-- COMMAND [ARGS...]]...\n");
     return 2;
   }
   const int rounds = atoi(argv[1]);
@@ -102,7 +109,7 @@ int main(int argc, char** argv) {
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, input, O_RDONLY, 0);
 
   double* times = calloc((size_t)rounds * (size_t)count, sizeof(double));
   /* Two rounds to warm the caches, not counted. */

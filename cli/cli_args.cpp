@@ -328,28 +328,45 @@ std::string HumanText(const RunOutput& out) {
 
 std::string JsonEscape(const std::string& text) {
   static const char kReplacement[] = "\xEF\xBF\xBD";  // U+FFFD
-  std::string out = "\"";
+  std::string out;
+  out.reserve(text.size() + text.size() / 8 + 2);
+  out += '"';
   const size_t n = text.size();
-  for (size_t i = 0; i < n;) {
+  // Bytes that stand for themselves are copied a run at a time: text[copied,
+  // i) is such a run, not yet in `out`.
+  size_t copied = 0;
+  size_t i = 0;
+  const auto copyRun = [&] { out.append(text, copied, i - copied); };
+  while (i < n) {
     const unsigned char c = static_cast<unsigned char>(text[i]);
+    if (c >= 0x20 && c < 0x7F && c != '"' && c != '\\') {
+      ++i;
+      continue;
+    }
     if (c < 0x80) {
+      copyRun();
       switch (c) {
         case '"': out += "\\\""; break;
         case '\\': out += "\\\\"; break;
         case '\r': out += "\\r"; break;
         case '\n': out += "\\n"; break;
         case '\t': out += "\\t"; break;
-        default:
-          if (c < 0x20 || c == 0x7F) {
-            static const char* hex = "0123456789abcdef";
-            out += "\\u00";
-            out.push_back(hex[c >> 4]);
-            out.push_back(hex[c & 15]);
-          } else {
-            out.push_back(static_cast<char>(c));
-          }
+        default: {
+          static const char* hex = "0123456789abcdef";
+          out += "\\u00";
+          out.push_back(hex[c >> 4]);
+          out.push_back(hex[c & 15]);
+        }
       }
-      ++i;
+      copied = ++i;
+      continue;
+    }
+    // Most of the text is three-byte sequences whose second byte may be any
+    // continuation byte (all of Japanese): checked at once.
+    if (c >= 0xE1 && c != 0xED && c <= 0xEF && i + 2 < n &&
+        (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80 &&
+        (static_cast<unsigned char>(text[i + 2]) & 0xC0) == 0x80) {
+      i += 3;
       continue;
     }
     // A multi-byte sequence: its lead byte fixes the length, and the second
@@ -359,11 +376,6 @@ std::string JsonEscape(const std::string& text) {
     if (c >= 0xC2 && c <= 0xDF) length = 2;
     else if (c >= 0xE0 && c <= 0xEF) length = 3;
     else if (c >= 0xF0 && c <= 0xF4) length = 4;
-    if (length == 0) {
-      out += kReplacement;
-      ++i;
-      continue;
-    }
     size_t valid = 1;
     for (; valid < length && i + valid < n; ++valid) {
       const unsigned char d = static_cast<unsigned char>(text[i + valid]);
@@ -376,11 +388,16 @@ std::string JsonEscape(const std::string& text) {
       }
       if (d < low || d > high) break;
     }
-    if (valid == length) out.append(text, i, length);
-    else out += kReplacement;
-    i += valid;
+    if (length != 0 && valid == length) {
+      i += length;
+      continue;
+    }
+    copyRun();
+    out += kReplacement;
+    copied = i += valid;
   }
-  out += "\"";
+  copyRun();
+  out += '"';
   return out;
 }
 

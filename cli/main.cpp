@@ -3,6 +3,9 @@
 //   tamrisk-cli [--filter UNIT] [--this-year YEAR] [--json] NUMBER [UNIT] [NUMBER [UNIT]]
 //   tamrisk-cli --batch [--this-year YEAR]
 //   tamrisk-cli --formula-list
+#include <poll.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -36,6 +39,16 @@ bool Write(const std::string& text, bool flush = false) {
   if (flush) std::cout.flush();
   if (!std::cout) writeError = errno;
   return static_cast<bool>(std::cout);
+}
+
+// True when more input has arrived: in standard input's buffer, or ready to
+// be read without waiting (a regular file always is).
+bool InputWaiting() {
+#ifdef __GLIBC__
+  if (stdin->_IO_read_ptr < stdin->_IO_read_end) return true;
+#endif
+  pollfd in{STDIN_FILENO, POLLIN, 0};
+  return poll(&in, 1, 0) == 1 && (in.revents & POLLIN) != 0;
 }
 
 // Flushes standard output and returns `status`, or the output error's status
@@ -84,12 +97,16 @@ int main(int argc, char** argv) {
       return Finish(tamrisk::kStatusAnswered);
     case Mode::Batch: {
       const int year = cmd.thisYear ? *cmd.thisYear : CurrentYear();
-      // Each answer is delivered before the next line is read, so that a
-      // program can talk to the batch mode line by line.
+      // Each answer is delivered before the program waits for the next
+      // line, so that a program can talk to the batch mode line by line;
+      // the answers to lines that have already arrived go out together.
       std::cin.tie(nullptr);
+      // Answers are long (a kilobyte is common): written in large blocks.
+      static char outputBuffer[1 << 16];
+      std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
       std::string line;
       while (std::getline(std::cin, line)) {
-        if (!Write(tamrisk::RunBatchLine(line, year) + "\n", true)) break;
+        if (!Write(tamrisk::RunBatchLine(line, year) + "\n", !InputWaiting())) break;
       }
       // The end of the input and a failed read (a folder, a closed standard
       // input) both end the loop; only the second is an error.

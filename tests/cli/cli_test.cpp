@@ -1,4 +1,5 @@
 #include <fcntl.h>
+#include <poll.h>
 #include <spawn.h>
 #include <stdlib.h>
 #include <sys/resource.h>
@@ -257,6 +258,58 @@ TEST(CliTest, TwentyMegabyteTabLineInBoundedMemory) {
   EXPECT_EQ(answer, "{\"error\": \"expected 7 TAB-separated fields, got 20000001\"}\n");
 }
 
+// A program can talk to the batch mode line by line: the answer to a line
+// comes before the next line is sent, although the answers to lines that
+// arrive together are written together.
+TEST(CliTest, BatchAnswersALineBeforeTheNextArrives) {
+  int toCli[2], fromCli[2];
+  ASSERT_EQ(pipe(toCli), 0);
+  ASSERT_EQ(pipe(fromCli), 0);
+  const pid_t pid = fork();
+  ASSERT_GE(pid, 0);
+  if (pid == 0) {
+    dup2(toCli[0], STDIN_FILENO);
+    dup2(fromCli[1], STDOUT_FILENO);
+    for (int fd : {toCli[0], toCli[1], fromCli[0], fromCli[1]}) close(fd);
+    execl(TAMRISK_CLI_PATH, TAMRISK_CLI_PATH, "--batch", static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  close(toCli[0]);
+  close(fromCli[1]);
+  // The next whole line of the answers, waiting at most ten seconds for it.
+  std::string pending;
+  auto nextAnswer = [&]() -> std::string {
+    size_t end;
+    while ((end = pending.find('\n')) == std::string::npos) {
+      pollfd p{fromCli[0], POLLIN, 0};
+      if (poll(&p, 1, 10000) != 1) return "(no answer)";
+      char buf[4096];
+      const ssize_t n = read(fromCli[0], buf, sizeof buf);
+      if (n <= 0) return "(end of output)";
+      pending.append(buf, static_cast<size_t>(n));
+    }
+    std::string line = pending.substr(0, end);
+    pending.erase(0, end + 1);
+    return line;
+  };
+  auto send = [&](const std::string& text) {
+    ASSERT_EQ(write(toCli[1], text.data(), text.size()), static_cast<ssize_t>(text.size()));
+  };
+  send("10\t \tV\t5\t \tΩ\tA\n");
+  EXPECT_EQ(nextAnswer().rfind("{\"param1\": \"10\", \"param2\": \"5\", ", 0), 0u);
+  send("2\t \tV\t1\t \tΩ\tA\n3\t \tV\t1\t \tΩ\tA\n");
+  EXPECT_EQ(nextAnswer().rfind("{\"param1\": \"2\", ", 0), 0u);
+  EXPECT_EQ(nextAnswer().rfind("{\"param1\": \"3\", ", 0), 0u);
+  send("4\t \tV\t1\t \tΩ\tA\n");
+  EXPECT_EQ(nextAnswer().rfind("{\"param1\": \"4\", ", 0), 0u);
+  close(toCli[1]);
+  EXPECT_EQ(nextAnswer(), "(end of output)");
+  close(fromCli[0]);
+  int status = 0;
+  waitpid(pid, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+}
+
 TEST(CliTest, FormulaListIsTheDocumentExactly) {
   const Result r = RunCli("--formula-list");
   EXPECT_EQ(r.status, 0);
@@ -282,6 +335,8 @@ TEST(JsonEscapeTest, InvalidUtf8BecomesReplacementCharacters) {
       {"\xed\xa0\x80", "\"\uFFFD\uFFFD\uFFFD\""},  // a surrogate
       {"\xf4\x90\x80\x80", "\"\uFFFD\uFFFD\uFFFD\uFFFD\""},  // above U+10FFFF
       {"\xf0\x9f\x98\x80\x80", "\"\U0001F600\uFFFD\""},  // a stray continuation byte
+      {"あ\xe3\x81", "\"あ\uFFFD\""},          // a whole three-byte sequence, then a cut one
+      {"\xe3\x81" "A", "\"\uFFFD" "A\""},            // a three-byte sequence broken at its end
   };
   for (const C& c : cases) EXPECT_EQ(JsonEscape(c.in), c.out) << c.in;
 }
