@@ -13,11 +13,14 @@
 //
 // and a table is a list of such rows and sections:
 //
-//   constexpr TableRows OhmsLawRows{
+//   constexpr auto OhmsLawRows = TableRows{
 //       Doc({"title", "formula"}),
 //       Rule(...),
 //   };
 //   constinit const RuleTable OhmsLawTable{OhmsLawRows};
+//
+// (g++ keeps rows made as `constexpr TableRows OhmsLawRows{...}` in writable
+// memory; made as above, they are read-only like every other constant.)
 //
 // A value condition whose own arithmetic fails does not hold; it raises no
 // flag. Square a value with Sq (the product x*x), not with Pow.

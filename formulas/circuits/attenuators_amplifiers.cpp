@@ -6,7 +6,7 @@
 
 namespace tamrisk {
 
-constexpr TableRows AttenuatorsAmplifiersRows{
+constexpr auto AttenuatorsAmplifiersRows = TableRows{
     Doc({
         " ● 特性ｲﾝﾋﾟｰﾀﾞﾝｽとT型減衰器の減衰量から､各抵抗値を求める",
         "　　 ｼﾘｰｽﾞ抵抗(Ω)=特性ｲﾝﾋﾟｰﾀﾞﾝｽ(Ω)x((10^(減衰量(dB)/20)-1)/(10^(減衰量(dB)/20)+1))",

@@ -4,7 +4,7 @@
 
 namespace tamrisk {
 
-constexpr TableRows ChargeEnergyRows{
+constexpr auto ChargeEnergyRows = TableRows{
     Doc({
         " ● 電荷と電位から､静電容量を求める",
         "　　 静電容量(F)=電荷(C)/電位(V)",

@@ -7,7 +7,7 @@
 
 namespace tamrisk {
 
-constexpr TableRows CombinationsRows{
+constexpr auto CombinationsRows = TableRows{
     Doc({
         " ● 2つの抵抗値から､直列接続時および並列接続時の合成抵抗値を求める",
         "　　 直列合成値(Ω)=抵抗値1(Ω)+抵抗値2(Ω)",

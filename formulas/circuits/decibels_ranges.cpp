@@ -7,7 +7,7 @@
 
 namespace tamrisk {
 
-constexpr TableRows DecibelsRangesRows{
+constexpr auto DecibelsRangesRows = TableRows{
     Doc({
         " ● 2つの電流値から､dB 単位での電流比を求める",
         "　　 電流比(dB)=20xLog10(電流値1(A)/電流値2(A))",

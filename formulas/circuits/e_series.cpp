@@ -177,7 +177,7 @@ R<12> NearestPairLines(const Ctx& c) {
 
 }  // namespace
 
-constexpr TableRows ESeriesRows{
+constexpr auto ESeriesRows = TableRows{
     Doc({
         " ● 所望の抵抗値から､E12､E24系列抵抗器の直列接続による最も近い組合せを求める",
         "　　 直列抵抗(Ω)=抵抗値1(Ω)+抵抗値2(Ω)",

@@ -4,7 +4,7 @@
 
 namespace tamrisk {
 
-constexpr TableRows LevelsRows{
+constexpr auto LevelsRows = TableRows{
     Doc({
         " ● 電力の単位変換",
         "　　 電力(dBm)=10xLog10(電力(W)x1000)",

@@ -4,7 +4,7 @@
 
 namespace tamrisk {
 
-constexpr TableRows OhmsLawRows{
+constexpr auto OhmsLawRows = TableRows{
     Doc({
         " ● 抵抗器の両端の電圧と抵抗値から､抵抗を流れる電流を求める",
         "　　 電流(A)=電圧(V)/抵抗値(Ω)",

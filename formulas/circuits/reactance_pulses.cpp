@@ -7,7 +7,7 @@
 
 namespace tamrisk {
 
-constexpr TableRows ReactancePulsesRows{
+constexpr auto ReactancePulsesRows = TableRows{
     Doc({
         " ● 抵抗値とﾘｱｸﾀﾝｽ値から､合成ｲﾝﾋﾟｰﾀﾞﾝｽを求める",
         "　　 ｲﾝﾋﾟｰﾀﾞﾝｽ合成値(Ω)=√(抵抗値(Ω)^2+ﾘｱｸﾀﾝｽ値(Ω)^2)",

@@ -17,7 +17,7 @@ Num VoltageShare(const Ctx& c) {
 
 }  // namespace
 
-constexpr TableRows TransientsWiresRows{
+constexpr auto TransientsWiresRows = TableRows{
     Doc({
         " ● RC直列回路で､抵抗値と静電容量から､時定数を求める",
         "　　 時定数τ(sec)=抵抗値(Ω)x静電容量(F)",

@@ -138,7 +138,7 @@ R<1> ElapsedYearsLine(const Ctx& c) {
 
 }  // namespace
 
-constexpr TableRows CalendarRows{
+constexpr auto CalendarRows = TableRows{
     Doc({
         " ● 西暦から和暦を求める",
         "　　 享和=西暦(year)-1800　(西暦：1801～1803)",

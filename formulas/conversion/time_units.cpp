@@ -4,7 +4,7 @@
 
 namespace tamrisk {
 
-constexpr TableRows TimeRows{
+constexpr auto TimeRows = TableRows{
     Doc({
         " ● 時間の'秒'を､'時：分：秒'で表す",
         "　　 時(hour)=時間(sec)/3600 の整数部分",

@@ -8,7 +8,7 @@ namespace tamrisk {
 // Kelvin at zero degrees Celsius (273.16 K would be the triple point of water).
 constexpr double ZeroCelsius = 273.15;
 
-constexpr TableRows UnitConversionRows{
+constexpr auto UnitConversionRows = TableRows{
     Doc({
         " ● 長さの単位変換",
         "　　 長さ(m)　　 =長さ(Å)/10000000000",

@@ -101,7 +101,7 @@ R<2> Screen(const Ctx& c, Num aspect) {
 
 }  // namespace
 
-constexpr TableRows DailyLifeRows{
+constexpr auto DailyLifeRows = TableRows{
     Doc({
         " ● 身長から､標準体重を求める",
         "　　 標準体重(g)=身長(m)^2x22000",

@@ -42,7 +42,7 @@ Num DifferenceToGround(Num height) {
 
 }  // namespace
 
-constexpr TableRows EarthScienceRows{
+constexpr auto EarthScienceRows = TableRows{
     Doc({
         " ● 地表上の２点の高度から､見通し距離を求める",
         "　　 距離(m)=3570x(√(高度1(m))+√(高度2(m)))",

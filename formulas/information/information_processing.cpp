@@ -69,7 +69,7 @@ R<5> RatesPerYearPeriod(const Ctx& c) {
 
 }  // namespace
 
-constexpr TableRows InformationProcessingRows{
+constexpr auto InformationProcessingRows = TableRows{
     Doc({
         " ● ﾋﾞｯﾄをﾊﾞｲﾄで表す",
         "　　 ﾊﾞｲﾄ数(byte)=ﾋﾞｯﾄ数(bit)/8",

@@ -5,7 +5,7 @@
 
 namespace tamrisk {
 
-constexpr TableRows PlaneFiguresRows{
+constexpr auto PlaneFiguresRows = TableRows{
     Doc({
         " ● 正方形の面積から､一辺および対角線の長さを求める",
         "　　 一辺(m)　=√(面積(㎡))",

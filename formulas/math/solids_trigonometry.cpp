@@ -28,7 +28,7 @@ Num GrowthFactor(Num rate, Num years) {
 
 }  // namespace
 
-constexpr TableRows SolidsTrigonometryRows{
+constexpr auto SolidsTrigonometryRows = TableRows{
     Doc({
         " ● 立方体の一辺の長さから､体積を求める",
         "　　 体積(m3)=長さ(m)^3",

@@ -19,7 +19,7 @@ R<2> FieldSize(Num focal, Num distance) {
 
 }  // namespace
 
-constexpr TableRows PhotographyRows{
+constexpr auto PhotographyRows = TableRows{
     Doc({
         " ● 35mmﾌｨﾙﾑｶﾒﾗにおいて､ﾚﾝｽﾞの焦点距離と被写体までの距離から､",
         "　　 　　　　　　　　　　　　　　　　　　　　　　　　　　撮影される被写体のｻｲｽﾞを求める",

@@ -5,7 +5,7 @@
 
 namespace tamrisk {
 
-constexpr TableRows AccelerationRows{
+constexpr auto AccelerationRows = TableRows{
     Doc({
         " ● 初速度0の物体の､加速度と時間から､移動距離と最終速度を求める",
         "　　 移動距離(m)=加速度(m/s2)x時間(sec)^2/2",

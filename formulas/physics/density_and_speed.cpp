@@ -4,7 +4,7 @@
 
 namespace tamrisk {
 
-constexpr TableRows DensityAndSpeedRows{
+constexpr auto DensityAndSpeedRows = TableRows{
     Doc({
         " ● 容積と質量から､比重を求める",
         "　　 比重=質量(g)/容積(l)/1000",

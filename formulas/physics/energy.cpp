@@ -3,7 +3,7 @@
 
 namespace tamrisk {
 
-constexpr TableRows EnergyRows{
+constexpr auto EnergyRows = TableRows{
     Doc({
         " ● 単振り子の糸の長さから､周期を求める",
         "　　 周期(sec)=2xπx√(糸の長さ(m)/9.80665)",

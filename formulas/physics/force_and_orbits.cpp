@@ -4,7 +4,7 @@
 
 namespace tamrisk {
 
-constexpr TableRows ForceAndOrbitsRows{
+constexpr auto ForceAndOrbitsRows = TableRows{
     Doc({
         " ● 物体の質量と加速度から､与えられる力を求める",
         "　　 力(N)=(質量(g)/1000)x加速度(m/s2)",

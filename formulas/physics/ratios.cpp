@@ -22,7 +22,7 @@ std::string InUnitOf(const Ctx& c, Num x) {
 
 }  // namespace
 
-constexpr TableRows RatiosRows{
+constexpr auto RatiosRows = TableRows{
     Doc({
         " ● ﾊﾟﾗﾒｰﾀ値の､比率を乗じた値を求める",
         "　　 求める値=ﾊﾟﾗﾒｰﾀ値x比率(%)/100",

@@ -4,7 +4,7 @@
 
 namespace tamrisk {
 
-constexpr TableRows TravelRows{
+constexpr auto TravelRows = TableRows{
     Doc({
         " ● 速度と時間から､移動距離を求める",
         "　　 移動距離(m) 　　=速度(m/s)x時間(hour)x3600",

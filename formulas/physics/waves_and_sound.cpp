@@ -24,7 +24,7 @@ std::string BandOf(const Ctx& c, Num hz) {
 
 }  // namespace
 
-constexpr TableRows WavesAndSoundRows{
+constexpr auto WavesAndSoundRows = TableRows{
     Doc({
         " ● 光､電磁波において､時間から､進む距離を求める",
         "　　 距離(m) =299792500x時間(sec)",

@@ -26,7 +26,7 @@ R<2> Both(Num x) { return R{SignReserving(x), Eng5(x)}; }
 
 }  // namespace
 
-constexpr TableRows PlainArithmeticRows{
+constexpr auto PlainArithmeticRows = TableRows{
     Doc({
         " ● ﾊﾟﾗﾒｰﾀ1つの計算",
         "　　 log10(ﾊﾟﾗﾒｰﾀ値)",

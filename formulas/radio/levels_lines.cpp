@@ -6,7 +6,7 @@
 
 namespace tamrisk {
 
-constexpr TableRows LevelsLinesRows{
+constexpr auto LevelsLinesRows = TableRows{
     Doc({
         " ● 高周波電力とｲﾝﾋﾟｰﾀﾞﾝｽから､高周波電圧を求める",
         "　　 終端電圧(V)　　=√(((10^(電力(dBm)/10))/1000)xｲﾝﾋﾟｰﾀﾞﾝｽ(Ω))",

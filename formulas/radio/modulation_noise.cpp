@@ -16,7 +16,7 @@ Num EnvelopeDepth(const Ctx& c) {
 
 }  // namespace
 
-constexpr TableRows ModulationNoiseRows{
+constexpr auto ModulationNoiseRows = TableRows{
     Doc({
         " ● AM変調波の､変調度から､搬送波に対する側帯波ﾚﾍﾞﾙを求める",
         "　　 側帯波ﾚﾍﾞﾙ(dBc)=20xLog10(変調度(%)/200)",
