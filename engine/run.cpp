@@ -5,13 +5,6 @@
 
 namespace tamrisk {
 
-const std::string NoFormulaMessage =
-    "\r\n\r\n\r\n\r\n"
-    " !!! 申し訳ありませんが､入力パラメータをもとに結果を導き出す計算式が登録されていません !!!";
-const std::string InvalidInputMessage =
-    "\r\n\r\n\r\n\r\n"
-    "          !!! 該当する計算式が登録されてないか､入力パラメータが適切でありません !!!";
-
 RunOutput RunCalculation(const RunInput& input, std::span<const FormulaDomain* const> domains) {
   RunOutput out;
   const std::optional<NormalizedInput> norm = NormalizeInput(input);

@@ -6,6 +6,7 @@
 
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace tamrisk {
 
@@ -32,9 +33,13 @@ struct RunOutput {
 };
 
 // The first failure message: no rule matched and nothing failed.
-extern const std::string NoFormulaMessage;
+inline constexpr std::string_view NoFormulaMessage =
+    "\r\n\r\n\r\n\r\n"
+    " !!! 申し訳ありませんが､入力パラメータをもとに結果を導き出す計算式が登録されていません !!!";
 // The second failure message: nothing was produced but something failed.
-extern const std::string InvalidInputMessage;
+inline constexpr std::string_view InvalidInputMessage =
+    "\r\n\r\n\r\n\r\n"
+    "          !!! 該当する計算式が登録されてないか､入力パラメータが適切でありません !!!";
 
 // Runs every domain, in the order given, over the normalised input.
 RunOutput RunCalculation(const RunInput& input,
