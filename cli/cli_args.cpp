@@ -1,7 +1,9 @@
 #include "cli/cli_args.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
+#include <cstddef>
 #include <optional>
 #include <string_view>
 
@@ -326,84 +328,115 @@ std::string HumanText(const RunOutput& out) {
   return text;
 }
 
-std::string JsonEscape(const std::string& text) {
-  static const char kReplacement[] = "\xEF\xBF\xBD";  // U+FFFD
-  std::string out;
-  out.reserve(text.size() + text.size() / 8 + 2);
-  out += '"';
-  const size_t n = text.size();
-  // Bytes that stand for themselves are copied a run at a time: text[copied,
-  // i) is such a run, not yet in `out`.
-  size_t copied = 0;
-  size_t i = 0;
-  const auto copyRun = [&] { out.append(text, copied, i - copied); };
-  while (i < n) {
-    const unsigned char c = static_cast<unsigned char>(text[i]);
-    if (c >= 0x20 && c < 0x7F && c != '"' && c != '\\') {
-      ++i;
-      continue;
-    }
-    if (c < 0x80) {
-      copyRun();
-      switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\r': out += "\\r"; break;
-        case '\n': out += "\\n"; break;
-        case '\t': out += "\\t"; break;
-        default: {
-          static const char* hex = "0123456789abcdef";
-          out += "\\u00";
-          out.push_back(hex[c >> 4]);
-          out.push_back(hex[c & 15]);
-        }
-      }
-      copied = ++i;
-      continue;
-    }
-    // Most of the text is three-byte sequences whose second byte may be any
-    // continuation byte (all of Japanese): checked at once.
-    if (c >= 0xE1 && c != 0xED && c <= 0xEF && i + 2 < n &&
-        (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80 &&
-        (static_cast<unsigned char>(text[i + 2]) & 0xC0) == 0x80) {
-      i += 3;
-      continue;
-    }
-    // A multi-byte sequence: its lead byte fixes the length, and the second
-    // byte's range excludes overlong forms, surrogates and code points above
-    // U+10FFFF. An invalid sequence is replaced up to the byte where it fails.
-    size_t length = 0;
-    if (c >= 0xC2 && c <= 0xDF) length = 2;
-    else if (c >= 0xE0 && c <= 0xEF) length = 3;
-    else if (c >= 0xF0 && c <= 0xF4) length = 4;
-    size_t valid = 1;
-    for (; valid < length && i + valid < n; ++valid) {
-      const unsigned char d = static_cast<unsigned char>(text[i + valid]);
-      unsigned char low = 0x80, high = 0xBF;
-      if (valid == 1) {
-        if (c == 0xE0) low = 0xA0;
-        else if (c == 0xED) high = 0x9F;
-        else if (c == 0xF0) low = 0x90;
-        else if (c == 0xF4) high = 0x8F;
-      }
-      if (d < low || d > high) break;
-    }
-    if (length != 0 && valid == length) {
-      i += length;
-      continue;
-    }
-    copyRun();
-    out += kReplacement;
-    copied = i += valid;
+namespace {
+
+// How a byte of UTF-8 text goes into a JSON string: Plain bytes stand for
+// themselves; Lead3 bytes begin a three-byte sequence whose second byte may
+// be any continuation byte (all of Japanese); every other byte is looked at
+// on its own.
+enum ByteKind : unsigned char { Plain, Lead3, Other };
+constexpr std::array<ByteKind, 256> kByteKinds = [] {
+  std::array<ByteKind, 256> kinds{};
+  for (int c = 0; c < 256; ++c) {
+    if (c >= 0x20 && c < 0x7F && c != '"' && c != '\\') kinds[c] = Plain;
+    else if (c >= 0xE1 && c <= 0xEF && c != 0xED) kinds[c] = Lead3;
+    else kinds[c] = Other;
   }
-  copyRun();
+  return kinds;
+}();
+
+bool IsContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+// Appends `text` as a JSON string, quotes included.
+void AppendJsonString(std::string& out, std::string_view text) {
+  static const char kReplacement[] = "\xEF\xBF\xBD";  // U+FFFD
   out += '"';
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  // Bytes that stand for themselves are copied a run at a time: [run, p)
+  // is such a run, not yet in `out`.
+  const char* run = p;
+  while (p != end) {
+    const auto c = static_cast<unsigned char>(*p);
+    const ByteKind kind = kByteKinds[c];
+    if (kind == Plain) {
+      ++p;
+      continue;
+    }
+    if (kind == Lead3 && end - p >= 3 && IsContinuation(p[1]) && IsContinuation(p[2])) {
+      p += 3;
+      continue;
+    }
+    if (c >= 0x80) {
+      // A multi-byte sequence: its lead byte fixes the length, and the
+      // second byte's range excludes overlong forms, surrogates and code
+      // points above U+10FFFF. An invalid sequence is replaced up to the
+      // byte where it fails.
+      std::ptrdiff_t length = 0;
+      if (c >= 0xC2 && c <= 0xDF) length = 2;
+      else if (c >= 0xE0 && c <= 0xEF) length = 3;
+      else if (c >= 0xF0 && c <= 0xF4) length = 4;
+      std::ptrdiff_t valid = 1;
+      for (; valid < length && p + valid < end; ++valid) {
+        const auto d = static_cast<unsigned char>(p[valid]);
+        unsigned char low = 0x80, high = 0xBF;
+        if (valid == 1) {
+          if (c == 0xE0) low = 0xA0;
+          else if (c == 0xED) high = 0x9F;
+          else if (c == 0xF0) low = 0x90;
+          else if (c == 0xF4) high = 0x8F;
+        }
+        if (d < low || d > high) break;
+      }
+      if (length != 0 && valid == length) {
+        p += length;
+        continue;
+      }
+      out.append(run, p);
+      out += kReplacement;
+      run = p += valid;
+      continue;
+    }
+    out.append(run, p);
+    switch (c) {
+      case '"': out += "\\\""; break;
+      case '\\': out += "\\\\"; break;
+      case '\r': out += "\\r"; break;
+      case '\n': out += "\\n"; break;
+      case '\t': out += "\\t"; break;
+      default: {
+        static const char* hex = "0123456789abcdef";
+        out += "\\u00";
+        out.push_back(hex[c >> 4]);
+        out.push_back(hex[c & 15]);
+      }
+    }
+    run = ++p;
+  }
+  out.append(run, p);
+  out += '"';
+}
+
+}  // namespace
+
+std::string JsonEscape(const std::string& text) {
+  std::string out;
+  out.reserve(text.size() + 2);
+  AppendJsonString(out, text);
   return out;
 }
 
 std::string OutputJson(const RunOutput& out) {
-  return "{\"param1\": " + JsonEscape(out.param1) + ", \"param2\": " + JsonEscape(out.param2) +
-         ", \"output\": " + JsonEscape(out.output) + "}";
+  std::string json;
+  json.reserve(out.param1.size() + out.param2.size() + out.output.size() + out.output.size() / 8 + 48);
+  json += "{\"param1\": ";
+  AppendJsonString(json, out.param1);
+  json += ", \"param2\": ";
+  AppendJsonString(json, out.param2);
+  json += ", \"output\": ";
+  AppendJsonString(json, out.output);
+  json += '}';
+  return json;
 }
 
 std::string RunBatchLine(const std::string& rawLine, int thisYear) {

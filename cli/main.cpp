@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <iostream>
@@ -97,21 +98,26 @@ int main(int argc, char** argv) {
       return Finish(tamrisk::kStatusAnswered);
     case Mode::Batch: {
       const int year = cmd.thisYear ? *cmd.thisYear : CurrentYear();
-      // Each answer is delivered before the program waits for the next
-      // line, so that a program can talk to the batch mode line by line;
-      // the answers to lines that have already arrived go out together.
-      std::cin.tie(nullptr);
       // Answers are long (a kilobyte is common): written in large blocks.
       static char outputBuffer[1 << 16];
       std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
+      // Lines are read straight from stdio. Each answer is delivered before
+      // the program waits for the next line, so that a program can talk to
+      // the batch mode line by line; the answers to lines that have already
+      // arrived go out together.
       std::string line;
-      while (std::getline(std::cin, line)) {
+      char* read = nullptr;
+      size_t capacity = 0;
+      for (ssize_t length; (length = getline(&read, &capacity, stdin)) >= 0;) {
+        const bool newline = length > 0 && read[length - 1] == '\n';
+        line.assign(read, static_cast<size_t>(length) - (newline ? 1 : 0));
         if (!Write(tamrisk::RunBatchLine(line, year) + "\n", !InputWaiting())) break;
       }
       // The end of the input and a failed read (a folder, a closed standard
       // input) both end the loop; only the second is an error.
       const bool readFailed = std::ferror(stdin) != 0;
       const int readError = errno;
+      std::free(read);
       const int status = Finish(tamrisk::kStatusAnswered);
       if (status != tamrisk::kStatusAnswered || !readFailed) return status;
       return InputError(readError);
