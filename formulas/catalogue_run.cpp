@@ -21,6 +21,11 @@ std::span<const FormulaDomain* const> AllDomains() { return Domains; }
 
 RunOutput Calculate(const RunInput& input) { return RunCalculation(input, AllDomains()); }
 
+const UnitPairs& CatalogueUnitPairs() {
+  static const UnitPairs pairs(AllDomains());
+  return pairs;
+}
+
 const std::string& FormulaListDocument() {
   static const std::string document = BuildFormulaDocument(AllDomains());
   return document;

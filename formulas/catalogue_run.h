@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/run.h"
+#include "engine/unit_pairs.h"
 
 namespace tamrisk {
 
@@ -16,6 +17,10 @@ std::span<const FormulaDomain* const> AllDomains();
 
 // RunCalculation over AllDomains().
 RunOutput Calculate(const RunInput& input);
+
+// Which units go together in the whole catalogue. Worked out on the first
+// call and kept.
+const UnitPairs& CatalogueUnitPairs();
 
 // The formula list document of the whole catalogue (UTF-8, CR LF line ends,
 // beginning with CR LF). Built on the first call and kept.
