@@ -2,7 +2,9 @@
 // rules answer, one that no rule takes, one that fires the resistor pair
 // search, and a run over a synthetic catalogue
 // of 1,400 rules spread over many unit pairs, to show that rules which cannot
-// match cost nothing.
+// match cost nothing. Then the questions which units go together and which
+// pairs give a result unit, asked by unit text, and the one-time work that
+// answers them.
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -13,6 +15,7 @@
 #include "engine/catalogue.h"
 #include "engine/rules.h"
 #include "engine/run.h"
+#include "engine/unit_pairs.h"
 #include "formulas/catalogue_run.h"
 
 namespace {
@@ -90,5 +93,45 @@ void BM_RunSynthetic1400(benchmark::State& state) {
   state.counters["rules"] = static_cast<double>(rules);
 }
 BENCHMARK(BM_RunSynthetic1400);
+
+// The partners of a unit named by its text, every catalogue unit in turn.
+void BM_PartnersOf(benchmark::State& state) {
+  const UnitPairs& pairs = CatalogueUnitPairs();
+  std::size_t id = 1;
+  std::size_t found = 0;
+  for (auto _ : state) {
+    const auto partners = pairs.PartnersOf(UnitTexts[id]);
+    benchmark::DoNotOptimize(partners.data());
+    found += partners.size();
+    id = id + 1 < UnitIdCount ? id + 1 : 1;
+  }
+  benchmark::DoNotOptimize(found);
+}
+BENCHMARK(BM_PartnersOf);
+
+// The pairs that give a result unit named by its text, every unit in turn.
+void BM_ProducersOf(benchmark::State& state) {
+  const UnitPairs& pairs = CatalogueUnitPairs();
+  std::size_t id = 1;
+  std::size_t found = 0;
+  for (auto _ : state) {
+    const auto producers = pairs.ProducersOf(UnitTexts[id]);
+    benchmark::DoNotOptimize(producers.data());
+    found += producers.size();
+    id = id + 1 < UnitIdCount ? id + 1 : 1;
+  }
+  benchmark::DoNotOptimize(found);
+}
+BENCHMARK(BM_ProducersOf);
+
+// Working out every answer from the catalogue, done once on the first
+// question.
+void BM_UnitPairsBuild(benchmark::State& state) {
+  for (auto _ : state) {
+    const UnitPairs pairs(AllDomains());
+    benchmark::DoNotOptimize(pairs.PartnersOf(UnitId{2}).data());
+  }
+}
+BENCHMARK(BM_UnitPairsBuild);
 
 }  // namespace
