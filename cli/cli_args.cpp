@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "engine/catalogue.h"
+#include "engine/unit_ids.h"
 #include "formulas/catalogue_run.h"
 
 namespace tamrisk {
@@ -132,8 +133,26 @@ const std::vector<std::string>& AllUnitSpellings() {
 
 const std::vector<std::string> kOptions = {
     "--batch", "--filter", "--formula-list", "--help", "--json", "--list-prefixes",
-    "--list-units", "--this-year", "--version",
+    "--list-units", "--partners", "--produces", "--this-year", "--version",
 };
+
+// How --partners and --produces name the blank unit " ".
+constexpr std::string_view NoneSpelling = "none";
+
+std::string_view Shown(UnitId id) { return id == UnitIdOf(NoUnit) ? NoneSpelling : UnitTexts[id]; }
+
+// "V + Ω: 6", and the other order's count where it differs.
+std::string PairLine(UnitId a, UnitId b, int forward, int backward) {
+  std::string line = std::string(Shown(a)) + " + " + std::string(Shown(b)) + ": " +
+                     std::to_string(forward);
+  if (backward != forward) {
+    line += " (" + std::string(Shown(b)) + " + " + std::string(Shown(a)) + ": " +
+            std::to_string(backward) + ")";
+  }
+  return line + "\n";
+}
+
+std::string JsonUnit(UnitId id) { return JsonEscape(std::string(UnitTexts[id])); }
 
 }  // namespace
 
@@ -177,6 +196,8 @@ std::string CliUsage() {
   }
   return "usage: tamrisk-cli [--filter UNIT] [--this-year YEAR] [--json] NUMBER [UNIT] [NUMBER [UNIT]]\n"
          "       tamrisk-cli --batch [--this-year YEAR]\n"
+         "       tamrisk-cli [--filter UNIT] [--json] --partners UNIT\n"
+         "       tamrisk-cli [--json] --produces UNIT\n"
          "       tamrisk-cli --formula-list\n"
          "       tamrisk-cli --version | --help | --list-units | --list-prefixes\n"
          "\n"
@@ -190,6 +211,12 @@ std::string CliUsage() {
          "  --json            print the result as the JSON object of --batch\n"
          "  --batch           read lines of seven TAB-separated fields (the texts of the\n"
          "                    window's seven input controls), write one JSON object each\n"
+         "  --partners UNIT   print the units that some formula takes with UNIT, in\n"
+         "                    either order, and how many formulas: \"V + Ω: 6\"; with\n"
+         "                    --filter, only formulas whose result has that unit\n"
+         "  --produces UNIT   print the pairs of units whose formulas can give a result\n"
+         "                    in UNIT, and how many formulas\n"
+         "                    (for both, \"none\" is the unit of a number without unit)\n"
          "  --formula-list    print the formula list document\n"
          "  --list-units      print every unit spelling, one per line\n"
          "  --list-prefixes   print every prefix spelling, one per line\n"
@@ -199,9 +226,9 @@ std::string CliUsage() {
          aliases +
          "All units: tamrisk-cli --list-units\n"
          "\n"
-         "Exit status: 0 when a formula answered, 1 when there is no answer, 2 for a\n"
-         "usage error, 3 when the output could not be written, 4 when --batch could\n"
-         "not read its input.\n";
+         "Exit status: 0 when a formula answered (or a unit was listed), 1 when there\n"
+         "is no answer, 2 for a usage error, 3 when the output could not be written,\n"
+         "4 when --batch could not read its input.\n";
 }
 
 std::string UnitList() {
@@ -243,6 +270,23 @@ bool ParseCliArgs(const std::vector<std::string>& args, CliCommand& cmd, std::st
       cmd.mode = CliCommand::Mode::FormulaList;
     } else if (a == "--json") {
       cmd.json = true;
+    } else if (a == "--partners" || a == "--produces") {
+      if (i + 1 >= args.size()) {
+        error = a + " needs a unit";
+        return false;
+      }
+      const std::string& u = args[++i];
+      if (u == NoneSpelling) {
+        cmd.unit = std::string(NoUnit);
+      } else if (const auto unit = UnitOf(u)) {
+        cmd.unit = std::string(*unit);
+      } else {
+        std::vector<std::string> known = UnitSpellingsList();
+        known.emplace_back(NoneSpelling);
+        error = "unknown unit: " + u + Closest(u, known);
+        return false;
+      }
+      cmd.mode = a == "--partners" ? CliCommand::Mode::Partners : CliCommand::Mode::Produces;
     } else if (a == "--filter") {
       if (i + 1 >= args.size()) {
         error = "--filter needs a unit";
@@ -274,6 +318,10 @@ bool ParseCliArgs(const std::vector<std::string>& args, CliCommand& cmd, std::st
     } else {
       positional.push_back(a);
     }
+  }
+  if (cmd.mode == CliCommand::Mode::Produces && cmd.input.unit3 != NoFilter) {
+    error = "--filter does not go with --produces";
+    return false;
   }
   if (cmd.mode != CliCommand::Mode::Calculate) {
     if (!positional.empty()) {
@@ -424,6 +472,56 @@ std::string JsonEscape(const std::string& text) {
   out.reserve(text.size() + 2);
   AppendJsonString(out, text);
   return out;
+}
+
+ListAnswer PartnersAnswer(const std::string& unit, const std::string& filter, bool json) {
+  const UnitPairs& pairs = CatalogueUnitPairs();
+  const UnitId id = UnitIdOf(unit);
+  std::vector<UnitPartner> under;
+  std::span<const UnitPartner> partners = pairs.PartnersOf(id);
+  if (filter != NoFilter) {
+    under = pairs.PartnersUnder(id, UnitIdOf(filter));
+    partners = under;
+  }
+  ListAnswer answer;
+  answer.empty = partners.empty();
+  if (json) {
+    answer.text = "{\"unit\": " + JsonEscape(unit) + ", ";
+    if (filter != NoFilter) answer.text += "\"filter\": " + JsonEscape(filter) + ", ";
+    answer.text += "\"partners\": [";
+    for (std::size_t i = 0; i < partners.size(); ++i) {
+      const UnitPartner& p = partners[i];
+      answer.text += (i ? ", " : "") + std::string("{\"unit\": ") + JsonUnit(p.unit) +
+                     ", \"asSecond\": " + std::to_string(p.asSecond) +
+                     ", \"asFirst\": " + std::to_string(p.asFirst) + "}";
+    }
+    answer.text += "]}\n";
+    return answer;
+  }
+  for (const UnitPartner& p : partners) answer.text += PairLine(id, p.unit, p.asSecond, p.asFirst);
+  return answer;
+}
+
+ListAnswer ProducersAnswer(const std::string& result, bool json) {
+  const std::span<const UnitPairCount> producers = CatalogueUnitPairs().ProducersOf(result);
+  ListAnswer answer;
+  answer.empty = producers.empty();
+  if (json) {
+    answer.text = "{\"result\": " + JsonEscape(result) + ", \"pairs\": [";
+    for (std::size_t i = 0; i < producers.size(); ++i) {
+      const UnitPairCount& p = producers[i];
+      answer.text += (i ? ", " : "") + std::string("{\"unit1\": ") + JsonUnit(p.unit1) +
+                     ", \"unit2\": " + JsonUnit(p.unit2) +
+                     ", \"forward\": " + std::to_string(p.forward) +
+                     ", \"backward\": " + std::to_string(p.backward) + "}";
+    }
+    answer.text += "]}\n";
+    return answer;
+  }
+  for (const UnitPairCount& p : producers) {
+    answer.text += PairLine(p.unit1, p.unit2, p.forward, p.backward);
+  }
+  return answer;
 }
 
 std::string OutputJson(const RunOutput& out) {

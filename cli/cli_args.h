@@ -21,9 +21,14 @@ enum CliStatus : int {
 };
 
 struct CliCommand {
-  enum class Mode { Calculate, Batch, FormulaList, Help, Version, ListUnits, ListPrefixes };
+  enum class Mode {
+    Calculate, Batch, FormulaList, Help, Version, ListUnits, ListPrefixes, Partners, Produces
+  };
   Mode mode = Mode::Calculate;
-  bool json = false;  // Calculate: print the batch mode's JSON object instead of lines
+  bool json = false;  // Calculate, Partners, Produces: print a JSON object instead of lines
+  // Partners: the unit asked about; Produces: the result unit (catalogue
+  // texts, " " for none).
+  std::string unit;
   std::optional<int> thisYear;
   RunInput input;  // for Mode::Calculate
 };
@@ -56,6 +61,18 @@ std::string PrefixList();
 // The human mode's text of a run: LF line ends, and a "no answer" message
 // without the empty lines that precede it in the result box.
 std::string HumanText(const RunOutput& out);
+
+// The answer of --partners or --produces: its text, and whether it names
+// any unit.
+struct ListAnswer {
+  std::string text;
+  bool empty = true;
+};
+// The units that go with `unit` (under the result-unit filter `filter`
+// unless it is " 指定なし"), one line each, "V + Ω: 6", or a JSON object.
+ListAnswer PartnersAnswer(const std::string& unit, const std::string& filter, bool json);
+// The pairs of input units that can give the result unit `result`.
+ListAnswer ProducersAnswer(const std::string& result, bool json);
 
 // The JSON object of one run, as the batch mode writes it for a line.
 std::string OutputJson(const RunOutput& out);

@@ -2,6 +2,8 @@
 //
 //   tamrisk-cli [--filter UNIT] [--this-year YEAR] [--json] NUMBER [UNIT] [NUMBER [UNIT]]
 //   tamrisk-cli --batch [--this-year YEAR]
+//   tamrisk-cli [--filter UNIT] [--json] --partners UNIT
+//   tamrisk-cli [--json] --produces UNIT
 //   tamrisk-cli --formula-list
 #include <poll.h>
 #include <unistd.h>
@@ -121,6 +123,15 @@ int main(int argc, char** argv) {
       const int status = Finish(tamrisk::kStatusAnswered);
       if (status != tamrisk::kStatusAnswered || !readFailed) return status;
       return InputError(readError);
+    }
+    case Mode::Partners:
+    case Mode::Produces: {
+      const tamrisk::ListAnswer answer =
+          cmd.mode == Mode::Partners
+              ? tamrisk::PartnersAnswer(cmd.unit, cmd.input.unit3, cmd.json)
+              : tamrisk::ProducersAnswer(cmd.unit, cmd.json);
+      Write(answer.text);
+      return Finish(answer.empty ? tamrisk::kStatusNoAnswer : tamrisk::kStatusAnswered);
     }
     case Mode::Calculate: break;
   }

@@ -100,6 +100,10 @@ completes_to 'kΩ' 10 kΩ || fail "completion of kΩ"
 completes_to kohm 10 koh || fail "completion of kohm"
 completes_to mV 10 V 5 mV || fail "completion of a second unit"
 completes_to --filter --fil || fail "completion of --filter"
+completes_to --partners --par || fail "completion of --partners"
+completes_to Ω --partners Ω || fail "completion of a unit after --partners"
+completes_to none --produces no || fail "completion of none after --produces"
+[ -z "$(complete_words --partners kΩ)" ] || fail "a prefix completed after --partners"
 # A unit with a blank is one word, its blank escaped, whether the blank is
 # typed yet or not; the completed command works.
 for typed in gal 'gal\ U' kgal; do
@@ -112,7 +116,7 @@ completed=${completed%%$'\n'*}
 eval "\"\$DEST/usr/bin/tamrisk-cli\" 10 $completed" >/dev/null || fail "tamrisk-cli 10 $completed"
 [ "$(complete_words --filter '"gal U' | sort | tr '\n' '|')" = 'gal UK|gal US|' ] ||
   fail "completion of a quoted \"gal U"
-echo "bash completion: options, units with prefixes, units with a blank"
+echo "bash completion: options, units with prefixes, units with a blank, units to ask about"
 
 [ "$("$DEST/usr/bin/tamrisk" --version)" = "tamrisk $version" ] || fail "tamrisk --version"
 [ "$("$DEST/usr/bin/tamrisk-cli" --version)" = "tamrisk-cli $version" ] || fail "tamrisk-cli --version"

@@ -81,6 +81,11 @@ TEST(CliTest, UsageErrors) {
       {"--frobnicate 1 V", "unknown option: --frobnicate"},
       {"1 V 2 Ω 3", "unexpected argument: 3"},
       {"--formula-list extra", "unexpected argument: extra"},
+      {"--partners", "--partners needs a unit"},
+      {"--partners mH", "unknown unit: mH (closest: m, m/h, H)"},
+      {"--produces nome", "unknown unit: nome (closest: none)"},
+      {"--partners V 3", "unexpected argument: 3"},
+      {"--filter A --produces W", "--filter does not go with --produces"},
   };
   for (const C& c : cases) {
     const Result r = RunCli(c.args);
@@ -112,6 +117,42 @@ TEST(CliTest, JsonIsTheBatchObject) {
   EXPECT_EQ(RunCli("--json 10 Hz 5 g").status, 1);
 }
 
+// Which units go with a unit, and which pairs give a result unit: one line
+// a pair in catalogue order ("none" first), or a JSON object; status 1 when
+// nothing is listed.
+TEST(CliTest, PartnersAndProducers) {
+  const Result v = RunCli("--partners V");
+  EXPECT_EQ(v.status, 0);
+  EXPECT_EQ(v.out.rfind("V + none: ", 0), 0u) << v.out;
+  EXPECT_NE(v.out.find("\nV + Ω: 6\n"), std::string::npos) << v.out;
+  EXPECT_NE(v.out.find("\nV + %: 2\n"), std::string::npos) << v.out;  // a ratio of any unit
+  EXPECT_EQ(v.out.find("Hz"), std::string::npos) << v.out;
+  // An ASCII spelling, and "none" for a number without unit.
+  EXPECT_NE(RunCli("--partners ohm").out.find("\nΩ + V: 6\n"), std::string::npos);
+  EXPECT_EQ(RunCli("--partners none").out.rfind("none + none: ", 0), 0u);
+
+  const Result underW = RunCli("--filter W --partners V");
+  EXPECT_EQ(underW.status, 0);
+  EXPECT_EQ(underW.out, "V + A: 1\nV + Ω: 3\n");
+  const Result never = RunCli("--partners K --filter 匁");
+  EXPECT_EQ(never.status, 1);
+  EXPECT_EQ(never.out, "");
+
+  const Result monme = RunCli("--produces 匁");
+  EXPECT_EQ(monme.status, 0);
+  EXPECT_EQ(monme.out, "none + g: 1\nnone + 貫: 1\n");
+  EXPECT_EQ(RunCli("--json --produces 匁").out,
+            "{\"result\": \"匁\", \"pairs\": [{\"unit1\": \" \", \"unit2\": \"g\", \"forward\": 1, "
+            "\"backward\": 1}, {\"unit1\": \" \", \"unit2\": \"貫\", \"forward\": 1, \"backward\": 1}]}\n");
+  const Result json = RunCli("--partners H --json --filter Ω");
+  EXPECT_EQ(json.out,
+            "{\"unit\": \"H\", \"filter\": \"Ω\", \"partners\": [{\"unit\": \"sec\", \"asSecond\": 1, "
+            "\"asFirst\": 1}, {\"unit\": \"Hz\", \"asSecond\": 2, \"asFirst\": 2}]}\n");
+  const Result empty = RunCli("--json --partners K --filter 匁");
+  EXPECT_EQ(empty.status, 1);
+  EXPECT_EQ(empty.out, "{\"unit\": \"K\", \"filter\": \"匁\", \"partners\": []}\n");
+}
+
 TEST(CliTest, VersionAndCompletionLists) {
   EXPECT_EQ(RunCli("--version").out, "tamrisk-cli 1.41\n");
   const std::string units = RunCli("--list-units").out;
@@ -129,7 +170,7 @@ TEST(CliTest, FailedWriteIsAnErrorInEveryMode) {
   FILE* f = std::fopen(line.c_str(), "wb");
   std::fputs("10\t \tV\t5\t \tΩ\t 指定なし\n", f);
   std::fclose(f);
-  for (const char* args : {"--formula-list", "10 V 5 Ω", "--batch", "--help"}) {
+  for (const char* args : {"--formula-list", "10 V 5 Ω", "--batch", "--help", "--partners V"}) {
     const std::string cmd = std::string(TAMRISK_CLI_PATH) + " " + args + " <" + line +
                             " >/dev/full 2>/dev/null";
     const int rc = std::system(cmd.c_str());
@@ -213,7 +254,7 @@ TEST(CliTest, BatchReadErrorIsReported) {
   EXPECT_EQ(closed.out, "tamrisk-cli: cannot read the input: Bad file descriptor\n");
   // An empty input is no error.
   EXPECT_EQ(RunShell("--batch", "< /dev/null").status, 0);
-  EXPECT_NE(CliUsage().find("4 when --batch could\nnot read its input"), std::string::npos);
+  EXPECT_NE(CliUsage().find("4 when --batch could not read its input"), std::string::npos);
 }
 
 // A line of 20 million TABs is an error line found by counting: the
