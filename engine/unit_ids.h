@@ -59,13 +59,13 @@ static_assert(UnitIdCount < SlotCount / 2, "the id table must stay sparse");
 // An open-addressing hash table of the ids: a text's slot is its hash, or
 // the next free slot after it; an empty slot holds OtherUnit.
 inline constexpr std::array<UnitId, SlotCount> Slots = [] {
-  std::array<UnitId, SlotCount> slots{};
+  std::array<UnitId, SlotCount> table{};
   for (std::size_t id = 1; id < UnitIdCount; ++id) {
     std::size_t s = Hash(UnitTexts[id]) % SlotCount;
-    while (slots[s] != OtherUnit) s = (s + 1) % SlotCount;
-    slots[s] = static_cast<UnitId>(id);
+    while (table[s] != OtherUnit) s = (s + 1) % SlotCount;
+    table[s] = static_cast<UnitId>(id);
   }
-  return slots;
+  return table;
 }();
 
 }  // namespace unit_ids
