@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QToolTip>
 
 #include <algorithm>
 #include <array>
@@ -34,6 +35,7 @@
 #include "ui/formula_list_viewer.h"
 #include "ui/help_window.h"
 #include "ui/list_type_ahead.h"
+#include "ui/partner_hint.h"
 #include "ui/pictures.h"
 #include "ui/regular_file.h"
 #include "ui/settings.h"
@@ -275,6 +277,12 @@ void MainWindow::buildControls() {
   auto* copyClip = pictureButton("CopyClip", CopyIcon(), captions::CopyClipTip, 8400, 480);
   auto* calcExe = pictureButton("CalcExe", CalculatorIcon(), captions::CalcExeTip, 8880, 495);
 
+  // Which units go with the chosen ones: in the free room above the filter.
+  partnerHint_ = new QPushButton(FromUtf16(captions::PartnerHintCaption), picture2_);
+  place(partnerHint_, "Partner_Hint", 6840, 60, 1275, 330);
+  partnerHint_->setToolTip(FromUtf16(captions::PartnerHintTip));
+  partnerHint_->setAutoDefault(false);
+
   output_ = new QPlainTextEdit(central);
   output_->setObjectName(QStringLiteral("Output"));
   output_->setReadOnly(true);
@@ -301,15 +309,21 @@ void MainWindow::buildControls() {
   connect(copyClip, &QPushButton::clicked, this, &MainWindow::copyResult);
   connect(calcExe, &QPushButton::clicked, this,
           [this] { LaunchCalculator(calculatorCommand(), this); });
+  connect(partnerHint_, &QPushButton::clicked, this, &MainWindow::OpenPartnerHint);
+  // The notice of a calculation without formula holds for its units only.
+  for (QComboBox* box : {unit1_, unit2_, unit3_}) {
+    connect(box, &QComboBox::currentIndexChanged, this, &MainWindow::clearPartnerNotice);
+  }
 
   // An entry that receives the focus shows its whole text selected.
   focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
     if (now == param1_ || now == param2_) static_cast<QLineEdit*>(now)->selectAll();
   });
 
-  const std::array<QWidget*, 15> tabOrder = {param1_, subUnit1_, unit1_,   param2_, subUnit2_,
+  const std::array<QWidget*, 16> tabOrder = {param1_, subUnit1_, unit1_,   param2_, subUnit2_,
                                              unit2_,  go,        unit3_,   clear1,  help1,
-                                             clear2,  help2,     output_,  calcExe, copyClip};
+                                             clear2,  help2,     output_,  calcExe, copyClip,
+                                             partnerHint_};
   for (size_t i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
   for (QComboBox* box : {subUnit1_, subUnit2_, unit1_, unit2_, unit3_}) box->installEventFilter(this);
@@ -546,6 +560,7 @@ void MainWindow::showPendingNotes() {
 }
 
 void MainWindow::RunCalculation() {
+  clearPartnerNotice();
   param1_->selectAll();
   param2_->selectAll();
   RunOutput result;
@@ -569,6 +584,107 @@ void MainWindow::RunCalculation() {
   param1_->selectAll();
   param2_->selectAll();
   output_->setPlainText(ResultBoxText(QString::fromStdString(result.output)));
+  if (result.failed && !result.invalidInput) showPartnerNotice();
+}
+
+PartnerPopup* MainWindow::partnerPopup() {
+  if (!partnerPopup_) {
+    partnerPopup_ = new PartnerPopup(this);
+    connect(partnerPopup_, &PartnerPopup::chosen, this, &MainWindow::ChoosePartner);
+  }
+  return partnerPopup_;
+}
+
+void MainWindow::OpenPartnerHint() {
+  const QString unit1 = unit1_->currentText();
+  const QString unit2 = unit2_->currentText();
+  const QString filter = unit3_->currentText();
+  QString heading = partnerNotice_ ? FromUtf16(captions::PartnerNoFormula) + u'\n' +
+                                         FromUtf16(captions::PartnerWouldAnswer)
+                                   : FromUtf16(captions::PartnerPopupHeading);
+  if (filter != NoFilterText()) heading += FromUtf16(captions::PartnerFilterNote).arg(filter);
+  const std::vector<PartnerEntry> forUnit2 = PartnerEntries(2, unit1, filter, state_.unitMask);
+  const std::vector<PartnerEntry> forUnit1 = PartnerEntries(1, unit2, filter, state_.unitMask);
+  const auto hidden = [](const PartnerEntry& e) { return e.hidden; };
+  if (std::any_of(forUnit2.begin(), forUnit2.end(), hidden) ||
+      std::any_of(forUnit1.begin(), forUnit1.end(), hidden)) {
+    heading += u'\n' + FromUtf16(captions::PartnerHiddenNote);
+  }
+  partnerPopup()->fill(heading, unit1, forUnit2, unit2, forUnit1);
+  partnerPopup_->openBelow(partnerHint_);
+}
+
+QString MainWindow::partnerTip() const {
+  constexpr std::size_t shown = 12;
+  const QString filter = unit3_->currentText();
+  QString tip = partnerNotice_ ? FromUtf16(captions::PartnerNoFormula) +
+                                     FromUtf16(captions::PartnerWouldAnswer)
+                               : FromUtf16(captions::PartnerHintTip);
+  if (filter != NoFilterText()) tip += FromUtf16(captions::PartnerFilterNote).arg(filter);
+  tip += u'\n' + FromUtf16(captions::PartnerForUnit2Line) +
+         PartnerSummary(PartnerEntries(2, unit1_->currentText(), filter, state_.unitMask), shown);
+  tip += u'\n' + FromUtf16(captions::PartnerForUnit1Line) +
+         PartnerSummary(PartnerEntries(1, unit2_->currentText(), filter, state_.unitMask), shown);
+  return tip;
+}
+
+void MainWindow::showPartnerNotice() {
+  partnerNotice_ = true;
+  QPalette notice = partnerHint_->palette();
+  notice.setColor(QPalette::ButtonText, QColor(192, 0, 0));
+  partnerHint_->setPalette(notice);
+  const QString tip = partnerTip();
+  partnerHint_->setToolTip(tip);
+  if (partnerHint_->isVisible()) {
+    QToolTip::showText(partnerHint_->mapToGlobal(QPoint(0, partnerHint_->height())), tip,
+                       partnerHint_);
+  }
+}
+
+void MainWindow::clearPartnerNotice() {
+  if (!partnerNotice_) return;
+  partnerNotice_ = false;
+  partnerHint_->setPalette(QPalette());
+  partnerHint_->setToolTip(FromUtf16(captions::PartnerHintTip));
+}
+
+void MainWindow::ChoosePartner(int parameter, const QString& unit) {
+  QComboBox* box = parameter == 1 ? unit1_ : unit2_;
+  if (box->findText(unit, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0) {
+    const int position = UnitPosition(unit);
+    if (position == 0) return;
+    QMessageBox ask(QMessageBox::Question, FromUtf16(captions::MessageTitle),
+                    FromUtf16(captions::PartnerShowQuestion)
+                        .arg(unit, parameter == 1 ? QStringLiteral("１") : QStringLiteral("２")),
+                    QMessageBox::NoButton, this);
+    QPushButton* yes = ask.addButton(FromUtf16(captions::PartnerShowYes), QMessageBox::YesRole);
+    ask.addButton(FromUtf16(captions::PartnerShowNo), QMessageBox::NoRole);
+    ask.setDefaultButton(yes);
+    ask.exec();
+    if (ask.clickedButton() != yes) return;
+    showUnitInLists(position);
+  }
+  SelectText(box, unit);
+  focusEntry(parameter == 1 ? param1_ : param2_);
+}
+
+void MainWindow::showUnitInLists(int position) {
+  // The lists are made anew from the masks, as after the customisation
+  // dialog's OK, but what the user has entered stays.
+  const QString texts[] = {param1_->text(),        param2_->text(),        subUnit1_->currentText(),
+                           subUnit2_->currentText(), unit1_->currentText(), unit2_->currentText(),
+                           unit3_->currentText()};
+  if (state_.unitMask.size() < position) state_.unitMask = state_.unitMask.leftJustified(position, u'0');
+  state_.unitMask[position - 1] = u'1';
+  PopulateLists();
+  param1_->setText(texts[0]);
+  param2_->setText(texts[1]);
+  SelectText(subUnit1_, texts[2]);
+  SelectText(subUnit2_, texts[3]);
+  SelectText(unit1_, texts[4]);
+  SelectText(unit2_, texts[5]);
+  SelectText(unit3_, texts[6]);
+  SaveSettings();
 }
 
 void MainWindow::ShowUnitExplanation(const QString& prefix, const QString& unit) {
@@ -659,6 +775,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
       default:
         return false;
     }
+  }
+  // The hint's tooltip says what the units chosen now go with.
+  if (watched == partnerHint_ && event->type() == QEvent::ToolTip) {
+    partnerHint_->setToolTip(partnerTip());
+    return false;
   }
   if (event->type() != QEvent::KeyPress) return false;
   auto* box = qobject_cast<QComboBox*>(watched);

@@ -26,6 +26,7 @@ class VersionDialog;
 class CustomisationDialog;
 class CalculatorPathDialog;
 class FormulaListViewer;
+class PartnerPopup;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -76,6 +77,23 @@ class MainWindow : public QMainWindow {
   CustomisationDialog* customisationDialog();
   CalculatorPathDialog* calculatorPathDialog();
 
+  // The 組合せ候補 window, made on first use: for each parameter, the units
+  // that give formulas beside the other parameter's unit.
+  PartnerPopup* partnerPopup();
+  // Fills it for the chosen units and shows it below its button.
+  void OpenPartnerHint();
+  // Sets the unit of parameter `parameter` (1 or 2) to `unit`. A unit the
+  // lists do not offer is offered to the user first: shown in the lists
+  // (the masks changed, the inputs kept and the settings saved), or nothing
+  // happens.
+  void ChoosePartner(int parameter, const QString& unit);
+  // The hint's tooltip: which units go with the chosen ones, and after a
+  // calculation that no formula answered, that these would have answered.
+  QString partnerTip() const;
+  // A calculation gave the "no formula" message and the units have not
+  // changed since.
+  bool partnerNotice() const { return partnerNotice_; }
+
   // The text the calculator button starts: the path dialog's entry.
   QString calculatorCommand() const;
 
@@ -114,6 +132,9 @@ class MainWindow : public QMainWindow {
   // of them is closed.
   void showNote(const char* name, const QString& text);
   void showPendingNotes();
+  void showPartnerNotice();
+  void clearPartnerNotice();
+  void showUnitInLists(int position);
 
   AppState state_;
   // Customisation boxes (1..100 at 0..99) that PopulateLists has ticked.
@@ -145,6 +166,8 @@ class MainWindow : public QMainWindow {
   QComboBox* unit2_ = nullptr;
   QComboBox* unit3_ = nullptr;
   QPlainTextEdit* output_ = nullptr;
+  QPushButton* partnerHint_ = nullptr;
+  bool partnerNotice_ = false;
   // The entry that a mouse click has just given the focus, until it sees
   // that click's press.
   QLineEdit* clickFocused_ = nullptr;
@@ -156,6 +179,7 @@ class MainWindow : public QMainWindow {
   CalculatorPathDialog* calculatorPathDialog_ = nullptr;
   HelpWindow* helpWindow_ = nullptr;
   FormulaListViewer* formulaListViewer_ = nullptr;
+  PartnerPopup* partnerPopup_ = nullptr;
 };
 
 // The result box shows text with the platform's line ends: every CR LF of

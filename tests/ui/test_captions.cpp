@@ -29,6 +29,7 @@
 #include "ui/formula_list_viewer.h"
 #include "ui/help_window.h"
 #include "ui/main_window.h"
+#include "ui/partner_hint.h"
 #include "ui/version_dialog.h"
 
 using namespace tamrisk;
@@ -185,6 +186,9 @@ class CaptionsTest : public QObject {
     Check(main->customisationDialog());
     Check(main->calculatorPathDialog());
     Check(main->versionDialog());
+    // The units hint, filled for the blank units of the start.
+    main->OpenPartnerHint();
+    Check(main->partnerPopup());
     HelpWindow help(dir_.path(), main);
     Check(&help);
     static const QString document = QStringLiteral("\r\n");

@@ -1,0 +1,295 @@
+// The 組合せ候補 hint of the main window, used as a user would: the units
+// that go with the chosen ones, one of them chosen, a unit the lists hide
+// shown on request, and the hint after a calculation without formula. Every
+// test runs in its own temporary working directory.
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+#include "engine/catalogue.h"
+#include "engine/run.h"
+#include "tests/ui/next_modal.h"
+#include "ui/application.h"
+#include "ui/captions.h"
+#include "ui/customisation_dialog.h"
+#include "ui/main_window.h"
+#include "ui/partner_hint.h"
+#include "ui/settings.h"
+
+using namespace tamrisk;
+
+namespace {
+
+QString T(const char16_t* s) { return QString::fromUtf16(s); }
+QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// An item of the hint as the user reads it.
+QString Item(const QString& unit, int formulas, bool hidden = false) {
+  return T(captions::PartnerItem).arg(unit).arg(formulas) +
+         (hidden ? T(captions::PartnerHiddenMark) : QString());
+}
+
+QStringList Texts(const QListWidget* list) {
+  QStringList texts;
+  for (int i = 0; i < list->count(); ++i) texts << list->item(i)->text();
+  return texts;
+}
+
+QStringList Items(const QComboBox* box) {
+  QStringList items;
+  for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
+  return items;
+}
+
+// The item of a unit, by the unit text it keeps.
+QListWidgetItem* Find(QListWidget* list, const QString& unit) {
+  for (int i = 0; i < list->count(); ++i) {
+    if (list->item(i)->data(Qt::UserRole).toString() == unit) return list->item(i);
+  }
+  qFatal("no item %s", qPrintable(unit));
+}
+
+}  // namespace
+
+class PartnerHintTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<QTemporaryDir> dir_;
+  QString startDir_;
+  std::unique_ptr<QObject> watchers_;
+  std::unique_ptr<MainWindow> w_;
+
+  template <typename W>
+  W* get(const char* name) const {
+    W* w = w_->findChild<W*>(QString::fromLatin1(name));
+    if (!w) qFatal("no control %s", name);
+    return w;
+  }
+  QListWidget* list(const char* name) const {
+    auto* l = w_->partnerPopup()->findChild<QListWidget*>(QString::fromLatin1(name));
+    if (!l) qFatal("no list %s", name);
+    return l;
+  }
+
+  // Enters a number and a unit for each parameter, and a filter.
+  void enter(const QString& value1, const QString& unit1, const QString& value2,
+             const QString& unit2, const QString& filter = Q(NoFilter)) {
+    get<QLineEdit>("Param_1")->setText(value1);
+    get<QLineEdit>("Param_2")->setText(value2);
+    for (auto [name, text] : {std::pair{"Unit_1", unit1}, {"Unit_2", unit2}, {"Unit_3", filter}}) {
+      auto* box = get<QComboBox>(name);
+      const int index = box->findText(text);
+      QVERIFY2(index >= 0, qPrintable(text));
+      box->setCurrentIndex(index);
+    }
+  }
+
+  void openHint() {
+    QTest::mouseClick(get<QPushButton>("Partner_Hint"), Qt::LeftButton);
+    QTRY_VERIFY(w_->partnerPopup()->isVisible());
+  }
+
+  // The hint's tooltip, as the button shows it when the pointer rests on it.
+  QString tip() {
+    auto* button = get<QPushButton>("Partner_Hint");
+    QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), button->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(button, &help);
+    return button->toolTip();
+  }
+
+ private slots:
+  void initTestCase() {
+    PrepareApplication();
+    startDir_ = QDir::currentPath();
+  }
+
+  void init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+    QVERIFY(QDir::setCurrent(dir_->path()));
+    watchers_ = std::make_unique<QObject>();
+    w_ = std::make_unique<MainWindow>();
+    w_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
+  }
+
+  void cleanup() {
+    w_.reset();
+    watchers_.reset();
+    QDir::setCurrent(startDir_);
+    dir_.reset();
+  }
+
+  // The hint lists, for each parameter, the units that give formulas with
+  // the other parameter's unit, hidden ones marked; it changes neither the
+  // result text nor the lists.
+  void listsThePartnersOfBothUnits() {
+    enter(QStringLiteral("10"), QStringLiteral("V"), QStringLiteral("1"), QStringLiteral("Hz"));
+    w_->RunCalculation();
+    const QString result = get<QPlainTextEdit>("Output")->toPlainText();
+    const QStringList units = Items(get<QComboBox>("Unit_1"));
+    openHint();
+
+    const QStringList forUnit2 = Texts(list("Partners_For_Unit_2"));
+    QCOMPARE(forUnit2.first(), Item(T(captions::PartnerNoUnitName), 5));
+    QVERIFY2(forUnit2.contains(Item(QStringLiteral("Ω"), 6)), qPrintable(forUnit2.join(u'|')));
+    QVERIFY2(forUnit2.contains(Item(QStringLiteral("F"), 2, true)), qPrintable(forUnit2.join(u'|')));
+    QVERIFY(!forUnit2.contains(Item(QStringLiteral("Hz"), 1)));
+    // In catalogue order: V, A, W before Ω.
+    QVERIFY(forUnit2.indexOf(Item(QStringLiteral("A"), 2)) < forUnit2.indexOf(Item(QStringLiteral("Ω"), 6)));
+    const QStringList forUnit1 = Texts(list("Partners_For_Unit_1"));
+    QVERIFY2(forUnit1.contains(Item(QStringLiteral("H"), 3, true)), qPrintable(forUnit1.join(u'|')));
+    QVERIFY2(forUnit1.contains(Item(QStringLiteral("m/s"), 5)), qPrintable(forUnit1.join(u'|')));
+    auto* title2 = w_->partnerPopup()->findChild<QLabel*>(QStringLiteral("Partners_For_Unit_2_Title"));
+    QVERIFY(title2->text().startsWith(T(captions::PartnerColumnTitle).arg(QStringLiteral("V"))));
+
+    QCOMPARE(get<QPlainTextEdit>("Output")->toPlainText(), result);
+    QCOMPARE(Items(get<QComboBox>("Unit_1")), units);
+    // Escape closes it and changes nothing.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QTRY_VERIFY(!w_->partnerPopup()->isVisible());
+    QCOMPARE(get<QComboBox>("Unit_2")->currentText(), QStringLiteral("Hz"));
+  }
+
+  // Choosing a unit the lists offer sets the other parameter's unit and
+  // moves to its number; the keyboard chooses too.
+  void choosingAPartnerSetsTheOtherUnit() {
+    enter(QStringLiteral("10"), QStringLiteral("V"), QStringLiteral("5"), QStringLiteral(" "));
+    openHint();
+    QListWidget* forUnit2 = list("Partners_For_Unit_2");
+    QListWidgetItem* ohm = Find(forUnit2, QStringLiteral("Ω"));
+    QTest::mouseClick(forUnit2->viewport(), Qt::LeftButton, {}, forUnit2->visualItemRect(ohm).center());
+    QTRY_VERIFY(!w_->partnerPopup()->isVisible());
+    QCOMPARE(get<QComboBox>("Unit_2")->currentText(), QStringLiteral("Ω"));
+    QCOMPARE(get<QComboBox>("Unit_1")->currentText(), QStringLiteral("V"));
+    QCOMPARE(QApplication::focusWidget(), get<QLineEdit>("Param_2"));
+    w_->RunCalculation();
+    QVERIFY(get<QPlainTextEdit>("Output")->toPlainText().contains(QStringLiteral("2.0000A")));
+
+    // For parameter 1, with Enter: the units that go with Ω.
+    openHint();
+    QListWidget* forUnit1 = list("Partners_For_Unit_1");
+    forUnit1->setFocus();
+    forUnit1->setCurrentItem(Find(forUnit1, QStringLiteral("A")));
+    QTest::keyClick(forUnit1, Qt::Key_Return);
+    QTRY_VERIFY(!w_->partnerPopup()->isVisible());
+    QCOMPARE(get<QComboBox>("Unit_1")->currentText(), QStringLiteral("A"));
+    QCOMPARE(QApplication::focusWidget(), get<QLineEdit>("Param_1"));
+  }
+
+  // A unit the lists hide: 10 mH at 1 kHz. Choosing it asks; yes shows it
+  // in the three lists, keeps what was entered, selects it and saves the
+  // settings; no changes nothing.
+  void choosingAHiddenPartnerOffersToShowIt() {
+    enter(QStringLiteral("1"), QStringLiteral("Hz"), QStringLiteral("10"), QStringLiteral(" "));
+    get<QComboBox>("Sub_Unit_1")->setCurrentText(QStringLiteral("k"));
+    get<QComboBox>("Sub_Unit_2")->setCurrentText(QStringLiteral("m"));
+    QVERIFY(get<QComboBox>("Unit_2")->findText(QStringLiteral("H")) < 0);
+
+    // Declined first.
+    openHint();
+    QListWidget* forUnit2 = list("Partners_For_Unit_2");
+    QListWidgetItem* henry = Find(forUnit2, QStringLiteral("H"));
+    QCOMPARE(henry->text(), Item(QStringLiteral("H"), 3, true));
+    QString asked;
+    auto seen = testing::OnNextModal(watchers_.get(), [&](QWidget* modal) {
+      asked = static_cast<QMessageBox*>(modal)->text();
+      for (QPushButton* b : modal->findChildren<QPushButton*>())
+        if (b->text() == T(captions::PartnerShowNo)) b->click();
+    });
+    QTest::mouseClick(forUnit2->viewport(), Qt::LeftButton, {}, forUnit2->visualItemRect(henry).center());
+    QTRY_VERIFY(*seen);
+    QCOMPARE(asked, T(captions::PartnerShowQuestion).arg(QStringLiteral("H"), QStringLiteral("２")));
+    QCOMPARE(get<QComboBox>("Unit_2")->currentText(), QStringLiteral(" "));
+    QVERIFY(get<QComboBox>("Unit_2")->findText(QStringLiteral("H")) < 0);
+    QCOMPARE(w_->state().unitMask, Q(DefaultUnitMask));
+    QVERIFY(!QFile::exists(dir_->filePath(SettingsFileName)));
+
+    // Then shown.
+    openHint();
+    forUnit2 = list("Partners_For_Unit_2");
+    henry = Find(forUnit2, QStringLiteral("H"));
+    seen = testing::OnNextModal(watchers_.get(), [&](QWidget* modal) {
+      for (QPushButton* b : modal->findChildren<QPushButton*>())
+        if (b->text() == T(captions::PartnerShowYes)) b->click();
+    });
+    QTest::mouseClick(forUnit2->viewport(), Qt::LeftButton, {}, forUnit2->visualItemRect(henry).center());
+    QTRY_VERIFY(*seen);
+    constexpr int henryPosition = 36;
+    QString mask = Q(DefaultUnitMask);
+    mask[henryPosition - 1] = u'1';
+    QCOMPARE(w_->state().unitMask, mask);
+    for (const char* name : {"Unit_1", "Unit_2", "Unit_3"})
+      QVERIFY2(get<QComboBox>(name)->findText(QStringLiteral("H")) >= 0, name);
+    QCOMPARE(get<QComboBox>("Unit_2")->currentText(), QStringLiteral("H"));
+    QCOMPARE(get<QComboBox>("Unit_1")->currentText(), QStringLiteral("Hz"));
+    QCOMPARE(get<QComboBox>("Sub_Unit_1")->currentText(), QStringLiteral("k"));
+    QCOMPARE(get<QComboBox>("Sub_Unit_2")->currentText(), QStringLiteral("m"));
+    QCOMPARE(get<QLineEdit>("Param_1")->text(), QStringLiteral("1"));
+    QCOMPARE(get<QLineEdit>("Param_2")->text(), QStringLiteral("10"));
+    QVERIFY(w_->customisationDialog()->isTicked(20 + henryPosition));
+    QFile ini(dir_->filePath(SettingsFileName));
+    QVERIFY(ini.open(QIODevice::ReadOnly));
+    QCOMPARE(DecodeCp932(ini.readAll()).split(QStringLiteral("\r\n")).value(3), mask);
+    // Now it is no longer marked, and the calculation answers.
+    w_->RunCalculation();
+    QVERIFY(!w_->partnerNotice());
+    QVERIFY(get<QPlainTextEdit>("Output")->toPlainText().contains(QStringLiteral("62.832")));
+    openHint();
+    QVERIFY(Texts(list("Partners_For_Unit_2")).contains(Item(QStringLiteral("H"), 3)));
+  }
+
+  // After the "no formula" message, unchanged, the hint says which units
+  // would have answered, under the filter too; another unit ends that.
+  void afterNoFormulaTheHintSaysWhatWouldAnswer() {
+    const QString normal = tip();
+    QVERIFY(normal.startsWith(T(captions::PartnerHintTip)));
+    enter(QStringLiteral("230"), QStringLiteral("V"), QStringLiteral("50"), QStringLiteral("Hz"),
+          QStringLiteral("W"));
+    QTest::mouseClick(get<QPushButton>("Go_Calculate"), Qt::LeftButton);
+    QCOMPARE(get<QPlainTextEdit>("Output")->toPlainText(), ResultBoxText(Q(NoFormulaMessage)));
+    QVERIFY(w_->partnerNotice());
+    const QStringList lines = tip().split(u'\n');
+    QCOMPARE(lines.size(), 3);
+    QCOMPARE(lines[0], T(captions::PartnerNoFormula) + T(captions::PartnerWouldAnswer) +
+                           T(captions::PartnerFilterNote).arg(QStringLiteral("W")));
+    QCOMPARE(lines[1], T(captions::PartnerForUnit2Line) + QStringLiteral("A、Ω"));
+    QCOMPARE(lines[2], T(captions::PartnerForUnit1Line) + T(captions::PartnerNoUnitName) +
+                           QStringLiteral("、℃、dB、K"));
+    openHint();
+    auto* heading = w_->partnerPopup()->findChild<QLabel*>(QStringLiteral("Partner_Heading"));
+    QVERIFY(heading->text().startsWith(T(captions::PartnerNoFormula)));
+    QCOMPARE(Texts(list("Partners_For_Unit_2")),
+             (QStringList{Item(QStringLiteral("A"), 1), Item(QStringLiteral("Ω"), 3)}));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QTRY_VERIFY(!w_->partnerPopup()->isVisible());
+    QCOMPARE(get<QPlainTextEdit>("Output")->toPlainText(), ResultBoxText(Q(NoFormulaMessage)));
+
+    get<QComboBox>("Unit_2")->setCurrentText(QStringLiteral("A"));
+    QVERIFY(!w_->partnerNotice());
+    QVERIFY(tip().startsWith(T(captions::PartnerHintTip)));
+
+    // A calculation whose formulas fail on the numbers had formulas: no notice.
+    enter(QStringLiteral("10"), QStringLiteral("V"), QStringLiteral("0"), QStringLiteral("Ω"),
+          QStringLiteral("A"));
+    w_->RunCalculation();
+    QCOMPARE(get<QPlainTextEdit>("Output")->toPlainText(), ResultBoxText(Q(InvalidInputMessage)));
+    QVERIFY(!w_->partnerNotice());
+  }
+};
+
+QTEST_MAIN(PartnerHintTest)
+#include "test_partner_hint.moc"

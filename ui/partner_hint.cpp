@@ -1,0 +1,179 @@
+#include "ui/partner_hint.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+#include <string>
+
+#include "engine/catalogue.h"
+#include "formulas/catalogue_run.h"
+#include "ui/app_state.h"
+#include "ui/captions.h"
+
+namespace tamrisk {
+
+namespace {
+
+// Where each item keeps its unit text.
+constexpr int UnitRole = Qt::UserRole;
+
+// The size of each list and the room between them, in twips: about a dozen
+// units at a time.
+constexpr int ListWidth = 2700;
+constexpr int ListHeight = 3000;
+constexpr int ListGap = 120;
+
+}  // namespace
+
+int UnitPosition(const QString& unit) {
+  const std::string text = unit.toStdString();
+  for (std::size_t i = 0; i < UnitCatalogue.size(); ++i) {
+    if (!UnitCatalogue[i].empty() && UnitCatalogue[i] == text) return static_cast<int>(i) + 1;
+  }
+  return 0;
+}
+
+std::vector<PartnerEntry> PartnerEntries(int parameter, const QString& otherUnit,
+                                         const QString& filter, const QString& unitMask) {
+  const UnitPairs& pairs = CatalogueUnitPairs();
+  const UnitId other = UnitIdOf(otherUnit.toStdString());
+  std::vector<UnitPartner> under;
+  std::span<const UnitPartner> partners = pairs.PartnersOf(other);
+  if (filter != FromUtf8(NoFilter)) {
+    under = pairs.PartnersUnder(other, UnitIdOf(filter.toStdString()));
+    partners = under;
+  }
+  const std::string mask = unitMask.toStdString();
+  std::vector<PartnerEntry> entries;
+  for (const UnitPartner& p : partners) {
+    const int formulas = parameter == 2 ? p.asSecond : p.asFirst;
+    if (formulas == 0) continue;
+    PartnerEntry entry;
+    entry.unit = FromUtf8(UnitTexts[p.unit]);
+    entry.formulas = formulas;
+    const int position = UnitPosition(entry.unit);
+    entry.hidden = position != 0 && !MaskOffers(mask, position);
+    entries.push_back(entry);
+  }
+  return entries;
+}
+
+QString PartnerUnitName(const QString& unit) {
+  return unit == FromUtf8(NoUnit) ? FromUtf16(captions::PartnerNoUnitName) : unit;
+}
+
+QString PartnerSummary(const std::vector<PartnerEntry>& entries, std::size_t limit) {
+  if (entries.empty()) return FromUtf16(captions::PartnerNone);
+  QStringList names;
+  for (std::size_t i = 0; i < entries.size() && i < limit; ++i) names << PartnerUnitName(entries[i].unit);
+  QString summary = names.join(FromUtf16(captions::PartnerSeparator));
+  if (entries.size() > limit) {
+    summary += FromUtf16(captions::PartnerSeparator) +
+               FromUtf16(captions::PartnerMoreUnits).arg(entries.size() - limit);
+  }
+  return summary;
+}
+
+PartnerPopup::PartnerPopup(QWidget* owner) : QFrame(owner, Qt::Popup) {
+  setObjectName(QStringLiteral("PartnerPopup"));
+  setFrameStyle(QFrame::Box | QFrame::Plain);
+  setFont(GothicFont(9));
+  PaintWindow(this, WindowGrey);
+
+  heading_ = new QLabel(this);
+  heading_->setObjectName(QStringLiteral("Partner_Heading"));
+  heading_->setWordWrap(true);
+  auto column = [this](const char* titleName, const char* listName, QLabel*& title,
+                       QListWidget*& list) {
+    title = new QLabel(this);
+    title->setObjectName(QString::fromLatin1(titleName));
+    list = new QListWidget(this);
+    list->setObjectName(QString::fromLatin1(listName));
+    list->setFixedSize(Tw(ListWidth), Tw(ListHeight));
+    list->setAttribute(Qt::WA_InputMethodEnabled, false);
+    list->installEventFilter(this);
+    connect(list, &QListWidget::itemClicked, this,
+            [this, list](QListWidgetItem* item) { choose(list, item); });
+    auto* box = new QVBoxLayout;
+    box->addWidget(title);
+    box->addWidget(list);
+    return box;
+  };
+  auto* columns = new QHBoxLayout;
+  columns->setSpacing(Tw(ListGap));
+  columns->addLayout(column("Partners_For_Unit_2_Title", "Partners_For_Unit_2", title2_, list2_));
+  columns->addLayout(column("Partners_For_Unit_1_Title", "Partners_For_Unit_1", title1_, list1_));
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(heading_);
+  layout->addLayout(columns);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  // The heading wraps within the two lists' width.
+  heading_->setFixedWidth(2 * Tw(ListWidth) + Tw(ListGap));
+}
+
+void PartnerPopup::fill(const QString& heading, const QString& unit1,
+                        const std::vector<PartnerEntry>& forUnit2, const QString& unit2,
+                        const std::vector<PartnerEntry>& forUnit1) {
+  heading_->setText(heading);
+  fillList(title2_, list2_, 2, unit1, forUnit2);
+  fillList(title1_, list1_, 1, unit2, forUnit1);
+}
+
+void PartnerPopup::fillList(QLabel* title, QListWidget* list, int parameter,
+                            const QString& otherUnit, const std::vector<PartnerEntry>& entries) {
+  title->setText(FromUtf16(captions::PartnerColumnTitle).arg(PartnerUnitName(otherUnit)) +
+                 u'\n' +
+                 FromUtf16(parameter == 2 ? captions::PartnerSetsUnit2 : captions::PartnerSetsUnit1));
+  list->clear();
+  for (const PartnerEntry& entry : entries) {
+    QString text = FromUtf16(captions::PartnerItem)
+                       .arg(PartnerUnitName(entry.unit))
+                       .arg(entry.formulas);
+    if (entry.hidden) text += FromUtf16(captions::PartnerHiddenMark);
+    auto* item = new QListWidgetItem(text, list);
+    item->setData(UnitRole, entry.unit);
+    if (entry.hidden) item->setForeground(QColor(96, 96, 96));
+  }
+  if (entries.empty()) {
+    auto* item = new QListWidgetItem(FromUtf16(captions::PartnerNone), list);
+    item->setFlags(Qt::NoItemFlags);
+  } else {
+    list->setCurrentRow(0);
+  }
+}
+
+void PartnerPopup::openBelow(const QWidget* anchor) {
+  adjustSize();
+  move(anchor->mapToGlobal(QPoint(anchor->width(), anchor->height())) - QPoint(width(), 0));
+  KeepOnScreen(this);
+  show();
+  raise();
+  activateWindow();
+  (list2_->count() > 0 && list2_->item(0)->flags() != Qt::NoItemFlags ? list2_ : list1_)->setFocus();
+}
+
+void PartnerPopup::choose(QListWidget* list, QListWidgetItem* item) {
+  if (!item || !(item->flags() & Qt::ItemIsEnabled)) return;
+  const QString unit = item->data(UnitRole).toString();
+  const int parameter = list == list2_ ? 2 : 1;
+  hide();
+  emit chosen(parameter, unit);
+}
+
+bool PartnerPopup::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && (watched == list1_ || watched == list2_)) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+      auto* list = static_cast<QListWidget*>(watched);
+      choose(list, list->currentItem());
+      return true;
+    }
+  }
+  return QFrame::eventFilter(watched, event);
+}
+
+}  // namespace tamrisk
