@@ -94,33 +94,31 @@ void BM_RunSynthetic1400(benchmark::State& state) {
 }
 BENCHMARK(BM_RunSynthetic1400);
 
-// The partners of a unit named by its text, every catalogue unit in turn.
-void BM_PartnersOf(benchmark::State& state) {
+// A question about a unit named by its text, asked of every catalogue unit
+// in turn.
+template <class Question>
+void AskOfEveryUnit(benchmark::State& state, Question question) {
   const UnitPairs& pairs = CatalogueUnitPairs();
   std::size_t id = 1;
   std::size_t found = 0;
   for (auto _ : state) {
-    const auto partners = pairs.PartnersOf(UnitTexts[id]);
-    benchmark::DoNotOptimize(partners.data());
-    found += partners.size();
+    const auto answer = question(pairs, UnitTexts[id]);
+    benchmark::DoNotOptimize(answer.data());
+    found += answer.size();
     id = id + 1 < UnitIdCount ? id + 1 : 1;
   }
   benchmark::DoNotOptimize(found);
 }
+
+// The partners of a unit.
+void BM_PartnersOf(benchmark::State& state) {
+  AskOfEveryUnit(state, [](const UnitPairs& p, std::string_view u) { return p.PartnersOf(u); });
+}
 BENCHMARK(BM_PartnersOf);
 
-// The pairs that give a result unit named by its text, every unit in turn.
+// The pairs that give a result unit.
 void BM_ProducersOf(benchmark::State& state) {
-  const UnitPairs& pairs = CatalogueUnitPairs();
-  std::size_t id = 1;
-  std::size_t found = 0;
-  for (auto _ : state) {
-    const auto producers = pairs.ProducersOf(UnitTexts[id]);
-    benchmark::DoNotOptimize(producers.data());
-    found += producers.size();
-    id = id + 1 < UnitIdCount ? id + 1 : 1;
-  }
-  benchmark::DoNotOptimize(found);
+  AskOfEveryUnit(state, [](const UnitPairs& p, std::string_view u) { return p.ProducersOf(u); });
 }
 BENCHMARK(BM_ProducersOf);
 
