@@ -10,6 +10,7 @@
 #include <initializer_list>
 
 #include "engine/catalogue.h"
+#include "engine/unit_lists.h"
 #include "ui/caption_fit.h"
 #include "ui/pictures.h"
 
@@ -17,20 +18,6 @@ namespace tamrisk {
 
 namespace {
 
-// Unit positions (1..80) of the unit frame, row by row, columns left to
-// right. Positions 75..80 are the spare boxes of the last column.
-constexpr int UnitGrid[10][8] = {
-    { 1,  8, 15, 20, 23, 32, 42, 71},
-    { 2,  9, 16, 53, 24, 33, 43, 72},
-    { 3, 10, 17, 62, 25, 34, 54, 73},
-    { 4, 11, 52, 63, 26, 35, 64, 74},
-    { 5, 12, 58, 44, 27, 36, 65, 75},
-    {45, 13, 59, 50, 28, 37, 66, 76},
-    {51, 46, 18, 21, 29, 38, 67, 77},
-    {49, 47, 60, 22, 30, 39, 68, 78},
-    { 6, 48, 61, 56, 55, 40, 69, 79},
-    { 7, 14, 19, 57, 31, 41, 70, 80},
-};
 // The design of the two frames, in twips: column lefts and widths inside the
 // frame, the top of the first row and the step from row to row.
 constexpr int PrefixColumnLeft[2] = {240, 840};
@@ -42,8 +29,6 @@ constexpr int RowStep = 240;
 constexpr int BoxHeight = 255;
 // The least room between a box's caption and the next column.
 constexpr int ColumnGap = 30;
-
-constexpr int FirstSpareBox = 95;  // check boxes 95..100: unit positions 75..80
 
 // Places a grid of check boxes (`columns[c][r]`, null where there is none)
 // inside its frame at the designed columns and rows; a column widens, and
@@ -112,15 +97,16 @@ CustomisationDialog::CustomisationDialog(AppState& state, QWidget* mainWindow, s
     prefixColumns[i / 10][i % 10] = makeBox(i + 1, frame1, FromUtf8(PrefixCatalogue[i].text));
 
   std::array<std::array<QCheckBox*, 10>, 8> unitColumns{};
-  for (int row = 0; row < 10; ++row) {
-    for (int col = 0; col < 8; ++col) {
-      const int position = UnitGrid[row][col];
+  for (int row = 0; row < UnitBoxRows; ++row) {
+    for (int col = 0; col < UnitBoxColumns; ++col) {
+      const int position = UnitBoxGrid[row][col];
       unitColumns[col][row] =
           makeBox(20 + position, frame2, FromUtf8(UnitCatalogue[position - 1]));
     }
   }
   // The spare positions have no unit and are not offered.
-  for (int n = FirstSpareBox; n <= 100; ++n) boxes_[n - 1]->hide();
+  for (int n = PrefixBoxCount + FirstSpareUnitPosition; n <= CheckBoxCount; ++n)
+    boxes_[n - 1]->hide();
 
   // Tab order follows the box numbers.
   for (int n = 1; n < 100; ++n) QWidget::setTabOrder(boxes_[n - 1], boxes_[n]);
@@ -177,12 +163,11 @@ void CustomisationDialog::openDialog() {
 }
 
 void CustomisationDialog::acceptMasks() {
-  QString prefixMask;
-  QString unitMask;
-  for (int n = 1; n <= 20; ++n) prefixMask += isTicked(n) ? QLatin1Char('1') : QLatin1Char('0');
-  for (int n = 21; n <= 100; ++n) unitMask += isTicked(n) ? QLatin1Char('1') : QLatin1Char('0');
-  state_.prefixMask = prefixMask;
-  state_.unitMask = unitMask;
+  std::array<bool, CheckBoxCount> ticked{};
+  for (int n = 1; n <= CheckBoxCount; ++n) ticked[static_cast<size_t>(n - 1)] = isTicked(n);
+  const Masks masks = MasksFromTicks(ticked);
+  state_.prefixMask = FromUtf8(masks.prefixMask);
+  state_.unitMask = FromUtf8(masks.unitMask);
   accept();  // hides the dialog
   if (onOk_) onOk_();
 }

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QCollator>
 #include <QComboBox>
 #include <QDate>
 #include <QDir>
@@ -27,6 +26,7 @@
 #include <utility>
 
 #include "engine/catalogue.h"
+#include "engine/unit_lists.h"
 #include "formulas/catalogue_run.h"
 #include "ui/calculator_path_dialog.h"
 #include "ui/caption_fit.h"
@@ -73,22 +73,6 @@ void SelectText(QComboBox* box, const QString& text) {
   if (index >= 0) box->setCurrentIndex(index);
 }
 
-// Inserts `text` at its place in a sorted list, after entries that compare
-// equal, so equal entries keep the order in which they were added.
-void AddSorted(QComboBox* box, const QString& text) {
-  int low = 0;
-  int high = box->count();
-  while (low < high) {
-    const int mid = (low + high) / 2;
-    if (UnitListLess(text, box->itemText(mid))) {
-      high = mid;
-    } else {
-      low = mid + 1;
-    }
-  }
-  box->insertItem(low, text);
-}
-
 bool IsMenuShortcut(const QKeyEvent* key) {
   if (key->modifiers() != Qt::ControlModifier) return false;
   switch (key->key()) {
@@ -113,16 +97,7 @@ QString ResultBoxText(const QString& text) {
 }
 
 bool UnitListLess(const QString& a, const QString& b) {
-  auto rank = [](const QString& s) { return s.isEmpty() ? 0 : s.startsWith(u' ') ? 1 : 2; };
-  const int ra = rank(a);
-  const int rb = rank(b);
-  if (ra != rb) return ra < rb;
-  static const QCollator collator = [] {
-    QCollator c(QLocale(QLocale::Japanese, QLocale::Japan));
-    c.setCaseSensitivity(Qt::CaseInsensitive);
-    return c;
-  }();
-  return collator.compare(a, b) < 0;
+  return UnitListLess(std::string_view(a.toStdString()), std::string_view(b.toStdString()));
 }
 
 MainWindow::MainWindow() {
@@ -412,45 +387,23 @@ void MainWindow::PopulateLists() {
   const std::string prefixMask = state_.prefixMask.toStdString();
   const std::string unitMask = state_.unitMask.toStdString();
 
-  // Prefixes in catalogue order, the blank entry between "d" and "da".
-  subUnit1_->clear();
-  subUnit2_->clear();
-  int before = 0;
-  for (int i = 1; i <= 10; ++i) {
-    if (!MaskOffers(prefixMask, i)) continue;
-    tick(i);
-    const QString text = FromUtf8(PrefixCatalogue[static_cast<size_t>(i - 1)].text);
-    subUnit1_->addItem(text);
-    subUnit2_->addItem(text);
-    ++before;
-  }
-  subUnit1_->addItem(FromUtf8(NoPrefix));
-  subUnit2_->addItem(FromUtf8(NoPrefix));
-  for (int i = 11; i <= 20; ++i) {
-    if (!MaskOffers(prefixMask, i)) continue;
-    tick(i);
-    const QString text = FromUtf8(PrefixCatalogue[static_cast<size_t>(i - 1)].text);
-    subUnit1_->addItem(text);
-    subUnit2_->addItem(text);
-  }
-  subUnit1_->setCurrentIndex(before);
-  subUnit2_->setCurrentIndex(before);
+  for (int i = 1; i <= static_cast<int>(PrefixCatalogue.size()); ++i)
+    if (MaskOffers(prefixMask, i)) tick(i);
+  for (int i = 1; i <= static_cast<int>(UnitCatalogue.size()); ++i)
+    if (MaskOffers(unitMask, i)) tick(20 + i);
 
-  // Units, sorted, behind the blank entry and the no-filter entry.
-  unit1_->clear();
-  unit2_->clear();
-  unit3_->clear();
-  AddSorted(unit1_, Blank());
-  AddSorted(unit2_, Blank());
-  AddSorted(unit3_, NoFilterText());
-  for (int i = 1; i <= static_cast<int>(UnitCatalogue.size()); ++i) {
-    if (!MaskOffers(unitMask, i)) continue;
-    tick(20 + i);
-    const QString text = FromUtf8(UnitCatalogue[static_cast<size_t>(i - 1)]);
-    AddSorted(unit1_, text);
-    AddSorted(unit2_, text);
-    AddSorted(unit3_, text);
-  }
+  const ListContents lists = BuildListContents(prefixMask, unitMask);
+  auto fill = [](QComboBox* box, const std::vector<std::string_view>& entries) {
+    box->clear();
+    for (std::string_view text : entries) box->addItem(FromUtf8(text));
+  };
+  fill(subUnit1_, lists.prefixes);
+  fill(subUnit2_, lists.prefixes);
+  subUnit1_->setCurrentIndex(lists.blankPrefixIndex);
+  subUnit2_->setCurrentIndex(lists.blankPrefixIndex);
+  fill(unit1_, lists.units);
+  fill(unit2_, lists.units);
+  fill(unit3_, lists.filters);
   unit1_->setCurrentIndex(0);
   unit2_->setCurrentIndex(0);
   // By its text: an empty spare entry sorts before it, and a filter on the
