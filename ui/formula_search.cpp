@@ -1,8 +1,5 @@
 #include "ui/formula_search.h"
 
-#include <algorithm>
-#include <functional>
-#include <string_view>
 #include <utility>
 
 namespace tamrisk {
@@ -11,39 +8,6 @@ namespace {
 
 std::u16string_view View(const QString& s) {
   return {reinterpret_cast<const char16_t*>(s.utf16()), static_cast<size_t>(s.size())};
-}
-
-// First 0-based index i in [from, last] at which `needle` occurs whole in
-// `hay`, or -1. `needle` is not empty.
-int FindForward(std::u16string_view hay, std::u16string_view needle, int from, int last) {
-  if (from > last) return -1;
-  // A match starting at `last` may run up to last + needle.size().
-  const size_t end = std::min(hay.size(), static_cast<size_t>(last) + needle.size());
-  if (end < static_cast<size_t>(from) + needle.size()) return -1;
-  const auto first = hay.begin() + from;
-  const auto stop = hay.begin() + static_cast<std::ptrdiff_t>(end);
-  const auto it = std::search(first, stop,
-                              std::boyer_moore_horspool_searcher(needle.begin(), needle.end()));
-  if (it == stop) return -1;
-  return static_cast<int>(it - hay.begin());
-}
-
-// Last 0-based index i in [0, from] at which `needle` occurs whole in `hay`,
-// or -1. `needle` is not empty.
-int FindBackward(std::u16string_view hay, std::u16string_view needle, int from) {
-  if (from < 0) return -1;
-  const size_t end = std::min(hay.size(), static_cast<size_t>(from) + needle.size());
-  if (end < needle.size()) return -1;
-  // Search the reversed range for the reversed text: the first hit there is
-  // the last occurrence here.
-  const auto rfirst = hay.rbegin() + static_cast<std::ptrdiff_t>(hay.size() - end);
-  const auto rstop = hay.rend();
-  const auto it = std::search(rfirst, rstop,
-                              std::boyer_moore_horspool_searcher(needle.rbegin(), needle.rend()));
-  if (it == rstop) return -1;
-  // `it` points at the last character of the occurrence.
-  const auto lastChar = static_cast<int>(hay.rend() - it) - 1;
-  return lastChar - static_cast<int>(needle.size()) + 1;
 }
 
 }  // namespace
@@ -55,63 +19,14 @@ void FormulaSearch::setDocument(QString document) {
   reset();
 }
 
-void FormulaSearch::reset() {
-  searchPos_ = 1;
-  lastMatchPos_ = 1;
-}
+void FormulaSearch::reset() { search_.reset(); }
 
 std::optional<FormulaSearch::Match> FormulaSearch::searchDown(const QString& keyword) {
-  const int n = length();
-  const int k = static_cast<int>(keyword.size());
-  std::optional<Match> result;
-  if (searchPos_ >= 1 && searchPos_ <= n) {
-    // The walk compares at searchPos .. n - 1 and stops at the first match;
-    // without a match searchPos ends at n.
-    int found = -1;
-    if (searchPos_ < n) {
-      if (k == 0) {
-        found = searchPos_;  // an empty text matches at every position
-      } else {
-        const int i = FindForward(View(document_), View(keyword), searchPos_ - 1, n - 2);
-        if (i >= 0) found = i + 1;
-      }
-    }
-    if (found < 0) {
-      searchPos_ = lastMatchPos_;
-    } else {
-      lastMatchPos_ = found;
-      result = Match{found, k};
-      searchPos_ = found + 1;
-    }
-  }
-  if (searchPos_ > n) searchPos_ = n;
-  return result;
+  return search_.searchDown(View(document_), View(keyword));
 }
 
 std::optional<FormulaSearch::Match> FormulaSearch::searchUp(const QString& keyword) {
-  const int n = length();
-  const int k = static_cast<int>(keyword.size());
-  std::optional<Match> result;
-  if (searchPos_ >= 1 && searchPos_ <= n) {
-    // The walk compares at searchPos .. 1, going down, and stops at the
-    // first match; without a match searchPos falls to 0.
-    int found = -1;
-    if (k == 0) {
-      found = searchPos_;
-    } else {
-      const int i = FindBackward(View(document_), View(keyword), searchPos_ - 1);
-      if (i >= 0) found = i + 1;
-    }
-    if (found < 0) {
-      searchPos_ = lastMatchPos_;
-    } else {
-      lastMatchPos_ = found;
-      result = Match{found, k};
-      searchPos_ = found - 1;
-    }
-  }
-  if (searchPos_ < 1) searchPos_ = 1;
-  return result;
+  return search_.searchUp(View(document_), View(keyword));
 }
 
 }  // namespace tamrisk

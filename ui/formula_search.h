@@ -1,26 +1,18 @@
-// Text search over the formula list document: the state the viewer keeps
-// between clicks of its two search buttons, and the stepping from match to
-// match.
-//
-// Positions are 1-based and count the UTF-16 characters of the document,
-// CR and LF each counting as one. The stepping is defined one position at a
-// time (compare, then move one character); the scan itself uses a string
-// search over the same range, so the result of every click is exactly that
-// of the stepwise walk.
+// The formula list viewer's search: the document as the viewer holds it and
+// the search state between clicks (engine/document_search.h).
 #pragma once
 
 #include <QString>
 
 #include <optional>
 
+#include "engine/document_search.h"
+
 namespace tamrisk {
 
 class FormulaSearch {
  public:
-  struct Match {
-    int position;  // 1-based start of the match in the document
-    int length;    // length of the search text (0 for an empty text)
-  };
+  using Match = DocumentSearch::Match;
 
   FormulaSearch() = default;
   explicit FormulaSearch(QString document);
@@ -41,15 +33,12 @@ class FormulaSearch {
   // ... down to position 1.
   std::optional<Match> searchUp(const QString& keyword);
 
-  int searchPos() const { return searchPos_; }
-  int lastMatchPos() const { return lastMatchPos_; }
+  int searchPos() const { return search_.searchPos(); }
+  int lastMatchPos() const { return search_.lastMatchPos(); }
 
  private:
-  int length() const { return static_cast<int>(document_.size()); }
-
   QString document_;
-  int searchPos_ = 1;
-  int lastMatchPos_ = 1;
+  DocumentSearch search_;
 };
 
 }  // namespace tamrisk
