@@ -4,15 +4,67 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <string>
 #include <system_error>
+#include <type_traits>
 
 namespace tamrisk {
 
 namespace {
 
 bool IsIgnoredBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+
+// Reads a decimal number (digits, an optional point and exponent) as
+// std::from_chars does: a result beyond the type's range, or a number with a
+// non-zero digit that rounds to zero, is out of range and leaves `value` as
+// it was. Where the standard library has no floating-point from_chars, the
+// C library's correctly rounded strtod and strtold give the same values.
+template <typename Float>
+std::errc ReadDecimal(std::string_view text, Float& value) {
+#if defined(__cpp_lib_to_chars)
+  return std::from_chars(text.data(), text.data() + text.size(), value,
+                         std::chars_format::general).ec;
+#else
+  const std::string s(text);
+  Float v;
+  if constexpr (std::is_same_v<Float, double>) {
+    v = std::strtod(s.c_str(), nullptr);
+  } else {
+    v = std::strtold(s.c_str(), nullptr);
+  }
+  const std::string_view mantissa = text.substr(0, text.find_first_of("eE"));
+  if (std::isinf(v) || (v == 0 && mantissa.find_first_of("123456789") != std::string_view::npos)) {
+    return std::errc::result_out_of_range;
+  }
+  value = v;
+  return std::errc();
+#endif
+}
+
+// |x| in scientific notation: one digit, the point, `precision` digits
+// (correctly rounded, ties to even), "e", the exponent's sign and digits; or,
+// without a precision, the shortest digits that read back as x. Where the
+// standard library has no floating-point to_chars the shortest form is not
+// offered and the caller takes the exact one. Returns the end of the text.
+char* WriteScientific(char* first, char* last, double x, int precision) {
+#if defined(__cpp_lib_to_chars)
+  if (precision < 0) return std::to_chars(first, last, x, std::chars_format::scientific).ptr;
+  return std::to_chars(first, last, x, std::chars_format::scientific, precision).ptr;
+#else
+  const int n = std::snprintf(first, static_cast<size_t>(last - first), "%.*e", precision, x);
+  return first + n;
+#endif
+}
+
+#if defined(__cpp_lib_to_chars)
+constexpr bool HasShortestDigits = true;
+#else
+constexpr bool HasShortestDigits = false;
+#endif
 
 int DigitValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -106,9 +158,7 @@ std::optional<double> ParseNumber(std::string_view text) {
     if (expDigit) number += exponent;
   }
   double value = 0;
-  auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), value,
-                                   std::chars_format::general);
-  (void)ptr;
+  const std::errc ec = ReadDecimal(number, value);
   if (ec == std::errc::result_out_of_range) {
     if (!nonZeroSeen) return 0.0;
     // A magnitude below one that no double holds is 0.
@@ -117,10 +167,7 @@ std::optional<double> ParseNumber(std::string_view text) {
     // entry is rewritten) lies just above it: every number that rounds to
     // that text reads as the largest double, so a rewritten entry reads back.
     long double wide = 0;
-    auto [wptr, wec] = std::from_chars(number.data(), number.data() + number.size(), wide,
-                                       std::chars_format::general);
-    (void)wptr;
-    if (wec == std::errc() && wide < 1.797693134862325e308L) {
+    if (ReadDecimal(number, wide) == std::errc() && wide < 1.797693134862325e308L) {
       value = std::numeric_limits<double>::max();
     } else {
       return std::nullopt;
@@ -140,7 +187,7 @@ namespace {
 Decimal15 ExactDecimal15(double x) {
   Decimal15 d{};
   char buf[64];
-  auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(x), std::chars_format::scientific, 14);
+  const char* end = WriteScientific(buf, buf + sizeof buf, std::fabs(x), 14);
   // Layout: d.dddddddddddddde[+-]xx
   const char* p = buf;
   d.digits[0] = *p++;
@@ -148,7 +195,7 @@ Decimal15 ExactDecimal15(double x) {
   for (int k = 1; k < 15; ++k) d.digits[k] = *p++;
   ++p;  // 'e'
   int e = 0;
-  std::from_chars(p[0] == '+' ? p + 1 : p, res.ptr, e);
+  std::from_chars(p[0] == '+' ? p + 1 : p, end, e);
   d.exponent = e;
   return d;
 }
@@ -161,7 +208,9 @@ Decimal15 ToDecimal15(double x) {
   d.exponent = 0;
   if (x == 0 || !std::isfinite(x)) return d;
   // A denormal number carries fewer digits than the reasoning below needs.
-  if (std::fabs(x) < std::numeric_limits<double>::min()) return ExactDecimal15(x);
+  if (!HasShortestDigits || std::fabs(x) < std::numeric_limits<double>::min()) {
+    return ExactDecimal15(x);
+  }
   // The shortest digits that read back as x. When there are at most 15 of
   // them they are also the 15-digit rounding of x (x lies closer to them
   // than half a unit of the 15th digit). With 16 or 17, rounding them to 15
@@ -169,7 +218,7 @@ Decimal15 ToDecimal15(double x) {
   // half ("5" or "50" after the 15th digit); only then is the exact
   // conversion needed.
   char buf[64];
-  auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(x), std::chars_format::scientific);
+  const char* end = WriteScientific(buf, buf + sizeof buf, std::fabs(x), -1);
   char digits[17];
   int count = 0;
   const char* p = buf;
@@ -180,7 +229,7 @@ Decimal15 ToDecimal15(double x) {
   }
   ++p;  // 'e'
   int exponent = 0;
-  std::from_chars(p[0] == '+' ? p + 1 : p, res.ptr, exponent);
+  std::from_chars(p[0] == '+' ? p + 1 : p, end, exponent);
   if (count <= 15) {
     std::memcpy(d.digits, digits, static_cast<size_t>(count));
     d.exponent = exponent;
@@ -287,9 +336,8 @@ double PowerOfTen(int e) {
   static const auto table = [] {
     std::array<double, 649> t{};
     for (int k = -340; k <= 308; ++k) {
-      std::string s = "1e" + std::to_string(k);
       double v = 0;
-      std::from_chars(s.data(), s.data() + s.size(), v);
+      ReadDecimal("1e" + std::to_string(k), v);
       t[static_cast<size_t>(k + 340)] = v;
     }
     return t;
