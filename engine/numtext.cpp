@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
@@ -29,6 +30,12 @@ std::errc ReadDecimal(std::string_view text, Float& value) {
   return std::from_chars(text.data(), text.data() + text.size(), value,
                          std::chars_format::general).ec;
 #else
+  if constexpr (std::is_same_v<Float, double>) {
+    if (const std::optional<double> v = DecimalToDoubleByIntegers(text)) {
+      value = *v;
+      return std::errc();
+    }
+  }
   const std::string s(text);
   Float v;
   if constexpr (std::is_same_v<Float, double>) {
@@ -208,9 +215,11 @@ Decimal15 ToDecimal15(double x) {
   d.exponent = 0;
   if (x == 0 || !std::isfinite(x)) return d;
   // A denormal number carries fewer digits than the reasoning below needs.
-  if (!HasShortestDigits || std::fabs(x) < std::numeric_limits<double>::min()) {
+  if (!HasShortestDigits) {
+    if (const std::optional<Decimal15> fast = Decimal15ByIntegers(x)) return *fast;
     return ExactDecimal15(x);
   }
+  if (std::fabs(x) < std::numeric_limits<double>::min()) return ExactDecimal15(x);
   // The shortest digits that read back as x. When there are at most 15 of
   // them they are also the 15-digit rounding of x (x lies closer to them
   // than half a unit of the 15th digit). With 16 or 17, rounding them to 15
@@ -330,6 +339,143 @@ std::string RoundHalfAway(double x, int decimals, int minIntDigits) {
     out.append(n, n.size() - static_cast<size_t>(decimals), std::string::npos);
   }
   return out;
+}
+
+namespace {
+
+using U128 = unsigned __int128;
+
+// 5^0 .. 5^32.
+constexpr auto PowersOf5 = [] {
+  std::array<U128, 33> p{};
+  p[0] = 1;
+  for (size_t i = 1; i < p.size(); ++i) p[i] = p[i - 1] * 5;
+  return p;
+}();
+
+// 10^0 .. 10^22: every one is a double exactly.
+constexpr double ExactPowersOfTen[23] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                         1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+}  // namespace
+
+std::optional<double> DecimalToDoubleByIntegers(std::string_view text) {
+  std::uint64_t mantissa = 0;
+  int digits = 0;        // significant digits taken into the mantissa
+  int pointShift = 0;    // digits after the point
+  bool point = false;
+  bool any = false;
+  size_t i = 0;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '.' && !point) {
+      point = true;
+      continue;
+    }
+    if (c < '0' || c > '9') break;
+    any = true;
+    if (mantissa == 0 && c == '0') {
+      if (point) ++pointShift;
+      continue;
+    }
+    if (++digits > 19) return std::nullopt;
+    mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+    if (point) ++pointShift;
+  }
+  if (!any) return std::nullopt;
+  int exponent = 0;
+  if (i < text.size()) {
+    if (text[i] != 'e' && text[i] != 'E') return std::nullopt;
+    ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    if (i == text.size()) return std::nullopt;
+    for (; i < text.size(); ++i) {
+      if (text[i] < '0' || text[i] > '9' || exponent > 1000) return std::nullopt;
+      exponent = exponent * 10 + (text[i] - '0');
+    }
+    if (negative) exponent = -exponent;
+  }
+  if (mantissa == 0) return 0.0;
+  // Both factors are exact doubles, so the one product or quotient is the
+  // correctly rounded value.
+  if (mantissa > (std::uint64_t{1} << 53)) return std::nullopt;
+  const int e = exponent - pointShift;
+  if (e < -22 || e > 22) return std::nullopt;
+  const auto m = static_cast<double>(mantissa);
+  return e >= 0 ? m * ExactPowersOfTen[e] : m / ExactPowersOfTen[-e];
+}
+
+std::optional<Decimal15> Decimal15ByIntegers(double x) {
+  x = std::fabs(x);
+  if (!(x >= std::numeric_limits<double>::min()) || !std::isfinite(x)) return std::nullopt;
+  // x = m * 2^q exactly, m below 2^53 (a normal number: the leading bit set).
+  std::uint64_t bits = 0;
+  std::memcpy(&bits, &x, sizeof bits);
+  const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+  const int q = static_cast<int>(bits >> 52) - 1075;
+  constexpr U128 Low = 100000000000000;  // 10^14
+  constexpr U128 High = Low * 10;        // 10^15
+  // The power of ten of the first digit: x lies in [2^(q+52), 2^(q+53)), so
+  // it is floor((q + 52) * log10(2)) or one more; 78913 / 2^18 is log10(2)
+  // to six places, exact enough for these exponents.
+  int k = ((q + 52) * 78913) >> 18;
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    // x * 10^s, which has 15 digits before the point, as num / den.
+    const int s = 14 - k;
+    if (s > 32 || s < -32) return std::nullopt;  // beyond 128 bits
+    const int shift = q + s;
+    if (shift > 74 || shift < -120) return std::nullopt;
+    // t = floor(x * 10^s), and the sign of the remainder less one half.
+    U128 t = 0;
+    int overHalf = -1;
+    if (s >= 0) {
+      const U128 num = m * PowersOf5[static_cast<size_t>(s)];
+      if (shift >= 0) {
+        t = num << shift;
+      } else {
+        t = num >> -shift;
+        const U128 rest = num & ((U128{1} << -shift) - 1);
+        const U128 half = U128{1} << (-shift - 1);
+        overHalf = rest < half ? -1 : rest > half ? 1 : 0;
+      }
+    } else {
+      U128 num = m;
+      U128 den = PowersOf5[static_cast<size_t>(-s)];  // with the shift, below 2^110: twice the rest fits
+      if (shift >= 0) {
+        num <<= shift;
+      } else {
+        den <<= -shift;
+      }
+      t = num / den;
+      const U128 twiceRest = 2 * (num - t * den);
+      overHalf = twiceRest < den ? -1 : twiceRest > den ? 1 : 0;
+    }
+    if (t >= High) {
+      ++k;
+      continue;
+    }
+    if (t < Low) {
+      --k;
+      continue;
+    }
+    // Round half to even.
+    if (overHalf > 0 || (overHalf == 0 && (t & 1) != 0)) ++t;
+    if (t == High) {
+      t = Low;
+      ++k;
+    }
+    Decimal15 d{};
+    auto digits = static_cast<std::uint64_t>(t);
+    for (int i = 14; i >= 0; --i) {
+      d.digits[i] = static_cast<char>('0' + static_cast<int>(digits % 10));
+      digits /= 10;
+    }
+    d.exponent = k;
+    return d;
+  }
+  return std::nullopt;
 }
 
 double PowerOfTen(int e) {

@@ -38,6 +38,18 @@ struct Decimal15 {
 };
 Decimal15 ToDecimal15(double x);
 
+// Conversions by exact integer arithmetic, for where the standard library has
+// no floating-point from_chars and to_chars and the C library's conversions
+// are slow. Each covers the common range and returns nothing outside it; the
+// tests hold them to from_chars and to_chars.
+//
+// A decimal number (digits with at most one point, an optional exponent) as
+// the nearest double: numbers of at most 16 significant digits (below 2^53)
+// times 10^-22 to 10^22.
+std::optional<double> DecimalToDoubleByIntegers(std::string_view text);
+// ToDecimal15 for about 10^-18 <= |x| < 10^47.
+std::optional<Decimal15> Decimal15ByIntegers(double x);
+
 // The double nearest to 10^e, for -340 <= e <= 308.
 double PowerOfTen(int e);
 
