@@ -8,6 +8,17 @@ namespace tamrisk {
 
 namespace {
 
+// The occurrence of [first, last) in [begin, end): by Boyer-Moore-Horspool
+// where the standard library has it, else by the plain search.
+template <typename It, typename NeedleIt>
+It Search(It begin, It end, NeedleIt first, NeedleIt last) {
+#if defined(__cpp_lib_boyer_moore_searcher)
+  return std::search(begin, end, std::boyer_moore_horspool_searcher(first, last));
+#else
+  return std::search(begin, end, first, last);
+#endif
+}
+
 // First 0-based index i in [from, last] at which `needle` occurs whole in
 // `hay`, or -1. `needle` is not empty.
 int FindForward(std::u16string_view hay, std::u16string_view needle, int from, int last) {
@@ -17,8 +28,7 @@ int FindForward(std::u16string_view hay, std::u16string_view needle, int from, i
   if (end < static_cast<size_t>(from) + needle.size()) return -1;
   const auto first = hay.begin() + from;
   const auto stop = hay.begin() + static_cast<std::ptrdiff_t>(end);
-  const auto it = std::search(first, stop,
-                              std::boyer_moore_horspool_searcher(needle.begin(), needle.end()));
+  const auto it = Search(first, stop, needle.begin(), needle.end());
   if (it == stop) return -1;
   return static_cast<int>(it - hay.begin());
 }
@@ -33,8 +43,7 @@ int FindBackward(std::u16string_view hay, std::u16string_view needle, int from) 
   // the last occurrence here.
   const auto rfirst = hay.rbegin() + static_cast<std::ptrdiff_t>(hay.size() - end);
   const auto rstop = hay.rend();
-  const auto it = std::search(rfirst, rstop,
-                              std::boyer_moore_horspool_searcher(needle.rbegin(), needle.rend()));
+  const auto it = Search(rfirst, rstop, needle.rbegin(), needle.rend());
   if (it == rstop) return -1;
   // `it` points at the last character of the occurrence.
   const auto lastChar = static_cast<int>(hay.rend() - it) - 1;
