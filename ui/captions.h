@@ -1,4 +1,4 @@
-// Captions, tooltips and messages of the main window and its small dialogs,
+// Captions, tooltips and messages of the main window and its dialogs,
 // exactly as the program shows them.
 #pragma once
 
@@ -94,6 +94,22 @@ inline constexpr char16_t VersionLabel1Caption[] = u"Tamrisk for Windows 95/98";
 inline constexpr char16_t VersionLabel1Caption[] = u"Tamrisk for Linux";
 #endif
 inline constexpr char16_t VersionCommand1Caption[] = u"OK";
+inline constexpr char16_t CustomisationTitle[] = u"Tamriskカスタマイズ";
+inline constexpr char16_t CustomisationLabel1Caption[] = u"チェックした倍数および単位が使用可能となります。";
+inline constexpr char16_t CustomisationFrame1Caption[] = u"倍数";
+inline constexpr char16_t CustomisationFrame2Caption[] = u"単位";
+inline constexpr char16_t CustomisationCommand1Caption[] = u"OK";
+inline constexpr char16_t CustomisationCommand2Caption[] = u"Cancel";
+inline constexpr char16_t FormulaListTitle[] = u"Tamrisk計算式一覧";
+inline constexpr char16_t FormulaListLabel1Caption[] = u"検索文字列";
+inline constexpr char16_t SearchDownCaption[] = u"▼下検索";
+inline constexpr char16_t SearchUpCaption[] = u"▲上検索";
+inline constexpr char16_t FormulaListCommand1Caption[] = u"閉じる";
+// The notes under the search entry when a search finds nothing; %1 is the
+// search text.
+inline constexpr char16_t FormulaListNotFoundNote[] = u"\uFF62%1\uFF63は見つかりません";
+inline constexpr char16_t FormulaListNoneBelowNote[] = u"\uFF62%1\uFF63はこれより下にはありません";
+inline constexpr char16_t FormulaListNoneAboveNote[] = u"\uFF62%1\uFF63はこれより上にはありません";
 // The version text is "Ver " and the program's version (VersionCaption in
 // ui/app_state.h), set once in CMakeLists.txt.
 inline constexpr char16_t VersionPrefix[] = u"Ver ";

@@ -12,6 +12,7 @@
 #include "engine/catalogue.h"
 #include "engine/unit_lists.h"
 #include "ui/caption_fit.h"
+#include "ui/captions.h"
 #include "ui/pictures.h"
 
 namespace tamrisk {
@@ -66,21 +67,21 @@ QSize PlaceGrid(const std::array<std::array<QCheckBox*, 10>, Columns>& columns,
 CustomisationDialog::CustomisationDialog(AppState& state, QWidget* mainWindow, std::function<void()> onOk)
     : QDialog(mainWindow), state_(state), mainWindow_(mainWindow), onOk_(std::move(onOk)) {
   setObjectName(QStringLiteral("CustomisationDialog"));
-  setWindowTitle(QStringLiteral("Tamriskカスタマイズ"));
+  setWindowTitle(FromUtf16(captions::CustomisationTitle));
   setFont(GothicFont(9));
   PaintWindow(this, WindowGrey);
   setFixedSize(Tw(9120), Tw(4260));
   setModal(true);
 
-  auto* label1 = new QLabel(QStringLiteral("チェックした倍数および単位が使用可能となります。"), this);
+  auto* label1 = new QLabel(FromUtf16(captions::CustomisationLabel1Caption), this);
   label1->setObjectName(QStringLiteral("Label1"));
   label1->setGeometry(Tw(240), Tw(120), Tw(6015), Tw(255));
 
-  auto* frame1 = new QGroupBox(QStringLiteral("倍数"), this);
+  auto* frame1 = new QGroupBox(FromUtf16(captions::CustomisationFrame1Caption), this);
   frame1->setObjectName(QStringLiteral("Frame1"));
   frame1->setGeometry(Tw(240), Tw(480), Tw(1485), Tw(2895));
 
-  auto* frame2 = new QGroupBox(QStringLiteral("単位"), this);
+  auto* frame2 = new QGroupBox(FromUtf16(captions::CustomisationFrame2Caption), this);
   frame2->setObjectName(QStringLiteral("Frame2"));
   frame2->setGeometry(Tw(1800), Tw(480), Tw(7095), Tw(2895));
 
@@ -111,13 +112,13 @@ CustomisationDialog::CustomisationDialog(AppState& state, QWidget* mainWindow, s
   // Tab order follows the box numbers.
   for (int n = 1; n < 100; ++n) QWidget::setTabOrder(boxes_[n - 1], boxes_[n]);
 
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  auto* ok = new QPushButton(FromUtf16(captions::CustomisationCommand1Caption), this);
   ok->setObjectName(QStringLiteral("Command1"));
   ok->setFont(ArialFont(9));
   ok->setGeometry(Tw(3360), Tw(3720), Tw(1095), Tw(375));
   connect(ok, &QPushButton::clicked, this, &CustomisationDialog::acceptMasks);
 
-  auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+  auto* cancel = new QPushButton(FromUtf16(captions::CustomisationCommand2Caption), this);
   cancel->setObjectName(QStringLiteral("Command2"));
   cancel->setFont(ArialFont(9));
   cancel->setGeometry(Tw(4680), Tw(3720), Tw(1095), Tw(375));

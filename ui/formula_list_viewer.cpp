@@ -15,6 +15,7 @@
 #include "formulas/catalogue_run.h"
 #include "ui/app_state.h"
 #include "ui/caption_fit.h"
+#include "ui/captions.h"
 #include "ui/pictures.h"
 
 namespace tamrisk {
@@ -27,9 +28,9 @@ constexpr int ClientHeight = 4575;
 
 // The notes a search that finds nothing shows under the search entry: the
 // text occurs nowhere, or not beyond the last match in that direction.
-const QString NotFoundNote = QStringLiteral("\uFF62%1\uFF63は見つかりません");
-const QString NoneBelowNote = QStringLiteral("\uFF62%1\uFF63はこれより下にはありません");
-const QString NoneAboveNote = QStringLiteral("\uFF62%1\uFF63はこれより上にはありません");
+const QString NotFoundNote = FromUtf16(captions::FormulaListNotFoundNote);
+const QString NoneBelowNote = FromUtf16(captions::FormulaListNoneBelowNote);
+const QString NoneAboveNote = FromUtf16(captions::FormulaListNoneAboveNote);
 constexpr int NoteMilliseconds = 4000;
 
 }  // namespace
@@ -44,7 +45,7 @@ FormulaListViewer::FormulaListViewer(QWidget* mainWindow) : FormulaListViewer(ma
 FormulaListViewer::FormulaListViewer(QWidget* mainWindow, std::function<const QString&()> document)
     : QWidget(mainWindow, Qt::Window), mainWindow_(mainWindow), document_(std::move(document)) {
   setObjectName(QStringLiteral("FormulaListViewer"));
-  setWindowTitle(QStringLiteral("Tamrisk計算式一覧"));
+  setWindowTitle(FromUtf16(captions::FormulaListTitle));
   setFont(GothicFont(9));
   // The grey face only: the search entry stays white like every entry, and
   // the document box has its own colour.
@@ -66,7 +67,7 @@ FormulaListViewer::FormulaListViewer(QWidget* mainWindow, std::function<const QS
   picture1_->setGeometry(Tw(120), Tw(4200), Tw(1215), Tw(375));
   ShowLogo(picture1_);
 
-  label1_ = new QLabel(QStringLiteral("検索文字列"), this);
+  label1_ = new QLabel(FromUtf16(captions::FormulaListLabel1Caption), this);
   label1_->setObjectName(QStringLiteral("Label1"));
   label1_->setGeometry(Tw(1440), Tw(4200), Tw(1095), Tw(255));
 
@@ -77,17 +78,17 @@ FormulaListViewer::FormulaListViewer(QWidget* mainWindow, std::function<const QS
   // next Enter finds the next match.
   connect(keyword_, &QLineEdit::returnPressed, this, [this] { search(true, false); });
 
-  searchdown_ = new QPushButton(QStringLiteral("▼下検索"), this);
+  searchdown_ = new QPushButton(FromUtf16(captions::SearchDownCaption), this);
   searchdown_->setObjectName(QStringLiteral("searchdown"));
   searchdown_->setGeometry(Tw(4080), Tw(4080), Tw(1095), Tw(345));
   connect(searchdown_, &QPushButton::clicked, this, [this] { search(true, true); });
 
-  searchup_ = new QPushButton(QStringLiteral("▲上検索"), this);
+  searchup_ = new QPushButton(FromUtf16(captions::SearchUpCaption), this);
   searchup_->setObjectName(QStringLiteral("searchup"));
   searchup_->setGeometry(Tw(5280), Tw(4080), Tw(1095), Tw(345));
   connect(searchup_, &QPushButton::clicked, this, [this] { search(false, true); });
 
-  command1_ = new QPushButton(QStringLiteral("閉じる"), this);
+  command1_ = new QPushButton(FromUtf16(captions::FormulaListCommand1Caption), this);
   command1_->setObjectName(QStringLiteral("Command1"));
   command1_->setGeometry(Tw(7440), Tw(4080), Tw(1335), Tw(345));
   connect(command1_, &QPushButton::clicked, this, &QWidget::hide);
