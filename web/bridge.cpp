@@ -1,0 +1,172 @@
+// The page's entry points into the engine, compiled to WebAssembly. Texts go
+// in and out as UTF-8, NUL-terminated. A returned text stays valid until the
+// next call of the same function; the caller copies it at once.
+//
+// Everything here only hands the engine's own results through: the lists,
+// the calculation, the explanations, the formula list and its search are the
+// ones the window program uses.
+#include <emscripten/emscripten.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/catalogue.h"
+#include "engine/document_search.h"
+#include "engine/explanations.h"
+#include "engine/unit_lists.h"
+#include "engine/version.h"
+#include "formulas/catalogue_run.h"
+
+namespace {
+
+using tamrisk::RunOutput;
+
+// Joins texts with one separator character.
+std::string Join(const std::vector<std::string_view>& texts, char separator) {
+  std::string joined;
+  for (size_t i = 0; i < texts.size(); ++i) {
+    if (i > 0) joined.push_back(separator);
+    joined.append(texts[i]);
+  }
+  return joined;
+}
+
+// UTF-8 to UTF-16, for the search, which counts UTF-16 characters. The texts
+// come from the engine or from the page's string conversion and are well
+// formed; a stray byte becomes U+FFFD.
+std::u16string ToUtf16(std::string_view s) {
+  std::u16string out;
+  out.reserve(s.size());
+  for (size_t i = 0; i < s.size();) {
+    const auto c = static_cast<unsigned char>(s[i]);
+    const size_t length = c < 0x80 ? 1 : c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 0;
+    if (length == 0 || i + length > s.size()) {
+      out.push_back(u'\uFFFD');
+      ++i;
+      continue;
+    }
+    char32_t code = length == 1 ? c : c & (0x7F >> length);
+    for (size_t k = 1; k < length; ++k) code = (code << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+    if (code >= 0x10000) {
+      code -= 0x10000;
+      out.push_back(static_cast<char16_t>(0xD800 + (code >> 10)));
+      out.push_back(static_cast<char16_t>(0xDC00 + (code & 0x3FF)));
+    } else {
+      out.push_back(static_cast<char16_t>(code));
+    }
+    i += length;
+  }
+  return out;
+}
+
+RunOutput lastRun;
+std::string lastText;
+
+const std::u16string& DocumentUtf16() {
+  static const std::u16string document = ToUtf16(tamrisk::FormulaListDocument());
+  return document;
+}
+
+tamrisk::DocumentSearch search;
+
+}  // namespace
+
+extern "C" {
+
+// One calculation run over the seven input texts and the current year.
+// Returns 1 when the result text is one of the two failure messages, else 0;
+// the texts are then read with tamrisk_run_text.
+EMSCRIPTEN_KEEPALIVE int tamrisk_calculate(const char* param1, const char* subUnit1,
+                                           const char* unit1, const char* param2,
+                                           const char* subUnit2, const char* unit2,
+                                           const char* unit3, int thisYear) {
+  tamrisk::RunInput input;
+  input.param1 = param1;
+  input.subUnit1 = subUnit1;
+  input.unit1 = unit1;
+  input.param2 = param2;
+  input.subUnit2 = subUnit2;
+  input.unit2 = unit2;
+  input.unit3 = unit3;
+  input.thisYear = thisYear;
+  lastRun = tamrisk::Calculate(input);
+  return lastRun.failed ? 1 : 0;
+}
+
+// A text of the last run: 0 the rewritten Param_1, 1 the rewritten Param_2,
+// 2 the result text.
+EMSCRIPTEN_KEEPALIVE const char* tamrisk_run_text(int which) {
+  switch (which) {
+    case 0: return lastRun.param1.c_str();
+    case 1: return lastRun.param2.c_str();
+    default: return lastRun.output.c_str();
+  }
+}
+
+// The five lists for two masks: the index of the blank prefix entry, the
+// prefix list, the unit list and the filter list, separated by form feeds;
+// the entries of a list are separated by line feeds.
+EMSCRIPTEN_KEEPALIVE const char* tamrisk_lists(const char* prefixMask, const char* unitMask) {
+  const tamrisk::ListContents lists = tamrisk::BuildListContents(prefixMask, unitMask);
+  lastText = std::to_string(lists.blankPrefixIndex) + '\f' + Join(lists.prefixes, '\n') + '\f' +
+             Join(lists.units, '\n') + '\f' + Join(lists.filters, '\n');
+  return lastText.c_str();
+}
+
+// What the customisation offers, separated by form feeds: the 20 prefix
+// texts and the 80 unit texts (line feeds between them; spare positions
+// empty), the unit box grid (unit positions row by row, commas between
+// them), the first spare unit position, the two default masks, and the
+// no-prefix, no-unit and no-filter entries.
+EMSCRIPTEN_KEEPALIVE const char* tamrisk_catalogue() {
+  std::vector<std::string_view> prefixes;
+  for (const tamrisk::PrefixEntry& p : tamrisk::PrefixCatalogue) prefixes.push_back(p.text);
+  const std::vector<std::string_view> units(tamrisk::UnitCatalogue.begin(),
+                                            tamrisk::UnitCatalogue.end());
+  std::string grid;
+  for (const auto& row : tamrisk::UnitBoxGrid) {
+    for (int position : row) {
+      if (!grid.empty()) grid.push_back(',');
+      grid += std::to_string(position);
+    }
+  }
+  lastText = Join(prefixes, '\n') + '\f' + Join(units, '\n') + '\f' + grid + '\f' +
+             std::to_string(tamrisk::FirstSpareUnitPosition) + '\f' +
+             std::string(tamrisk::DefaultPrefixMask) + '\f' +
+             std::string(tamrisk::DefaultUnitMask) + '\f' + std::string(tamrisk::NoPrefix) + '\f' +
+             std::string(tamrisk::NoUnit) + '\f' + std::string(tamrisk::NoFilter);
+  return lastText.c_str();
+}
+
+// The explanation of a prefix and a unit for the result box; empty when
+// neither has one.
+EMSCRIPTEN_KEEPALIVE const char* tamrisk_explanation(const char* prefix, const char* unit) {
+  lastText = tamrisk::UnitExplanationText(prefix, unit);
+  return lastText.c_str();
+}
+
+// The formula list document, built on the first call.
+EMSCRIPTEN_KEEPALIVE const char* tamrisk_formula_document() {
+  return tamrisk::FormulaListDocument().c_str();
+}
+
+// The search in the formula list document: back to the top, or one click of
+// the forward (down != 0) or backward button. Returns the 1-based UTF-16
+// position of the match to select, or 0 when the selection stays.
+EMSCRIPTEN_KEEPALIVE void tamrisk_search_reset() { search.reset(); }
+
+EMSCRIPTEN_KEEPALIVE int tamrisk_search(int down, const char* keyword) {
+  const std::u16string k = ToUtf16(keyword);
+  const auto match = down ? search.searchDown(DocumentUtf16(), k)
+                          : search.searchUp(DocumentUtf16(), k);
+  return match ? match->position : 0;
+}
+
+// The program's version ("1.41").
+EMSCRIPTEN_KEEPALIVE const char* tamrisk_version() {
+  static const std::string version(tamrisk::TamriskVersion);
+  return version.c_str();
+}
+
+}  // extern "C"
