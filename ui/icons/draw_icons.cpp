@@ -1,9 +1,9 @@
 // Draws the program's icons and logo into the picture files the program
 // reads (see ui/pictures.cpp for the format), and the icon into the PNG files
-// the installation puts in the desktop's icon theme. Not part of the build;
-// run it once when a picture changes:
+// the installation puts in the desktop's icon theme, and the page's icons.
+// Not part of the build; run it once when a picture changes:
 //   g++ -std=c++20 -fPIC draw_icons.cpp $(pkg-config --cflags --libs Qt6Gui) -o draw_icons
-//   QT_QPA_PLATFORM=offscreen ./draw_icons <output folder>
+//   QT_QPA_PLATFORM=offscreen ./draw_icons ui/icons web/icons
 #include <QDir>
 #include <QFile>
 #include <QFont>
@@ -159,6 +159,17 @@ QImage Logo(int width, int height) {
   return image;
 }
 
+// The icon on an opaque square of the window's grey, inside the middle 70 %,
+// for platforms that cut an app icon to their own shape.
+QImage MaskableIcon(int size) {
+  QImage image = Canvas(size, size);
+  image.fill(QColor(192, 192, 192));
+  QPainter p(&image);
+  const int inner = size * 7 / 10;
+  p.drawImage(QPoint((size - inner) / 2, (size - inner) / 2), WindowIcon(inner));
+  return image;
+}
+
 // The program's picture format: width and height as 32-bit little-endian
 // numbers, then the rows as premultiplied R, G, B, A bytes.
 void Save(const QImage& picture, const QDir& out, const QString& name) {
@@ -188,5 +199,13 @@ int main(int argc, char** argv) {
   Save(CopyIcon(40), out, QStringLiteral("copy"));
   Save(CalculatorIcon(40), out, QStringLiteral("calculator"));
   Save(Logo(162, 40), out, QStringLiteral("logo"));
+  // The page: its own icon sizes and the installed app's icons.
+  if (argc > 2) {
+    const QDir page(QString::fromLocal8Bit(argv[2]));
+    for (int size : {32, 64, 192, 512}) {
+      WindowIcon(size).save(page.filePath(QStringLiteral("tamrisk%1.png").arg(size)));
+    }
+    MaskableIcon(512).save(page.filePath(QStringLiteral("tamrisk-maskable512.png")));
+  }
   return 0;
 }

@@ -1,0 +1,327 @@
+// The page: the main window's controls over the engine, the customisation,
+// the formula list with its search, the explanations, the help and the
+// version. Everything it shows comes from the engine; only the arrangement
+// is the page's own.
+import { loadEngine } from './engine.js';
+
+const $ = (id) => document.getElementById(id);
+
+// Masks kept in the browser between visits.
+const Storage = {
+  get(key) {
+    try { return localStorage.getItem(key); } catch { return null; }
+  },
+  set(key, value) {
+    try { localStorage.setItem(key, value); } catch { /* private mode: kept for this visit only */ }
+  },
+};
+const PrefixMaskKey = 'tamrisk.prefixMask';
+const UnitMaskKey = 'tamrisk.unitMask';
+
+// Without the module the page can do nothing: one sentence says why.
+function showProblem(id) {
+  $(id).hidden = false;
+  $('Picture2').hidden = true;
+  $('Output').hidden = true;
+}
+
+// Clicks and keys that arrive before the module is ready wait for it.
+let engine = null;
+let catalogue = null;
+const pending = [];
+function whenReady(f) {
+  if (engine) f();
+  else pending.push(f);
+}
+
+const params = [
+  { entry: $('Param_1'), prefix: $('Sub_Unit_1'), unit: $('Unit_1') },
+  { entry: $('Param_2'), prefix: $('Sub_Unit_2'), unit: $('Unit_2') },
+];
+const filter = $('Unit_3');
+const output = $('Output');
+// The result text exactly as the engine wrote it (CR LF line ends), for copying.
+let outputText = '';
+
+function setOutput(text) {
+  outputText = text;
+  output.textContent = text;
+  output.scrollTop = 0;
+}
+
+function fillSelect(select, entries) {
+  select.replaceChildren(...entries.map((text) => new Option(text, text)));
+}
+
+function selectText(select, text) {
+  const i = [...select.options].findIndex((o) => o.value === text);
+  if (i >= 0) select.selectedIndex = i;
+}
+
+// --- Lists and masks --------------------------------------------------------
+
+let prefixMask = '';
+let unitMask = '';
+
+// Fills the five lists from the masks and resets the inputs, as the window
+// program does at start and after the customisation.
+function populateLists() {
+  const lists = engine.lists(prefixMask, unitMask);
+  for (const p of params) {
+    fillSelect(p.prefix, lists.prefixes);
+    p.prefix.selectedIndex = lists.blankPrefixIndex;
+    fillSelect(p.unit, lists.units);
+    p.unit.selectedIndex = 0;
+  }
+  fillSelect(filter, lists.filters);
+  filter.selectedIndex = 0;
+  for (const p of params) {
+    p.entry.value = '0';
+    selectText(p.unit, catalogue.noUnit);
+    selectText(p.prefix, catalogue.noPrefix);
+  }
+  tickBoxes();
+}
+
+// --- Calculation ------------------------------------------------------------
+
+function calculate() {
+  whenReady(() => {
+    const result = engine.calculate(
+      [params[0].entry.value, params[0].prefix.value, params[0].unit.value,
+       params[1].entry.value, params[1].prefix.value, params[1].unit.value, filter.value],
+      new Date().getFullYear());
+    params[0].entry.value = result.param1;
+    params[1].entry.value = result.param2;
+    setOutput(result.output);
+    if (performance.getEntriesByName('tamrisk-first-result').length === 0) {
+      performance.mark('tamrisk-first-result');
+    }
+  });
+}
+
+$('Picture2').addEventListener('submit', (event) => {
+  event.preventDefault();
+  calculate();
+});
+
+// Enter in a list calculates; Backspace and Space select the blank entry.
+for (const select of [...params.flatMap((p) => [p.prefix, p.unit]), filter]) {
+  select.addEventListener('keydown', (event) => {
+    if (event.altKey || event.ctrlKey || event.metaKey) return;
+    if (event.key === 'Enter') {
+      event.preventDefault();
+      calculate();
+    } else if ((event.key === ' ' || event.key === 'Backspace') && catalogue) {
+      event.preventDefault();
+      const blank = select === filter ? catalogue.noFilter
+                    : params.some((p) => p.prefix === select) ? catalogue.noPrefix : catalogue.noUnit;
+      selectText(select, blank);
+    }
+  });
+}
+
+for (const p of params) {
+  // The whole number is selected when the entry gets the focus, so typing
+  // replaces it.
+  p.entry.addEventListener('focus', () => p.entry.select());
+  p.entry.addEventListener('mouseup', (event) => {
+    if (p.entry.dataset.selectOnce) {
+      event.preventDefault();
+      delete p.entry.dataset.selectOnce;
+    }
+  });
+  p.entry.addEventListener('mousedown', () => {
+    if (document.activeElement !== p.entry) p.entry.dataset.selectOnce = '1';
+  });
+}
+
+function clearRow(p) {
+  p.entry.value = '0';
+  if (catalogue) {
+    selectText(p.prefix, catalogue.noPrefix);
+    selectText(p.unit, catalogue.noUnit);
+  }
+  p.entry.focus();
+  p.entry.select();
+}
+$('Param_1_Clear').addEventListener('click', () => clearRow(params[0]));
+$('Param_2_Clear').addEventListener('click', () => clearRow(params[1]));
+
+// The explanation of the row's prefix and unit replaces the result; when
+// neither has one the result stays.
+function explain(p) {
+  whenReady(() => {
+    const text = engine.explanation(p.prefix.value, p.unit.value);
+    if (text) setOutput(text);
+    p.entry.focus();
+    p.entry.select();
+  });
+}
+$('Param_1_Help').addEventListener('click', () => explain(params[0]));
+$('Param_2_Help').addEventListener('click', () => explain(params[1]));
+
+// The engine's own text goes to the clipboard: a selection of the box would
+// turn its CR LF line ends into LF.
+$('CopyClip').addEventListener('click', async () => {
+  const text = outputText;
+  try {
+    await navigator.clipboard.writeText(text);
+  } catch {
+    const put = (event) => {
+      event.clipboardData.setData('text/plain', text);
+      event.preventDefault();
+    };
+    document.addEventListener('copy', put, { once: true });
+    document.execCommand('copy');
+    document.removeEventListener('copy', put);
+  }
+});
+
+// --- Customisation ----------------------------------------------------------
+
+const custom = $('Form5');
+let boxes = [];  // check boxes 1..100 at index 0..99
+
+function buildBoxes() {
+  const box = (n, caption) => {
+    const label = document.createElement('label');
+    const input = document.createElement('input');
+    input.type = 'checkbox';
+    input.id = `Check${n}`;
+    label.append(input, caption);
+    boxes[n - 1] = input;
+    return label;
+  };
+  const column = (labels) => {
+    const div = document.createElement('div');
+    div.append(...labels);
+    return div;
+  };
+  boxes = new Array(100);
+  const prefixColumns = [0, 10].map((first) =>
+    column(catalogue.prefixes.slice(first, first + 10).map((text, i) => box(first + i + 1, text))));
+  custom.querySelector('#Frame1 .columns').replaceChildren(...prefixColumns);
+  const unitColumns = [];
+  for (let c = 0; c < catalogue.unitGrid[0].length; ++c) {
+    const labels = [];
+    for (const row of catalogue.unitGrid) {
+      const position = row[c];
+      const label = box(20 + position, catalogue.units[position - 1]);
+      // Spare positions have no unit: their boxes exist but are not offered.
+      if (position >= catalogue.firstSpareUnitPosition) label.hidden = true;
+      labels.push(label);
+    }
+    unitColumns.push(column(labels));
+  }
+  custom.querySelector('#Frame2 .columns').replaceChildren(...unitColumns);
+}
+
+// Ticks the boxes of the offered positions; other boxes keep their state,
+// so that boxes changed and then cancelled stay as the user left them.
+function tickBoxes() {
+  [...prefixMask.slice(0, 20)].forEach((c, i) => { if (c === '1') boxes[i].checked = true; });
+  [...unitMask.slice(0, 80)].forEach((c, i) => { if (c === '1') boxes[20 + i].checked = true; });
+}
+
+$('OpenCustom').addEventListener('click', () => whenReady(() => custom.showModal()));
+custom.addEventListener('close', () => {
+  if (custom.returnValue !== 'ok') return;
+  custom.returnValue = '';
+  const ticks = boxes.map((b) => (b.checked ? '1' : '0')).join('');
+  prefixMask = ticks.slice(0, 20);
+  unitMask = ticks.slice(20);
+  populateLists();
+  Storage.set(PrefixMaskKey, prefixMask);
+  Storage.set(UnitMaskKey, unitMask);
+});
+
+// --- Formula list and its search -------------------------------------------
+
+const viewer = $('Form7');
+const documentBox = $('Text1');
+const keyword = $('keyword');
+const note = $('SearchNote');
+let formulaDocument = null;
+
+function showMatch(position, length) {
+  const start = position - 1;
+  const mark = document.createElement('mark');
+  mark.textContent = formulaDocument.slice(start, start + length);
+  documentBox.replaceChildren(formulaDocument.slice(0, start), mark,
+                              formulaDocument.slice(start + length));
+  // The found line near the top, with the lines that follow it.
+  const lineHeight = parseFloat(getComputedStyle(documentBox).lineHeight) || 20;
+  documentBox.scrollTop = Math.max(0, mark.offsetTop - documentBox.offsetTop - lineHeight);
+}
+
+function search(down, focusDocument) {
+  const text = keyword.value;
+  const position = engine.search(down, text);
+  if (focusDocument) documentBox.focus();
+  if (position > 0) {
+    note.textContent = '';
+    showMatch(position, text.length);
+    return;
+  }
+  // The note says whether the text occurs nowhere or only before (after)
+  // the last match.
+  const which = !formulaDocument.includes(text) ? 'notFound' : down ? 'noneBelow' : 'noneAbove';
+  note.textContent = note.dataset[which].replace('%1', text);
+}
+
+$('OpenFormula').addEventListener('click', () => whenReady(() => {
+  if (formulaDocument === null) formulaDocument = engine.formulaDocument();
+  engine.searchReset();
+  documentBox.textContent = formulaDocument;
+  documentBox.scrollTop = 0;
+  note.textContent = '';
+  viewer.showModal();
+}));
+$('searchdown').addEventListener('click', () => search(true, true));
+$('searchup').addEventListener('click', () => search(false, true));
+// Enter searches forward and leaves the focus in the entry for the next Enter.
+$('SearchForm').addEventListener('submit', (event) => {
+  event.preventDefault();
+  search(true, false);
+});
+$('FormulaClose').addEventListener('click', () => viewer.close());
+
+// --- Help and version -------------------------------------------------------
+
+$('OpenHelp').addEventListener('click', () => $('HelpWindow').showModal());
+$('OpenVersion').addEventListener('click', () => $('Form3').showModal());
+
+// --- Start ------------------------------------------------------------------
+
+async function start() {
+  if (typeof WebAssembly !== 'object') {
+    showProblem('unsupported');
+    return;
+  }
+  engine = await loadEngine(globalThis.createTamrisk);
+  catalogue = engine.catalogue();
+  buildBoxes();
+  prefixMask = Storage.get(PrefixMaskKey) ?? catalogue.defaultPrefixMask;
+  unitMask = Storage.get(UnitMaskKey) ?? catalogue.defaultUnitMask;
+  // Keep what the user typed before the module was ready.
+  const typed = params.map((p) => p.entry.value);
+  populateLists();
+  params.forEach((p, i) => { p.entry.value = typed[i]; });
+  for (const f of pending.splice(0)) f();
+}
+
+start().catch((error) => {
+  engine = null;
+  showProblem('loadFailed');
+  console.error(error);
+});
+
+// Offline use and installation: the service worker keeps the page's files.
+if ('serviceWorker' in navigator && location.protocol !== 'file:') {
+  window.addEventListener('load', () => {
+    navigator.serviceWorker.register('sw.js').catch(() => { /* the page works without it */ });
+  });
+}
+
+params[0].entry.focus();
