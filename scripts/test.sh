@@ -16,6 +16,8 @@ cmake --build "$BUILD_DIR" -j "$(nproc)"
 QT_QPA_PLATFORM=offscreen ctest --test-dir "$BUILD_DIR" --output-on-failure -j "$(nproc)"
 if [ "${1:-}" = "--quick" ]; then exit 0; fi
 
+echo "== the page"
+BUILD_DIR="$BUILD_DIR" bash scripts/test-web.sh
 echo "== installation and package"
 BUILD_DIR="$BUILD_DIR" bash scripts/check-install.sh
 echo "== sanitizers"

@@ -1,0 +1,28 @@
+// Debian's chromium, headless, driven by playwright-core: no browser
+// download, a fresh profile for every launch.
+import { mkdtempSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { chromium } from 'playwright-core';
+
+export const ChromiumPath = process.env.TAMRISK_CHROMIUM ?? '/usr/bin/chromium';
+
+// A persistent context on a new profile folder; closing it removes the folder.
+// `args` are added to the usual flags (for instance a switch that turns
+// WebAssembly off).
+export async function launchChromium({ args = [], viewport = { width: 1024, height: 720 } } = {}) {
+  const profile = mkdtempSync(join(tmpdir(), 'tamrisk-chromium-'));
+  const context = await chromium.launchPersistentContext(profile, {
+    executablePath: ChromiumPath,
+    headless: true,
+    viewport,
+    args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+           '--disable-background-networking', '--disable-component-update', '--disable-sync', ...args],
+  });
+  const close = context.close.bind(context);
+  context.close = async () => {
+    await close();
+    rmSync(profile, { recursive: true, force: true });
+  };
+  return context;
+}

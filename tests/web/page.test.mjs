@@ -1,0 +1,403 @@
+// The page in Debian's headless chromium (scripts/test-web.sh runs these):
+//   TAMRISK_SITE=<site folder> TAMRISK_CLI=<tamrisk-cli> \
+//   TAMRISK_LINES=<lines.tsv> TAMRISK_NATIVE=<native.jsonl> TAMRISK_YEAR=<year> \
+//   node --test page.test.mjs
+// What the page shows is compared with what the native command line writes
+// for the same seven input texts.
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { readFileSync } from 'node:fs';
+import { after, before, describe, test } from 'node:test';
+import { launchChromium } from './chromium.mjs';
+import { serve } from '../../web/serve.mjs';
+
+const Site = process.env.TAMRISK_SITE;
+const Cli = process.env.TAMRISK_CLI;
+if (!Site || !Cli) throw new Error('TAMRISK_SITE and TAMRISK_CLI must name the site folder and tamrisk-cli');
+const Year = new Date().getFullYear();
+const NoFilter = ' 指定なし';
+
+// What tamrisk-cli --batch writes for the seven texts of the input controls.
+function native(fields) {
+  const out = execFileSync(Cli, ['--batch', '--this-year', String(Year)],
+                           { input: fields.join('\t') + '\n', encoding: 'utf8' });
+  return JSON.parse(out);
+}
+
+let server;
+before(async () => { server = await serve(Site); });
+after(async () => { await server.close(); });
+
+// A fresh browser on the page; `errors` collects console errors and
+// uncaught exceptions, which no test expects.
+async function openPage({ viewport, args } = {}) {
+  const context = await launchChromium({ viewport, args });
+  const page = context.pages()[0] ?? await context.newPage();
+  const errors = [];
+  page.on('console', (m) => { if (m.type() === 'error') errors.push(m.text()); });
+  page.on('pageerror', (e) => errors.push(e.message));
+  await page.goto(server.url);
+  return { context, page, errors };
+}
+async function ready(page) {
+  await page.waitForFunction(() => document.getElementById('Unit_1').options.length > 1);
+}
+const output = (page) => page.$eval('#Output', (e) => e.textContent);
+
+async function enter(page, [p1, s1, u1, p2, s2, u2, filter]) {
+  await page.fill('#Param_1', p1);
+  await page.selectOption('#Sub_Unit_1', s1);
+  await page.selectOption('#Unit_1', u1);
+  await page.fill('#Param_2', p2);
+  await page.selectOption('#Sub_Unit_2', s2);
+  await page.selectOption('#Unit_2', u2);
+  await page.selectOption('#Unit_3', filter);
+}
+
+describe('calculation', () => {
+  let context, page, errors;
+  before(async () => {
+    ({ context, page, errors } = await openPage());
+    await ready(page);
+  });
+  after(async () => { await context.close(); });
+
+  test('the page loads with no console error and the default lists', async () => {
+    assert.deepEqual(errors, []);
+    const lists = await page.evaluate(() => Object.fromEntries(
+      ['Sub_Unit_1', 'Unit_1', 'Unit_3'].map((id) => {
+        const s = document.getElementById(id);
+        return [id, { entries: [...s.options].map((o) => o.value), selected: s.value }];
+      })));
+    assert.deepEqual(lists.Sub_Unit_1, { entries: ['μ', 'm', 'c', ' ', 'k', 'M', 'G'], selected: ' ' });
+    assert.equal(lists.Unit_1.selected, ' ');
+    assert.equal(lists.Unit_1.entries.length, 15);
+    assert.deepEqual(lists.Unit_3.entries, [NoFilter, ...lists.Unit_1.entries.slice(1)]);
+    assert.equal(lists.Unit_3.selected, NoFilter);
+  });
+
+  // Each case: the seven texts, how 計算 is pressed. The rewritten entries
+  // and the result are those of the native program, byte for byte.
+  const cases = [
+    ['10 V and 5 Ω by the button', ['10', ' ', 'V', '5', ' ', 'Ω', NoFilter], 'button'],
+    ['10 V and 5 kΩ by Enter in the entry', ['10', ' ', 'V', '5', 'k', 'Ω', NoFilter], 'enter'],
+    ['a filter keeps the power lines', ['10', ' ', 'V', '5', ' ', 'Ω', 'W'], 'enter-in-list'],
+    ['no formula for Hz and g', ['10', ' ', 'Hz', '5', ' ', 'g', NoFilter], 'button'],
+    ['bad entries are rewritten', ['1.2.3abc', 'm', 'V', '&HFF', ' ', 'A', NoFilter], 'button'],
+    ['every rule fails on 0 V and 0 Ω', ['0', ' ', 'V', '0', ' ', 'Ω', NoFilter], 'button'],
+    ['and the next run answers', ['230', ' ', 'V', '1', 'k', 'Ω', NoFilter], 'enter'],
+  ];
+  for (const [name, fields, how] of cases) {
+    test(name, async () => {
+      await enter(page, fields);
+      await page.evaluate(() => { document.getElementById('Output').textContent = ''; });
+      if (how === 'button') await page.click('#Go_Calculate');
+      else if (how === 'enter') await page.press('#Param_2', 'Enter');
+      else await page.press('#Unit_3', 'Enter');
+      const want = native(fields);
+      assert.equal(await output(page), want.output);
+      assert.equal(await page.inputValue('#Param_1'), want.param1);
+      assert.equal(await page.inputValue('#Param_2'), want.param2);
+      assert.deepEqual(errors, []);
+    });
+  }
+
+  test('copy puts the engine\'s text with its CR LF on the clipboard', async () => {
+    await context.grantPermissions(['clipboard-read', 'clipboard-write'], { origin: server.url });
+    await enter(page, ['10', ' ', 'V', '5', ' ', 'Ω', NoFilter]);
+    await page.click('#Go_Calculate');
+    await page.click('#CopyClip');
+    const copied = await page.evaluate(() => navigator.clipboard.readText());
+    assert.equal(copied, native(['10', ' ', 'V', '5', ' ', 'Ω', NoFilter]).output);
+    assert.match(copied, /\r\n/);
+  });
+
+  test('C and ? reset and explain their row; blank entries leave the result', async () => {
+    await enter(page, ['10', 'k', 'V', '5', ' ', 'Ω', NoFilter]);
+    await page.click('#Go_Calculate');
+    const result = await output(page);
+    await page.click('#Param_1_Help');
+    const explanation = await output(page);
+    assert.match(explanation, /^【単位解説】\r\n\r\n● 倍数 k /);
+    assert.match(explanation, /\r\n\r\n● 単位 V /);
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'Param_1');
+    await page.click('#Param_2_Clear');
+    assert.deepEqual(await page.evaluate(() => ['Param_2', 'Sub_Unit_2', 'Unit_2'].map(
+      (id) => document.getElementById(id).value)), ['0', ' ', ' ']);
+    await page.click('#Param_2_Help');
+    assert.equal(await output(page), explanation);
+    assert.notEqual(result, explanation);
+  });
+
+  test('the version', async () => {
+    await page.click('#OpenVersion');
+    const version = execFileSync(Cli, ['--version'], { encoding: 'utf8' }).trim().split(' ').at(-1);
+    assert.equal(await page.textContent('#Text2'), `Ver ${version}`);
+    await page.keyboard.press('Escape');
+    assert.equal(await page.$eval('#Form3', (d) => d.open), false);
+  });
+});
+
+test('keyboard alone: entries, lists, 計算 and the dialogs', async () => {
+  const { context, page, errors } = await openPage();
+  try {
+    await ready(page);
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'Param_1');
+    const focused = () => page.evaluate(() => document.activeElement.id);
+    // Moves the focused list with the arrow keys to the entry `text`.
+    const choose = async (text) => {
+      for (let i = 0; i < 40 && await page.evaluate(() => document.activeElement.value) !== text; ++i) {
+        await page.keyboard.press('ArrowDown');
+      }
+      assert.equal(await page.evaluate(() => document.activeElement.value), text);
+    };
+    await page.keyboard.type('10');
+    await page.keyboard.press('Tab');
+    assert.equal(await focused(), 'Sub_Unit_1');
+    await page.keyboard.press('Tab');
+    await choose('V');
+    await page.keyboard.press('Tab');
+    assert.equal(await focused(), 'Param_2');
+    await page.keyboard.type('5');
+    await page.keyboard.press('Tab');
+    await page.keyboard.press('Tab');
+    assert.equal(await focused(), 'Unit_2');
+    await choose('Ω');
+    await page.keyboard.press('Tab');
+    assert.equal(await focused(), 'Go_Calculate');
+    await page.keyboard.press('Enter');
+    assert.equal(await output(page), native(['10', ' ', 'V', '5', ' ', 'Ω', NoFilter]).output);
+    // Space in a list goes back to the blank entry, in the filter to no filter.
+    await page.keyboard.press('Tab');
+    assert.equal(await focused(), 'Unit_3');
+    await choose('W');
+    await page.keyboard.press(' ');
+    assert.equal(await page.inputValue('#Unit_3'), NoFilter);
+    await page.focus('#Unit_2');
+    await page.keyboard.press('Backspace');
+    assert.equal(await page.inputValue('#Unit_2'), ' ');
+    // The menu is before the inputs: back from the first entry to the
+    // formula list; Escape closes a dialog and gives the focus back.
+    await page.focus('#Param_1');
+    for (const id of ['OpenVersion', 'OpenHelp', 'OpenFormula']) {
+      await page.keyboard.press('Shift+Tab');
+      assert.equal(await focused(), id);
+    }
+    await page.keyboard.press('Enter');
+    assert.equal(await page.$eval('#Form7', (d) => d.open), true);
+    await page.keyboard.press('Escape');
+    assert.equal(await page.$eval('#Form7', (d) => d.open), false);
+    assert.equal(await focused(), 'OpenFormula');
+    // The customisation: the first box ("y") ticked by Space, OK by Enter.
+    await page.keyboard.press('Shift+Tab');
+    assert.equal(await focused(), 'OpenCustom');
+    await page.keyboard.press('Enter');
+    assert.equal(await page.$eval('#Form5', (d) => d.open), true);
+    for (let i = 0; i < 5 && await focused() !== 'Check1'; ++i) await page.keyboard.press('Tab');
+    assert.equal(await focused(), 'Check1');
+    await page.keyboard.press(' ');
+    for (let i = 0; i < 120 && await focused() !== 'CustomOk'; ++i) await page.keyboard.press('Tab');
+    assert.equal(await focused(), 'CustomOk');
+    await page.keyboard.press('Enter');
+    assert.equal(await page.$eval('#Form5', (d) => d.open), false);
+    assert.equal(await page.$eval('#Sub_Unit_1', (s) => s.options[0].value), 'y');
+    assert.deepEqual(errors, []);
+  } finally {
+    await context.close();
+  }
+});
+
+test('the customisation: OK refills the lists and survives a reload; Cancel keeps the boxes', async () => {
+  const { context, page, errors } = await openPage();
+  try {
+    await ready(page);
+    const prefixes = () => page.$$eval('#Sub_Unit_1 option', (os) => os.map((o) => o.value));
+    const units = () => page.$$eval('#Unit_2 option', (os) => os.map((o) => o.value));
+    await page.fill('#Param_1', '42');
+    await page.click('#OpenCustom');
+    // Boxes by caption: "μ" off, "T" and the unit "dBm" on.
+    const box = (caption, frame) => page.locator(`#${frame} label`, { hasText: caption }).first().locator('input');
+    await box('μ', 'Frame1').uncheck();
+    await box('T', 'Frame1').check();
+    await box('dBm', 'Frame2').check();
+    await page.click('#CustomOk');
+    const want = ['m', 'c', ' ', 'k', 'M', 'G', 'T'];
+    assert.deepEqual(await prefixes(), want);
+    assert.ok((await units()).includes('dBm'));
+    assert.equal(await page.inputValue('#Param_1'), '0');
+
+    // Cancel: the lists stay, the boxes keep what the user did.
+    await page.click('#OpenCustom');
+    await box('k', 'Frame1').uncheck();
+    await page.click('#CustomCancel');
+    assert.deepEqual(await prefixes(), want);
+    await page.click('#OpenCustom');
+    assert.equal(await box('k', 'Frame1').isChecked(), false);
+    await box('k', 'Frame1').check();
+    await page.click('#CustomCancel');
+
+    await page.reload();
+    await ready(page);
+    assert.deepEqual(await prefixes(), want);
+    assert.ok((await units()).includes('dBm'));
+    assert.equal(await page.inputValue('#Sub_Unit_1'), ' ');
+    assert.deepEqual(errors, []);
+  } finally {
+    await context.close();
+  }
+});
+
+test('the formula list: the search finds next and previous, and says when nothing is left', async () => {
+  const { context, page, errors } = await openPage();
+  try {
+    await ready(page);
+    await page.click('#OpenFormula');
+    const doc = await page.textContent('#Text1');
+    // Where the selection starts in the document, or -1.
+    const selected = () => page.evaluate(() => {
+      const mark = document.querySelector('#Text1 mark');
+      if (!mark) return -1;
+      let position = 0;
+      for (let n = document.getElementById('Text1').firstChild; n !== mark; n = n.nextSibling) {
+        position += n.textContent.length;
+      }
+      return position;
+    });
+    const word = '抵抗';
+    const first = doc.indexOf(word);
+    const second = doc.indexOf(word, first + 1);
+    assert.ok(first > 0 && second > first);
+    await page.fill('#keyword', word);
+    await page.click('#searchdown');
+    assert.equal(await selected(), first);
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'Text1');
+    await page.press('#keyword', 'Enter');
+    assert.equal(await selected(), second);
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'keyword');
+    await page.click('#searchup');
+    assert.equal(await page.textContent('#Text1 mark'), word);
+    // The backward search starts where the forward one stopped.
+    assert.equal(await selected(), second);
+    await page.click('#searchup');
+    assert.equal(await selected(), first);
+    await page.click('#searchup');
+    assert.equal(await selected(), first);
+    assert.match(await page.textContent('#SearchNote'), /^｢抵抗｣/);
+    // A text that does not occur leaves the selection and says so.
+    await page.fill('#keyword', 'DB');
+    await page.click('#searchdown');
+    assert.equal(await selected(), doc.includes('DB') ? doc.indexOf('DB') : first);
+    await page.fill('#keyword', 'どこにもない文字列');
+    await page.click('#searchdown');
+    assert.match(await page.textContent('#SearchNote'), /^｢どこにもない文字列｣/);
+    // Closing and opening again starts at the top.
+    await page.click('#FormulaClose');
+    await page.click('#OpenFormula');
+    await page.fill('#keyword', word);
+    await page.click('#searchdown');
+    assert.equal(await selected(), first);
+    assert.deepEqual(errors, []);
+  } finally {
+    await context.close();
+  }
+});
+
+test('360 px wide: nothing scrolls sideways, no control covers another, all large enough to touch', async () => {
+  const { context, page, errors } = await openPage({ viewport: { width: 360, height: 740 } });
+  try {
+    await ready(page);
+    assert.ok(await page.evaluate(() => document.documentElement.scrollWidth) <= 360);
+    const boxes = await page.$$eval('#Picture2 input, #Picture2 select, #Picture2 button, .menu button',
+                                    (es) => es.map((e) => ({ id: e.id, ...e.getBoundingClientRect().toJSON() })));
+    for (const b of boxes) {
+      assert.ok(b.left >= 0 && b.right <= 360, `${b.id} within the width`);
+      assert.ok(b.height >= 40, `${b.id} is ${b.height} px high`);
+    }
+    for (let i = 0; i < boxes.length; ++i) {
+      for (let j = i + 1; j < boxes.length; ++j) {
+        const a = boxes[i];
+        const b = boxes[j];
+        const overlap = a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+        assert.ok(!overlap, `${a.id} and ${b.id} overlap`);
+      }
+    }
+    // The dialogs fit too.
+    await page.click('#OpenCustom');
+    assert.ok(await page.$eval('#Form5', (d) => d.getBoundingClientRect().right) <= 360);
+    assert.ok(await page.evaluate(() => document.documentElement.scrollWidth) <= 360);
+    assert.deepEqual(errors, []);
+  } finally {
+    await context.close();
+  }
+});
+
+test('offline: after the first visit the page reloads and calculates without the server', async () => {
+  const offline = await serve(Site);
+  const context = await launchChromium();
+  try {
+    const page = context.pages()[0] ?? await context.newPage();
+    await page.goto(offline.url);
+    await ready(page);
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    await offline.close();
+    await context.setOffline(true);
+    await page.reload();
+    await ready(page);
+    await enter(page, ['10', ' ', 'V', '5', ' ', 'Ω', NoFilter]);
+    await page.click('#Go_Calculate');
+    assert.equal(await output(page), native(['10', ' ', 'V', '5', ' ', 'Ω', NoFilter]).output);
+  } finally {
+    await context.close();
+  }
+});
+
+test('a browser without WebAssembly gets one sentence', async () => {
+  const context = await launchChromium();
+  // As an old browser would be: no WebAssembly at all.
+  await context.addInitScript(() => { delete globalThis.WebAssembly; });
+  const page = context.pages()[0] ?? await context.newPage();
+  const errors = [];
+  page.on('console', (m) => { if (m.type() === 'error') errors.push(m.text()); });
+  page.on('pageerror', (e) => errors.push(e.message));
+  await page.goto(server.url);
+  try {
+    await page.waitForSelector('#unsupported', { state: 'visible' });
+    assert.equal(await page.isVisible('#Picture2'), false);
+    assert.deepEqual(errors, []);
+  } finally {
+    await context.close();
+  }
+});
+
+test('every generated batch line in the browser gives the native bytes', async (t) => {
+  if (!process.env.TAMRISK_LINES || !process.env.TAMRISK_NATIVE) {
+    t.skip('TAMRISK_LINES and TAMRISK_NATIVE not given');
+    return;
+  }
+  const lines = readFileSync(process.env.TAMRISK_LINES, 'utf8').split('\n').filter((l) => l !== '');
+  const expected = readFileSync(process.env.TAMRISK_NATIVE, 'utf8').split('\n').filter((l) => l !== '')
+    .map((l) => JSON.parse(l));
+  const { context, page, errors } = await openPage();
+  try {
+    await ready(page);
+    const differences = await page.evaluate(async ({ lines, expected, year }) => {
+      const { loadEngine } = await import('./engine.js');
+      const engine = await loadEngine(window.createTamrisk);
+      const encoder = new TextEncoder();
+      const same = (a, b) => a.length === b.length && a.every((x, i) => x === b[i]);
+      const found = [];
+      lines.forEach((line, i) => {
+        const got = engine.calculate(line.split('\t'), year, true);
+        for (const key of ['param1', 'param2', 'output']) {
+          if (!same(got[key], encoder.encode(expected[i][key]))) found.push(`line ${i + 1} ${key}`);
+        }
+      });
+      return found;
+    }, { lines, expected, year: Number(process.env.TAMRISK_YEAR ?? 2026) });
+    assert.equal(lines.length, expected.length);
+    assert.deepEqual(differences.slice(0, 10), []);
+    assert.deepEqual(errors, []);
+  } finally {
+    await context.close();
+  }
+});
