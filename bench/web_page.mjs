@@ -1,0 +1,145 @@
+// The page's figures, in Debian's headless chromium (bench/web.sh builds
+// what it needs and runs this):
+//   node bench/web_page.mjs <site folder> <native bench program> [rounds]
+//
+// 1. The page's files: bytes and gzip -9 bytes, each and in all.
+// 2. First result: the time from the start of the page's loading until the
+//    result of 10 V and 5 Ω is in the result box, with the inputs given as
+//    soon as the page's elements exist. A first visit (fresh profile, nothing
+//    cached) and a later visit (the service worker's cache) in turn.
+// 3. One calculation of 10 V and 5 Ω through the page's wrapper of the
+//    module (texts in, texts out), against the native run of the same input
+//    (Google Benchmark, BM_RunMatching), the two measured in turn.
+import { execFileSync } from 'node:child_process';
+import { readFileSync, readdirSync, statSync } from 'node:fs';
+import { join, relative, resolve } from 'node:path';
+import { gzipSync } from 'node:zlib';
+import { launchChromium } from '../tests/web/chromium.mjs';
+import { serve } from '../web/serve.mjs';
+
+const [siteArg, nativeBench, roundsArg] = process.argv.slice(2);
+if (!nativeBench) {
+  console.error('usage: node bench/web_page.mjs <site folder> <native bench program> [rounds]');
+  process.exit(2);
+}
+const site = resolve(siteArg);
+const rounds = Number(roundsArg ?? 7);
+
+const median = (xs) => {
+  const s = [...xs].sort((a, b) => a - b);
+  return s.length % 2 ? s[(s.length - 1) / 2] : (s[s.length / 2 - 1] + s[s.length / 2]) / 2;
+};
+const spread = (xs) => `median ${median(xs).toFixed(1)}, ${Math.min(...xs).toFixed(1)} to ${Math.max(...xs).toFixed(1)}`;
+
+// 1. Size.
+function files(dir) {
+  return readdirSync(dir).flatMap((name) => {
+    const path = join(dir, name);
+    return statSync(path).isDirectory() ? files(path) : [path];
+  }).sort();
+}
+let bytes = 0;
+let gzipped = 0;
+console.log('== the page\'s files (bytes, gzip -9 bytes)');
+for (const file of files(site)) {
+  const data = readFileSync(file);
+  const z = gzipSync(data, { level: 9 }).length;
+  bytes += data.length;
+  gzipped += z;
+  console.log(`${String(data.length).padStart(9)} ${String(z).padStart(8)}  ${relative(site, file)}`);
+}
+console.log(`${String(bytes).padStart(9)} ${String(gzipped).padStart(8)}  in all (${(gzipped / 1024).toFixed(1)} KiB gzipped)`);
+
+// 2. First result.
+const server = await serve(site);
+// Runs in the page before its own scripts: gives the inputs the moment the
+// form exists and presses 計算, as a user who types at once would.
+const giveInputs = () => {
+  document.addEventListener('DOMContentLoaded', () => {
+    const set = (id, value) => { document.getElementById(id).value = value; };
+    set('Param_1', '10');
+    set('Param_2', '5');
+    const unit = (id, text) => {
+      const select = document.getElementById(id);
+      const fill = () => {
+        const i = [...select.options].findIndex((o) => o.value === text);
+        if (i < 0) return false;
+        select.selectedIndex = i;
+        return true;
+      };
+      return fill;
+    };
+    const units = [unit('Unit_1', 'V'), unit('Unit_2', 'Ω')];
+    // The unit lists are filled when the module is ready; choose the units
+    // then and calculate.
+    const observer = new MutationObserver(() => {
+      if (units.every((f) => f())) {
+        observer.disconnect();
+        document.getElementById('Go_Calculate').click();
+      }
+    });
+    observer.observe(document.getElementById('Unit_2'), { childList: true });
+  });
+};
+async function firstResult(page) {
+  await page.waitForFunction(() => performance.getEntriesByName('tamrisk-first-result').length > 0,
+                             null, { timeout: 30000 });
+  return page.evaluate(() => ({
+    result: performance.getEntriesByName('tamrisk-first-result')[0].startTime,
+    text: document.getElementById('Output').textContent,
+  }));
+}
+const firstVisit = [];
+const laterVisit = [];
+for (let i = 0; i < rounds; ++i) {
+  const context = await launchChromium();
+  await context.addInitScript(giveInputs);
+  const page = context.pages()[0] ?? await context.newPage();
+  await page.goto(server.url);
+  const first = await firstResult(page);
+  if (!first.text.includes('2.0000A')) throw new Error(`unexpected result: ${first.text}`);
+  firstVisit.push(first.result);
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await page.reload();
+  laterVisit.push((await firstResult(page)).result);
+  await context.close();
+}
+console.log('== first result after the page starts loading (ms)');
+console.log(`first visit:  ${spread(firstVisit)}  (${rounds} runs)`);
+console.log(`later visit:  ${spread(laterVisit)}  (${rounds} runs)`);
+
+// 3. One calculation, the page and the native program in turn.
+const context = await launchChromium();
+const page = context.pages()[0] ?? await context.newPage();
+await page.goto(server.url);
+await page.waitForFunction(() => document.getElementById('Unit_1').options.length > 1);
+await page.evaluate(async () => {
+  const { loadEngine } = await import('./engine.js');
+  window.benchEngine = await loadEngine(window.createTamrisk);
+});
+const pagePerRun = [];
+const nativePerRun = [];
+for (let i = 0; i < rounds; ++i) {
+  pagePerRun.push(await page.evaluate(() => {
+    const fields = ['10', ' ', 'V', '5', ' ', 'Ω', ' 指定なし'];
+    const engine = window.benchEngine;
+    // Warm: the engine's first run builds the catalogue; then long enough
+    // for the browser's optimising compiler.
+    for (let k = 0; k < 2000; ++k) engine.calculate(fields, 2026);
+    const runs = 20000;
+    const t0 = performance.now();
+    for (let k = 0; k < runs; ++k) engine.calculate(fields, 2026);
+    return (performance.now() - t0) * 1000 / runs;
+  }));
+  const report = JSON.parse(execFileSync(nativeBench, [
+    '--benchmark_filter=^BM_RunMatching$', '--benchmark_min_time=0.5', '--benchmark_format=json',
+  ], { encoding: 'utf8' }));
+  const run = report.benchmarks[0];
+  nativePerRun.push(run.real_time * (run.time_unit === 'ns' ? 1e-3 : 1));
+}
+await context.close();
+await server.close();
+console.log('== one calculation of 10 V and 5 Ω (µs per run)');
+console.log(`page:    ${spread(pagePerRun)}`);
+console.log(`native:  ${spread(nativePerRun)}`);
+console.log(`ratio of the medians: ${(median(pagePerRun) / median(nativePerRun)).toFixed(2)}`);
