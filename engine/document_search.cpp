@@ -57,6 +57,16 @@ void DocumentSearch::reset() {
   lastMatchPos_ = 1;
 }
 
+std::optional<DocumentSearch::Match> DocumentSearch::Conclude(int found, int length, int step) {
+  if (found < 0) {
+    searchPos_ = lastMatchPos_;
+    return std::nullopt;
+  }
+  lastMatchPos_ = found;
+  searchPos_ = found + step;
+  return Match{found, length};
+}
+
 std::optional<DocumentSearch::Match> DocumentSearch::searchDown(std::u16string_view document,
                                                                std::u16string_view keyword) {
   const int n = static_cast<int>(document.size());
@@ -74,13 +84,7 @@ std::optional<DocumentSearch::Match> DocumentSearch::searchDown(std::u16string_v
         if (i >= 0) found = i + 1;
       }
     }
-    if (found < 0) {
-      searchPos_ = lastMatchPos_;
-    } else {
-      lastMatchPos_ = found;
-      result = Match{found, k};
-      searchPos_ = found + 1;
-    }
+    result = Conclude(found, k, +1);
   }
   if (searchPos_ > n) searchPos_ = n;
   return result;
@@ -101,13 +105,7 @@ std::optional<DocumentSearch::Match> DocumentSearch::searchUp(std::u16string_vie
       const int i = FindBackward(document, keyword, searchPos_ - 1);
       if (i >= 0) found = i + 1;
     }
-    if (found < 0) {
-      searchPos_ = lastMatchPos_;
-    } else {
-      lastMatchPos_ = found;
-      result = Match{found, k};
-      searchPos_ = found - 1;
-    }
+    result = Conclude(found, k, -1);
   }
   if (searchPos_ < 1) searchPos_ = 1;
   return result;

@@ -37,6 +37,11 @@ class DocumentSearch {
   int lastMatchPos() const { return lastMatchPos_; }
 
  private:
+  // The end of a click: with a match (`found` > 0) the search goes on one
+  // position past it in the click's direction (`step`); without one it
+  // stands at the last match again.
+  std::optional<Match> Conclude(int found, int length, int step);
+
   int searchPos_ = 1;
   int lastMatchPos_ = 1;
 };
