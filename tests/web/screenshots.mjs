@@ -1,0 +1,31 @@
+// The README's pictures of the page after 10 V and 5 Ω, on a desktop and
+// 360 px wide:
+//   node tests/web/screenshots.mjs <site folder> <output folder>
+import { join } from 'node:path';
+import { launchChromium } from './chromium.mjs';
+import { serve } from '../../web/serve.mjs';
+
+const [site, out] = process.argv.slice(2);
+if (!out) {
+  console.error('usage: node tests/web/screenshots.mjs <site folder> <output folder>');
+  process.exit(2);
+}
+const server = await serve(site);
+const shots = [
+  ['web-desktop.png', { width: 960, height: 560 }],
+  ['web-360px.png', { width: 360, height: 720 }],
+];
+for (const [name, viewport] of shots) {
+  const context = await launchChromium({ viewport });
+  const page = context.pages()[0] ?? await context.newPage();
+  await page.goto(server.url);
+  await page.waitForFunction(() => document.getElementById('Unit_1').options.length > 1);
+  await page.fill('#Param_1', '10');
+  await page.selectOption('#Unit_1', 'V');
+  await page.fill('#Param_2', '5');
+  await page.selectOption('#Unit_2', 'Ω');
+  await page.click('#Go_Calculate');
+  await page.screenshot({ path: join(out, name) });
+  await context.close();
+}
+await server.close();
