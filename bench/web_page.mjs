@@ -70,15 +70,16 @@ const giveInputs = () => {
       return fill;
     };
     const units = [unit('Unit_1', 'V'), unit('Unit_2', 'Ω')];
-    // The unit lists are filled when the module is ready; choose the units
-    // then and calculate.
-    const observer = new MutationObserver(() => {
-      if (units.every((f) => f())) {
-        observer.disconnect();
-        document.getElementById('Go_Calculate').click();
-      }
-    });
-    observer.observe(document.getElementById('Unit_2'), { childList: true });
+    // The unit lists are filled when the module is ready, which may be
+    // before now; choose the units then and calculate.
+    const observer = new MutationObserver(() => choose());
+    const choose = () => {
+      if (!units.every((f) => f())) return false;
+      observer.disconnect();
+      document.getElementById('Go_Calculate').click();
+      return true;
+    };
+    if (!choose()) observer.observe(document.getElementById('Unit_2'), { childList: true });
   });
 };
 async function firstResult(page) {

@@ -294,12 +294,30 @@ $('OpenVersion').addEventListener('click', () => $('Form3').showModal());
 
 // --- Start ------------------------------------------------------------------
 
+// The module's instantiation from the code that index.html began to
+// compile; where that could not be (a server that does not call the file
+// application/wasm), from the file's bytes. `failed` rejects when neither
+// works, as the module's loader would otherwise wait for ever.
+function instantiation(compiled) {
+  let fail;
+  const failed = new Promise((_, reject) => { fail = reject; });
+  const instantiateWasm = (imports, receive) => {
+    (compiled ?? Promise.reject(new Error('not compiled yet')))
+      .catch(() => fetch('tamrisk.wasm').then((r) => r.arrayBuffer()).then((b) => WebAssembly.compile(b)))
+      .then((module) => WebAssembly.instantiate(module, imports).then((instance) => receive(instance, module)))
+      .catch(fail);
+    return {};
+  };
+  return { instantiateWasm, failed };
+}
+
 async function start() {
   if (typeof WebAssembly !== 'object') {
     showProblem('unsupported');
     return;
   }
-  engine = await loadEngine(globalThis.createTamrisk);
+  const { instantiateWasm, failed } = instantiation(globalThis.tamriskCompiled);
+  engine = await Promise.race([loadEngine(globalThis.createTamrisk, { instantiateWasm }), failed]);
   catalogue = engine.catalogue();
   buildBoxes();
   prefixMask = Storage.get(PrefixMaskKey) ?? catalogue.defaultPrefixMask;
