@@ -1,8 +1,8 @@
 // Serves a folder as a static site on 127.0.0.1, for trying the page and for
 // its tests:
 //   node serve.mjs <folder> [port]      (port 0 or none: any free port)
-// Prints the address once it listens. Imported, `serve(folder, port)`
-// resolves to { url, close }.
+// Prints the address once it listens. Imported, `serve(folder, port, types)`
+// resolves to { url, close }; `types` overrides content types by extension.
 import { createReadStream, statSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { extname, join, normalize, resolve, sep } from 'node:path';
@@ -21,8 +21,9 @@ const Types = {
   '.txt': 'text/plain; charset=utf-8',
 };
 
-export function serve(folder, port = 0) {
+export function serve(folder, port = 0, types = {}) {
   const root = resolve(folder);
+  const typeOf = (file) => types[extname(file)] ?? Types[extname(file)] ?? 'application/octet-stream';
   const server = createServer((request, response) => {
     let path;
     try {
@@ -42,7 +43,7 @@ export function serve(folder, port = 0) {
       return;
     }
     response.writeHead(200, {
-      'Content-Type': Types[extname(file)] ?? 'application/octet-stream',
+      'Content-Type': typeOf(file),
       'Content-Length': stat.size,
       'Cache-Control': 'no-cache',
     });

@@ -351,6 +351,25 @@ test('offline: after the first visit the page reloads and calculates without the
   }
 });
 
+test('a server that does not call the module application/wasm still serves a working page', async () => {
+  const plain = await serve(Site, 0, { '.wasm': 'application/octet-stream' });
+  const context = await launchChromium();
+  try {
+    const page = context.pages()[0] ?? await context.newPage();
+    const errors = [];
+    page.on('pageerror', (e) => errors.push(e.message));
+    await page.goto(plain.url);
+    await ready(page);
+    await enter(page, ['10', ' ', 'V', '5', ' ', 'Ω', NoFilter]);
+    await page.click('#Go_Calculate');
+    assert.equal(await output(page), native(['10', ' ', 'V', '5', ' ', 'Ω', NoFilter]).output);
+    assert.deepEqual(errors, []);
+  } finally {
+    await context.close();
+    await plain.close();
+  }
+});
+
 test('a browser without WebAssembly gets one sentence', async () => {
   const context = await launchChromium();
   // As an old browser would be: no WebAssembly at all.
