@@ -325,6 +325,12 @@ test('360 px wide: nothing scrolls sideways, no control covers another, all larg
     await page.click('#OpenCustom');
     assert.ok(await page.$eval('#Form5', (d) => d.getBoundingClientRect().right) <= 360);
     assert.ok(await page.evaluate(() => document.documentElement.scrollWidth) <= 360);
+    await page.keyboard.press('Escape');
+    // Nor at any width up to a desktop's, where the layout changes.
+    for (const width of [480, 640, 800, 895, 896, 1280]) {
+      await page.setViewportSize({ width, height: 740 });
+      assert.ok(await page.evaluate(() => document.documentElement.scrollWidth) <= width, `${width} px`);
+    }
     assert.deepEqual(errors, []);
   } finally {
     await context.close();
