@@ -38,9 +38,10 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 # playwright-core only drives Debian's chromium: no browser is downloaded.
-# Installed again whenever the lock file is newer than what is installed.
-installed=tests/web/node_modules/.package-lock.json
-if [ ! -f "$installed" ] || [ tests/web/package-lock.json -nt "$installed" ]; then
+# Installed again whenever the lock file differs from the one installed by.
+installed=tests/web/node_modules/.installed-package-lock.json
+if ! cmp -s tests/web/package-lock.json "$installed"; then
   echo "Installing the browser test library (npm ci in tests/web)"
   PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --prefix tests/web --no-audit --no-fund --loglevel=error
+  cp tests/web/package-lock.json "$installed"
 fi
