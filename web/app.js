@@ -181,7 +181,7 @@ $('CopyClip').addEventListener('click', async () => {
 // --- Customisation ----------------------------------------------------------
 
 const custom = $('Form5');
-let boxes = [];  // check boxes 1..100 at index 0..99
+let boxes = [];  // check boxes 1..100 at index 0..99, made at the first opening
 
 function buildBoxes() {
   const box = (n, caption) => {
@@ -215,16 +215,21 @@ function buildBoxes() {
     unitColumns.push(column(labels));
   }
   custom.querySelector('#Frame2 .columns').replaceChildren(...unitColumns);
+  tickBoxes();
 }
 
 // Ticks the boxes of the offered positions; other boxes keep their state,
 // so that boxes changed and then cancelled stay as the user left them.
 function tickBoxes() {
+  if (boxes.length === 0) return;
   [...prefixMask.slice(0, 20)].forEach((c, i) => { if (c === '1') boxes[i].checked = true; });
   [...unitMask.slice(0, 80)].forEach((c, i) => { if (c === '1') boxes[20 + i].checked = true; });
 }
 
-$('OpenCustom').addEventListener('click', () => whenReady(() => custom.showModal()));
+$('OpenCustom').addEventListener('click', () => whenReady(() => {
+  if (boxes.length === 0) buildBoxes();
+  custom.showModal();
+}));
 custom.addEventListener('close', () => {
   if (custom.returnValue !== 'ok') return;
   custom.returnValue = '';
@@ -319,7 +324,6 @@ async function start() {
   const { instantiateWasm, failed } = instantiation(globalThis.tamriskCompiled);
   engine = await Promise.race([loadEngine(globalThis.createTamrisk, { instantiateWasm }), failed]);
   catalogue = engine.catalogue();
-  buildBoxes();
   prefixMask = Storage.get(PrefixMaskKey) ?? catalogue.defaultPrefixMask;
   unitMask = Storage.get(UnitMaskKey) ?? catalogue.defaultUnitMask;
   // Keep what the user typed before the module was ready.
