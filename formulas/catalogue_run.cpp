@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "engine/catalogue.h"
 #include "engine/document.h"
 #include "formulas/domains.h"
 
@@ -24,6 +25,24 @@ RunOutput Calculate(const RunInput& input) { return RunCalculation(input, AllDom
 const UnitPairs& CatalogueUnitPairs() {
   static const UnitPairs pairs(AllDomains());
   return pairs;
+}
+
+std::vector<UnitChoice> UnitsBeside(int parameter, std::string_view otherUnit,
+                                    std::string_view filter) {
+  const UnitPairs& pairs = CatalogueUnitPairs();
+  const UnitId other = UnitIdOf(otherUnit);
+  std::vector<UnitPartner> under;
+  std::span<const UnitPartner> partners = pairs.PartnersOf(other);
+  if (filter != NoFilter) {
+    under = pairs.PartnersUnder(other, UnitIdOf(filter));
+    partners = under;
+  }
+  std::vector<UnitChoice> choices;
+  for (const UnitPartner& p : partners) {
+    const int formulas = parameter == 2 ? p.asSecond : p.asFirst;
+    if (formulas > 0) choices.push_back({p.unit, formulas});
+  }
+  return choices;
 }
 
 const std::string& FormulaListDocument() {

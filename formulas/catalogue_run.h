@@ -4,6 +4,8 @@
 
 #include <span>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "engine/run.h"
 #include "engine/unit_pairs.h"
@@ -21,6 +23,20 @@ RunOutput Calculate(const RunInput& input);
 // Which units go together in the whole catalogue. Worked out on the first
 // call and kept.
 const UnitPairs& CatalogueUnitPairs();
+
+// A unit that a parameter may take, and how many formulas then answer.
+struct UnitChoice {
+  UnitId unit = OtherUnit;
+  int formulas = 0;
+};
+
+// The units that parameter `parameter` (1 or 2) may take while the other
+// parameter has the unit `otherUnit`, in catalogue order: those for which
+// some formula fires with the two units in that order, under the result
+// unit `filter` unless it is the no-filter entry. What the window's
+// 組合せ候補 and the page's show.
+std::vector<UnitChoice> UnitsBeside(int parameter, std::string_view otherUnit,
+                                    std::string_view filter);
 
 // The formula list document of the whole catalogue (UTF-8, CR LF line ends,
 // beginning with CR LF). Built on the first call and kept.

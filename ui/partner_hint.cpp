@@ -39,22 +39,13 @@ int UnitPosition(const QString& unit) {
 
 std::vector<PartnerEntry> PartnerEntries(int parameter, const QString& otherUnit,
                                          const QString& filter, const QString& unitMask) {
-  const UnitPairs& pairs = CatalogueUnitPairs();
-  const UnitId other = UnitIdOf(otherUnit.toStdString());
-  std::vector<UnitPartner> under;
-  std::span<const UnitPartner> partners = pairs.PartnersOf(other);
-  if (filter != FromUtf8(NoFilter)) {
-    under = pairs.PartnersUnder(other, UnitIdOf(filter.toStdString()));
-    partners = under;
-  }
   const std::string mask = unitMask.toStdString();
   std::vector<PartnerEntry> entries;
-  for (const UnitPartner& p : partners) {
-    const int formulas = parameter == 2 ? p.asSecond : p.asFirst;
-    if (formulas == 0) continue;
+  for (const UnitChoice& choice :
+       UnitsBeside(parameter, otherUnit.toStdString(), filter.toStdString())) {
     PartnerEntry entry;
-    entry.unit = FromUtf8(UnitTexts[p.unit]);
-    entry.formulas = formulas;
+    entry.unit = FromUtf8(UnitTexts[choice.unit]);
+    entry.formulas = choice.formulas;
     const int position = UnitPosition(entry.unit);
     entry.hidden = position != 0 && !MaskOffers(mask, position);
     entries.push_back(entry);
