@@ -3,10 +3,11 @@
 #  1. exactness: batch lines over the whole catalogue (every pair of list
 #     units, filters, prefixes, bad entries; generated with a fixed seed) give
 #     the same bytes through `tamrisk-cli --batch` and through the
-#     WebAssembly module under node, the page's own wrapper included;
+#     WebAssembly module under node, the page's own wrapper included, and
+#     the units that go together as `tamrisk-cli --partners` gives them;
 #  2. the page in Debian's headless chromium (tests/web/page.test.mjs): the
 #     lines again, calculation, lists, customisation kept over a reload,
-#     search, keyboard alone, 360 px, offline, no WebAssembly.
+#     search, 組合せ候補, keyboard alone, 360 px, offline, no WebAssembly.
 # Expects the native build in $BUILD_DIR (scripts/test.sh makes it); builds
 # the page with scripts/build-web.sh.
 set -euo pipefail
@@ -26,7 +27,7 @@ trap 'rm -rf "$WORK"' EXIT
 "$BUILD_DIR/cli/tamrisk-cli" --batch --this-year "$YEAR" < "$WORK/lines.tsv" > "$WORK/native.jsonl"
 
 echo "== exactness: native and WebAssembly (node $(node --version)), seed $SEED"
-node tests/web/exactness.mjs "$SITE" "$WORK/lines.tsv" "$WORK/native.jsonl" "$YEAR"
+node tests/web/exactness.mjs "$SITE" "$WORK/lines.tsv" "$WORK/native.jsonl" "$YEAR" "$BUILD_DIR/cli/tamrisk-cli"
 
 echo "== the page in chromium"
 TAMRISK_SITE="$SITE" TAMRISK_CLI="$(pwd)/$BUILD_DIR/cli/tamrisk-cli" \

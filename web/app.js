@@ -94,6 +94,8 @@ function calculate() {
     params[0].entry.value = result.param1;
     params[1].entry.value = result.param2;
     setOutput(result.output);
+    clearPartnerNotice();
+    if (result.failed && !result.invalidInput) showPartnerNotice();
     if (performance.getEntriesByName('tamrisk-first-result').length === 0) {
       performance.mark('tamrisk-first-result');
     }
@@ -291,6 +293,153 @@ $('SearchForm').addEventListener('submit', (event) => {
   search(true, false);
 });
 $('FormulaClose').addEventListener('click', () => viewer.close());
+
+// --- Which units go together ------------------------------------------------
+
+const partnerWindow = $('PartnerWindow');
+const partnerButton = $('Partner_Hint');
+const partnerNotice = $('PartnerNotice');
+const partnerTexts = partnerWindow.dataset;
+// Units named in the notice after "no formula" before "and n more".
+const NoticeUnits = 12;
+let noticeShown = false;
+
+const fillIn = (template, ...values) =>
+  values.reduce((text, value, i) => text.replace(`%${i + 1}`, value), template);
+const unitName = (unit) => (unit === catalogue.noUnit ? partnerTexts.noUnitName : unit);
+const filterNote = () =>
+  (filter.value !== catalogue.noFilter ? fillIn(partnerTexts.filterNote, filter.value) : '');
+
+// The units parameter `parameter` may take beside the other one's unit,
+// each marked when the lists do not offer it.
+function partnerEntries(parameter) {
+  const other = params[2 - parameter].unit.value;
+  const offered = new Set([...params[parameter - 1].unit.options].map((o) => o.value));
+  return engine.unitsBeside(parameter, other, filter.value)
+    .map((e) => ({ ...e, hidden: !offered.has(e.unit) }));
+}
+
+function partnerSummary(entries) {
+  if (entries.length === 0) return partnerTexts.none;
+  const names = entries.slice(0, NoticeUnits).map((e) => unitName(e.unit));
+  if (entries.length > NoticeUnits) {
+    names.push(fillIn(partnerTexts.moreUnits, entries.length - NoticeUnits));
+  }
+  return names.join(partnerTexts.separator);
+}
+
+// After "no formula" (not after bad input) a note under the inputs names
+// the units that would answer; it goes when a list changes or the next
+// calculation runs. The result text stays the engine's.
+function showPartnerNotice() {
+  noticeShown = true;
+  partnerButton.classList.add('notice');
+  partnerNotice.textContent = `${partnerTexts.noFormula}${partnerTexts.wouldAnswer}${filterNote()}\n` +
+    `${partnerTexts.forUnit2}${partnerSummary(partnerEntries(2))}\n` +
+    `${partnerTexts.forUnit1}${partnerSummary(partnerEntries(1))}`;
+  partnerNotice.hidden = false;
+}
+function clearPartnerNotice() {
+  if (!noticeShown) return;
+  noticeShown = false;
+  partnerButton.classList.remove('notice');
+  partnerNotice.hidden = true;
+  partnerNotice.textContent = '';
+}
+for (const select of [...params.flatMap((p) => [p.prefix, p.unit]), filter]) {
+  select.addEventListener('change', clearPartnerNotice);
+}
+
+function fillPartnerList(parameter, entries) {
+  const other = params[2 - parameter].unit.value;
+  $(`PartnerTitle${parameter}`).textContent = `${fillIn(partnerTexts.columnTitle, unitName(other))}\n` +
+    (parameter === 2 ? partnerTexts.setsUnit2 : partnerTexts.setsUnit1);
+  const items = entries.map((e) => {
+    const li = document.createElement('li');
+    const button = document.createElement('button');
+    button.type = 'button';
+    button.textContent = fillIn(partnerTexts.item, unitName(e.unit), e.formulas) +
+                         (e.hidden ? partnerTexts.hiddenMark : '');
+    if (e.hidden) button.classList.add('hidden-unit');
+    button.addEventListener('click', () => choosePartner(parameter, e.unit, e.hidden));
+    li.append(button);
+    return li;
+  });
+  if (items.length === 0) {
+    const li = document.createElement('li');
+    li.className = 'none';
+    li.textContent = partnerTexts.none;
+    items.push(li);
+  }
+  $(`PartnerList${parameter}`).replaceChildren(...items);
+}
+
+partnerButton.addEventListener('click', () => whenReady(() => {
+  const forUnit2 = partnerEntries(2);
+  const forUnit1 = partnerEntries(1);
+  let heading = noticeShown ? `${partnerTexts.noFormula}\n${partnerTexts.wouldAnswer}` : partnerTexts.heading;
+  heading += filterNote();
+  if ([...forUnit2, ...forUnit1].some((e) => e.hidden)) heading += `\n${partnerTexts.hiddenNote}`;
+  $('PartnerHeading').textContent = heading;
+  fillPartnerList(2, forUnit2);
+  fillPartnerList(1, forUnit1);
+  $('PartnerAsk').hidden = true;
+  partnerWindow.showModal();
+  partnerWindow.querySelector('li button')?.focus();
+}));
+$('PartnerClose').addEventListener('click', () => partnerWindow.close());
+
+function setPartner(parameter, unit) {
+  partnerWindow.close();
+  const p = params[parameter - 1];
+  selectText(p.unit, unit);
+  clearPartnerNotice();
+  p.entry.focus();
+  p.entry.select();
+}
+
+// A unit the lists do not offer: asked first, then shown in the lists (as
+// if ticked in the customisation), with what the user entered kept.
+function choosePartner(parameter, unit, hidden) {
+  if (!hidden) {
+    setPartner(parameter, unit);
+    return;
+  }
+  const ask = $('PartnerAsk');
+  $('PartnerQuestion').textContent = fillIn(partnerTexts.showQuestion, unit, parameter === 1 ? '１' : '２');
+  const show = $('PartnerShow');
+  const keep = $('PartnerKeep');
+  show.textContent = partnerTexts.showYes;
+  keep.textContent = partnerTexts.showNo;
+  show.onclick = () => {
+    const position = catalogue.units.indexOf(unit) + 1;
+    if (position > 0) {
+      unitMask = unitMask.padEnd(position, '0');
+      unitMask = `${unitMask.slice(0, position - 1)}1${unitMask.slice(position)}`;
+      Storage.set(UnitMaskKey, unitMask);
+      keepingInputs(populateLists);
+    }
+    setPartner(parameter, unit);
+  };
+  keep.onclick = () => {
+    ask.hidden = true;
+    partnerWindow.querySelector('li button')?.focus();
+  };
+  ask.hidden = false;
+  show.focus();
+}
+
+// Makes the lists anew while the entries, prefixes, units and filter stay.
+function keepingInputs(f) {
+  const kept = [...params.flatMap((p) => [p.entry.value, p.prefix.value, p.unit.value]), filter.value];
+  f();
+  params.forEach((p, i) => {
+    p.entry.value = kept[3 * i];
+    selectText(p.prefix, kept[3 * i + 1]);
+    selectText(p.unit, kept[3 * i + 2]);
+  });
+  selectText(filter, kept[6]);
+}
 
 // --- Help and version -------------------------------------------------------
 

@@ -23,7 +23,8 @@ if (!siteDir) {
 function readCaptions(text) {
   const captions = new Map();
   let skipping = false;
-  for (const line of text.split('\n')) {
+  // A long caption continues on the next line after its "=".
+  for (const line of text.replace(/=\n\s+u"/g, '= u"').split('\n')) {
     const directive = line.trim();
     if (directive.startsWith('#ifdef _WIN32')) { skipping = true; continue; }
     if (directive.startsWith('#else')) { skipping = !skipping; continue; }
@@ -32,7 +33,7 @@ function readCaptions(text) {
     const m = /^inline constexpr char16_t (\w+)\[\] = u"((?:[^"\\]|\\.)*)";/.exec(line);
     if (!m) continue;
     const value = m[2].replace(/\\u([0-9A-Fa-f]{4})|\\(.)/g,
-                               (_, hex, c) => (hex ? String.fromCharCode(parseInt(hex, 16)) : c));
+                               (_, hex, c) => (hex ? String.fromCharCode(parseInt(hex, 16)) : c === 'n' ? '\n' : c));
     captions.set(m[1], value);
   }
   return captions;

@@ -75,8 +75,9 @@ tamrisk::DocumentSearch search;
 extern "C" {
 
 // One calculation run over the seven input texts and the current year.
-// Returns 1 when the result text is one of the two failure messages, else 0;
-// the texts are then read with tamrisk_run_text.
+// Returns 1 when the result text is one of the two failure messages, else 0,
+// plus 2 when some input was invalid; the texts are then read with
+// tamrisk_run_text.
 EMSCRIPTEN_KEEPALIVE int tamrisk_calculate(const char* param1, const char* subUnit1,
                                            const char* unit1, const char* param2,
                                            const char* subUnit2, const char* unit2,
@@ -91,7 +92,7 @@ EMSCRIPTEN_KEEPALIVE int tamrisk_calculate(const char* param1, const char* subUn
   input.unit3 = unit3;
   input.thisYear = thisYear;
   lastRun = tamrisk::Calculate(input);
-  return lastRun.failed ? 1 : 0;
+  return (lastRun.failed ? 1 : 0) | (lastRun.invalidInput ? 2 : 0);
 }
 
 // A text of the last run: 0 the rewritten Param_1, 1 the rewritten Param_2,
@@ -161,6 +162,21 @@ EMSCRIPTEN_KEEPALIVE int tamrisk_search(int down, const char* keyword) {
   const auto match = down ? search.searchDown(DocumentUtf16(), k)
                           : search.searchUp(DocumentUtf16(), k);
   return match ? match->position : 0;
+}
+
+// The units that parameter `parameter` (1 or 2) may take beside the other
+// parameter's unit `otherUnit`, under the result-unit filter `filter`: a line
+// each, the unit text, a TAB and the number of formulas.
+EMSCRIPTEN_KEEPALIVE const char* tamrisk_units_beside(int parameter, const char* otherUnit,
+                                                      const char* filter) {
+  lastText.clear();
+  for (const tamrisk::UnitChoice& choice : tamrisk::UnitsBeside(parameter, otherUnit, filter)) {
+    if (!lastText.empty()) lastText.push_back('\n');
+    lastText.append(tamrisk::UnitTexts[choice.unit]);
+    lastText.push_back('\t');
+    lastText += std::to_string(choice.formulas);
+  }
+  return lastText.c_str();
 }
 
 // The program's version ("1.41").

@@ -31,13 +31,15 @@ export async function loadEngine(createTamrisk, options = {}) {
   return {
     // One calculation run over the seven texts of the input controls:
     // { param1, param2, output } (the rewritten entries and the result text)
-    // and `failed` when the result is one of the two failure messages.
+    // and `failed` when the result is one of the two failure messages,
+    // `invalidInput` when some input was invalid.
     calculate(fields, thisYear, asBytes = false) {
       if (fields.length !== 7) throw new Error('seven input texts expected');
-      const failed = withTexts(fields, (...p) => m._tamrisk_calculate(...p, thisYear)) === 1;
+      const status = withTexts(fields, (...p) => m._tamrisk_calculate(...p, thisYear));
       const read = asBytes ? bytes : text;
       return {
-        failed,
+        failed: (status & 1) !== 0,
+        invalidInput: (status & 2) !== 0,
         param1: read(m._tamrisk_run_text(0)),
         param2: read(m._tamrisk_run_text(1)),
         output: read(m._tamrisk_run_text(2)),
@@ -98,6 +100,18 @@ export async function loadEngine(createTamrisk, options = {}) {
     },
     search(down, keyword) {
       return withTexts([keyword], (k) => m._tamrisk_search(down ? 1 : 0, k));
+    },
+
+    // The units parameter `parameter` (1 or 2) may take beside the other
+    // parameter's unit, under the result-unit filter: [{ unit, formulas }]
+    // in catalogue order.
+    unitsBeside(parameter, otherUnit, filterUnit) {
+      const lines = withTexts([otherUnit, filterUnit],
+                              (o, f) => text(m._tamrisk_units_beside(parameter, o, f)));
+      return lines === '' ? [] : lines.split('\n').map((line) => {
+        const [unit, formulas] = line.split('\t');
+        return { unit, formulas: Number(formulas) };
+      });
     },
 
     version() {

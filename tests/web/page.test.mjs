@@ -247,6 +247,64 @@ test('the customisation: OK refills the lists and survives a reload; Cancel keep
   }
 });
 
+test('組合せ候補: after no formula the units that would answer; a hidden one is offered to the lists', async () => {
+  const partners = (unit) => JSON.parse(execFileSync(Cli, ['--partners', unit, '--json'], { encoding: 'utf8' })).partners;
+  const item = (p, formulas) => `${p.unit === ' ' ? '単位なし' : p.unit}　${formulas}式`;
+  const { context, page, errors } = await openPage();
+  try {
+    await ready(page);
+    const fields = ['230', ' ', 'V', '50', ' ', 'Hz', NoFilter];
+    await enter(page, fields);
+    await page.click('#Go_Calculate');
+    assert.equal(await output(page), native(fields).output);
+    const notice = await page.$eval('#PartnerNotice', (e) => (e.hidden ? null : e.textContent));
+    assert.match(notice, /^この組合せで答えが出る計算式はありません。次の単位なら答えが出ます。\nパラメータ２の単位に：単位なし、J、V、/);
+
+    // The two columns: what the command line's --partners counts, in its
+    // order, the units the lists do not offer marked.
+    await page.click('#Partner_Hint');
+    const shown = await page.evaluate(() => [2, 1].map((n) =>
+      [...document.querySelectorAll(`#PartnerList${n} button`)].map((b) => b.textContent)));
+    const offered = await page.$$eval('#Unit_1 option', (os) => os.map((o) => o.value));
+    const expect = (list, count) => list.filter((p) => p[count] > 0)
+      .map((p) => item(p, p[count]) + (offered.includes(p.unit) ? '' : '　（非表示）'));
+    assert.deepEqual(shown[0], expect(partners('V'), 'asSecond'));
+    assert.deepEqual(shown[1], expect(partners('Hz'), 'asFirst'));
+    assert.ok(shown[1].includes('H　3式　（非表示）'));
+
+    // A hidden unit: asked first; "表示しない" changes nothing.
+    await page.locator('#PartnerList1 button', { hasText: /^H　/ }).click();
+    assert.equal(await page.textContent('#PartnerQuestion'),
+                 '単位「H」は一覧に表示されていません。\n一覧に表示して、パラメータ１の単位に設定しますか？');
+    await page.click('#PartnerKeep');
+    assert.equal(await page.$eval('#Unit_1', (s) => s.value), 'V');
+    // "表示する" puts it in the lists and on parameter 1; the entries stay.
+    await page.locator('#PartnerList1 button', { hasText: /^H　/ }).click();
+    await page.click('#PartnerShow');
+    assert.equal(await page.$eval('#PartnerWindow', (d) => d.open), false);
+    assert.deepEqual(await page.evaluate(() => ['Param_1', 'Unit_1', 'Param_2', 'Unit_2', 'Unit_3']
+      .map((id) => document.getElementById(id).value)), ['230', 'H', '50', 'Hz', NoFilter]);
+    assert.equal(await page.$eval('#PartnerNotice', (e) => e.hidden), true);
+    await page.click('#Go_Calculate');
+    assert.equal(await output(page), native(['230', ' ', 'H', '50', ' ', 'Hz', NoFilter]).output);
+    // It stays in the lists over a reload, as a customisation would.
+    await page.reload();
+    await ready(page);
+    assert.ok((await page.$$eval('#Unit_2 option', (os) => os.map((o) => o.value))).includes('H'));
+
+    // Under a result-unit filter only the units of formulas that give it.
+    await enter(page, ['1', ' ', 'H', '1', ' ', ' ', 'Ω']);
+    await page.click('#Partner_Hint');
+    assert.match(await page.textContent('#PartnerHeading'), /結果単位「Ω」の計算式に限っています。/);
+    const underFilter = await page.$$eval('#PartnerList2 button', (bs) => bs.map((b) => b.textContent));
+    assert.ok(underFilter.length > 0 && underFilter.length < expect(partners('H'), 'asSecond').length);
+    await page.keyboard.press('Escape');
+    assert.deepEqual(errors, []);
+  } finally {
+    await context.close();
+  }
+});
+
 test('the formula list: the search finds next and previous, and says when nothing is left', async () => {
   const { context, page, errors } = await openPage();
   try {
