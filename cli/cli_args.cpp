@@ -475,14 +475,8 @@ std::string JsonEscape(const std::string& text) {
 }
 
 ListAnswer PartnersAnswer(const std::string& unit, const std::string& filter, bool json) {
-  const UnitPairs& pairs = CatalogueUnitPairs();
   const UnitId id = UnitIdOf(unit);
-  std::vector<UnitPartner> under;
-  std::span<const UnitPartner> partners = pairs.PartnersOf(id);
-  if (filter != NoFilter) {
-    under = pairs.PartnersUnder(id, UnitIdOf(filter));
-    partners = under;
-  }
+  const std::vector<UnitPartner> partners = CataloguePartners(unit, filter);
   ListAnswer answer;
   answer.empty = partners.empty();
   if (json) {

@@ -27,18 +27,18 @@ const UnitPairs& CatalogueUnitPairs() {
   return pairs;
 }
 
+std::vector<UnitPartner> CataloguePartners(std::string_view unit, std::string_view filter) {
+  const UnitPairs& pairs = CatalogueUnitPairs();
+  const UnitId id = UnitIdOf(unit);
+  if (filter != NoFilter) return pairs.PartnersUnder(id, UnitIdOf(filter));
+  const std::span<const UnitPartner> partners = pairs.PartnersOf(id);
+  return {partners.begin(), partners.end()};
+}
+
 std::vector<UnitChoice> UnitsBeside(int parameter, std::string_view otherUnit,
                                     std::string_view filter) {
-  const UnitPairs& pairs = CatalogueUnitPairs();
-  const UnitId other = UnitIdOf(otherUnit);
-  std::vector<UnitPartner> under;
-  std::span<const UnitPartner> partners = pairs.PartnersOf(other);
-  if (filter != NoFilter) {
-    under = pairs.PartnersUnder(other, UnitIdOf(filter));
-    partners = under;
-  }
   std::vector<UnitChoice> choices;
-  for (const UnitPartner& p : partners) {
+  for (const UnitPartner& p : CataloguePartners(otherUnit, filter)) {
     const int formulas = parameter == 2 ? p.asSecond : p.asFirst;
     if (formulas > 0) choices.push_back({p.unit, formulas});
   }

@@ -24,6 +24,10 @@ RunOutput Calculate(const RunInput& input);
 // call and kept.
 const UnitPairs& CatalogueUnitPairs();
 
+// The partners of `unit` (UnitPairs::PartnersOf), or only those whose rules
+// fire under the result unit `filter` unless it is the no-filter entry.
+std::vector<UnitPartner> CataloguePartners(std::string_view unit, std::string_view filter);
+
 // A unit that a parameter may take, and how many formulas then answer.
 struct UnitChoice {
   UnitId unit = OtherUnit;
