@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages Tamrisk needs to build, run and test, and
-# the browser test library from npm (tests/web, by its committed lock file).
+# Installs the Debian 12 packages Tamrisk needs to build, run and test,
+# generates the Japanese locale the window tests also run under, and
+# installs the browser test library from npm (tests/web, by its committed
+# lock file).
 # Idempotent: when everything is already present it returns at once.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,7 +14,8 @@ PACKAGES=(
   fonts-ipafont-gothic fonts-liberation
   xvfb xauth libxcb-damage0-dev
   clang-14 libclang-rt-14-dev
-  desktop-file-utils appstream dpkg-dev man-db groff-base
+  desktop-file-utils appstream dpkg-dev man-db groff-base lintian
+  locales
   # The page: the engine compiled to WebAssembly, and the browser and node
   # that test it.
   emscripten chromium nodejs
@@ -20,6 +23,23 @@ PACKAGES=(
 # npm comes with some builds of node that are not Debian's; Debian's own npm
 # is only wanted where there is none.
 if ! command -v npm >/dev/null; then PACKAGES+=(npm); fi
+JAPANESE_LOCALE="ja_JP.UTF-8"
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+
+has_japanese_locale() {
+  locale -a 2>/dev/null | grep -qix 'ja_JP\.utf-\?8'
+}
+
+generate_japanese_locale() {
+  has_japanese_locale && return 0
+  echo "Generating the locale $JAPANESE_LOCALE"
+  $SUDO sed -i "s/^# *\($JAPANESE_LOCALE UTF-8\)/\1/" /etc/locale.gen
+  grep -qx "$JAPANESE_LOCALE UTF-8" /etc/locale.gen ||
+    echo "$JAPANESE_LOCALE UTF-8" | $SUDO tee -a /etc/locale.gen >/dev/null
+  $SUDO locale-gen >/dev/null
+}
 
 missing=()
 for p in "${PACKAGES[@]}"; do
@@ -29,13 +49,12 @@ for p in "${PACKAGES[@]}"; do
 done
 
 if [ ${#missing[@]} -gt 0 ]; then
-  SUDO=""
-  if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
   echo "Installing: ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
   $SUDO apt-get update -qq
   $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+generate_japanese_locale
 
 # playwright-core only drives Debian's chromium: no browser is downloaded.
 # Installed again whenever the lock file differs from the one installed by.
