@@ -70,6 +70,17 @@ inline constexpr std::array<UnitId, SlotCount> Slots = [] {
 
 }  // namespace unit_ids
 
+// The position (1..80) in the catalogue of every id's unit, as the unit mask
+// and the customisation's boxes count them; 0 for OtherUnit and " ".
+inline constexpr std::array<int, UnitIdCount> UnitPositions = [] {
+  std::array<int, UnitIdCount> positions{};
+  std::size_t id = 2;
+  for (std::size_t i = 0; i < UnitCatalogue.size(); ++i) {
+    if (!UnitCatalogue[i].empty()) positions[id++] = static_cast<int>(i) + 1;
+  }
+  return positions;
+}();
+
 // The id of a unit text; OtherUnit for a text outside the catalogue.
 constexpr UnitId UnitIdOf(std::string_view text) {
   for (std::size_t s = unit_ids::Hash(text) % unit_ids::SlotCount;;
@@ -87,12 +98,14 @@ static_assert([] {
   return true;
 }());
 
+// The catalogue position of a unit text; 0 for " " and texts outside it.
+constexpr int UnitPositionOf(std::string_view text) { return UnitPositions[UnitIdOf(text)]; }
+
 // A set of unit ids.
 class UnitSet {
  public:
   constexpr void Add(UnitId id) { bits_[id / 64] |= std::uint64_t{1} << (id % 64); }
   constexpr bool Has(UnitId id) const { return (bits_[id / 64] >> (id % 64)) & 1; }
-  constexpr bool Empty() const { return bits_[0] == 0 && bits_[1] == 0; }
   // Every id (and OtherUnit) not in this set.
   constexpr UnitSet Complement() const {
     UnitSet c;

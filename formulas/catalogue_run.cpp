@@ -36,11 +36,12 @@ std::vector<UnitPartner> CataloguePartners(std::string_view unit, std::string_vi
 }
 
 std::vector<UnitChoice> UnitsBeside(int parameter, std::string_view otherUnit,
-                                    std::string_view filter) {
+                                    std::string_view filter, std::string_view unitMask) {
   std::vector<UnitChoice> choices;
   for (const UnitPartner& p : CataloguePartners(otherUnit, filter)) {
     const int formulas = parameter == 2 ? p.asSecond : p.asFirst;
-    if (formulas > 0) choices.push_back({p.unit, formulas});
+    const int position = UnitPositions[p.unit];
+    if (formulas > 0) choices.push_back({p.unit, formulas, position != 0 && !MaskOffers(unitMask, position)});
   }
   return choices;
 }

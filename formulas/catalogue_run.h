@@ -28,19 +28,22 @@ const UnitPairs& CatalogueUnitPairs();
 // fire under the result unit `filter` unless it is the no-filter entry.
 std::vector<UnitPartner> CataloguePartners(std::string_view unit, std::string_view filter);
 
-// A unit that a parameter may take, and how many formulas then answer.
+// A unit that a parameter may take, how many formulas then answer, and
+// whether the user's lists leave it out.
 struct UnitChoice {
   UnitId unit = OtherUnit;
   int formulas = 0;
+  bool hidden = false;
 };
 
 // The units that parameter `parameter` (1 or 2) may take while the other
 // parameter has the unit `otherUnit`, in catalogue order: those for which
 // some formula fires with the two units in that order, under the result
-// unit `filter` unless it is the no-filter entry. What the window's
-// 組合せ候補 and the page's show.
+// unit `filter` unless it is the no-filter entry; a unit that the unit mask
+// `unitMask` does not offer is marked hidden. What the window's 組合せ候補
+// and the page's show.
 std::vector<UnitChoice> UnitsBeside(int parameter, std::string_view otherUnit,
-                                    std::string_view filter);
+                                    std::string_view filter, std::string_view unitMask);
 
 // The formula list document of the whole catalogue (UTF-8, CR LF line ends,
 // beginning with CR LF). Built on the first call and kept.

@@ -604,7 +604,7 @@ void MainWindow::clearPartnerNotice() {
 void MainWindow::ChoosePartner(int parameter, const QString& unit) {
   QComboBox* box = parameter == 1 ? unit1_ : unit2_;
   if (box->findText(unit, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0) {
-    const int position = UnitPosition(unit);
+    const int position = UnitPositionOf(unit.toStdString());
     if (position == 0) return;
     QMessageBox ask(QMessageBox::Question, FromUtf16(captions::MessageTitle),
                     FromUtf16(captions::PartnerShowQuestion)

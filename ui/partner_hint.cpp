@@ -29,26 +29,12 @@ constexpr int ListGap = 120;
 
 }  // namespace
 
-int UnitPosition(const QString& unit) {
-  const std::string text = unit.toStdString();
-  for (std::size_t i = 0; i < UnitCatalogue.size(); ++i) {
-    if (!UnitCatalogue[i].empty() && UnitCatalogue[i] == text) return static_cast<int>(i) + 1;
-  }
-  return 0;
-}
-
 std::vector<PartnerEntry> PartnerEntries(int parameter, const QString& otherUnit,
                                          const QString& filter, const QString& unitMask) {
-  const std::string mask = unitMask.toStdString();
   std::vector<PartnerEntry> entries;
-  for (const UnitChoice& choice :
-       UnitsBeside(parameter, otherUnit.toStdString(), filter.toStdString())) {
-    PartnerEntry entry;
-    entry.unit = FromUtf8(UnitTexts[choice.unit]);
-    entry.formulas = choice.formulas;
-    const int position = UnitPosition(entry.unit);
-    entry.hidden = position != 0 && !MaskOffers(mask, position);
-    entries.push_back(entry);
+  for (const UnitChoice& choice : UnitsBeside(parameter, otherUnit.toStdString(),
+                                              filter.toStdString(), unitMask.toStdString())) {
+    entries.push_back({FromUtf8(UnitTexts[choice.unit]), choice.formulas, choice.hidden});
   }
   return entries;
 }

@@ -38,10 +38,6 @@ QString PartnerUnitName(const QString& unit);
 // `limit` of them and then how many more.
 QString PartnerSummary(const std::vector<PartnerEntry>& entries, std::size_t limit);
 
-// The position (1..80) of a unit text in the catalogue, 0 for the blank
-// unit and texts outside it.
-int UnitPosition(const QString& unit);
-
 // The small window of the two lists. It closes when a unit is chosen, on
 // Escape and on a click elsewhere.
 class PartnerPopup : public QFrame {

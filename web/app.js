@@ -6,6 +6,11 @@ import { loadEngine } from './engine.js';
 
 const $ = (id) => document.getElementById(id);
 
+// A caption with %1, %2 … filled in; a value is put in as it is, even one
+// with "$" in it.
+const fillIn = (template, ...values) =>
+  values.reduce((text, value, i) => text.replace(`%${i + 1}`, () => String(value)), template);
+
 // Masks kept in the browser between visits.
 const Storage = {
   get(key) {
@@ -274,7 +279,7 @@ function search(down, focusDocument) {
   // The note says whether the text occurs nowhere or only before (after)
   // the last match.
   const which = !formulaDocument.includes(text) ? 'notFound' : down ? 'noneBelow' : 'noneAbove';
-  note.textContent = note.dataset[which].replace('%1', text);
+  note.textContent = fillIn(note.dataset[which], text);
 }
 
 $('OpenFormula').addEventListener('click', () => whenReady(() => {
@@ -304,20 +309,14 @@ const partnerTexts = partnerWindow.dataset;
 const NoticeUnits = 12;
 let noticeShown = false;
 
-const fillIn = (template, ...values) =>
-  values.reduce((text, value, i) => text.replace(`%${i + 1}`, value), template);
 const unitName = (unit) => (unit === catalogue.noUnit ? partnerTexts.noUnitName : unit);
 const filterNote = () =>
   (filter.value !== catalogue.noFilter ? fillIn(partnerTexts.filterNote, filter.value) : '');
 
 // The units parameter `parameter` may take beside the other one's unit,
 // each marked when the lists do not offer it.
-function partnerEntries(parameter) {
-  const other = params[2 - parameter].unit.value;
-  const offered = new Set([...params[parameter - 1].unit.options].map((o) => o.value));
-  return engine.unitsBeside(parameter, other, filter.value)
-    .map((e) => ({ ...e, hidden: !offered.has(e.unit) }));
-}
+const partnerEntries = (parameter) =>
+  engine.unitsBeside(parameter, params[2 - parameter].unit.value, filter.value, unitMask);
 
 function partnerSummary(entries) {
   if (entries.length === 0) return partnerTexts.none;

@@ -166,23 +166,20 @@ EMSCRIPTEN_KEEPALIVE int tamrisk_search(int down, const char* keyword) {
 
 // The units that parameter `parameter` (1 or 2) may take beside the other
 // parameter's unit `otherUnit`, under the result-unit filter `filter`: a line
-// each, the unit text, a TAB and the number of formulas.
+// each, the unit text, a TAB, the number of formulas, a TAB and 1 when the
+// unit mask `unitMask` hides the unit, else 0.
 EMSCRIPTEN_KEEPALIVE const char* tamrisk_units_beside(int parameter, const char* otherUnit,
-                                                      const char* filter) {
+                                                      const char* filter, const char* unitMask) {
   lastText.clear();
-  for (const tamrisk::UnitChoice& choice : tamrisk::UnitsBeside(parameter, otherUnit, filter)) {
+  for (const tamrisk::UnitChoice& choice :
+       tamrisk::UnitsBeside(parameter, otherUnit, filter, unitMask)) {
     if (!lastText.empty()) lastText.push_back('\n');
     lastText.append(tamrisk::UnitTexts[choice.unit]);
     lastText.push_back('\t');
     lastText += std::to_string(choice.formulas);
+    lastText += choice.hidden ? "\t1" : "\t0";
   }
   return lastText.c_str();
-}
-
-// The program's version ("1.41").
-EMSCRIPTEN_KEEPALIVE const char* tamrisk_version() {
-  static const std::string version(tamrisk::TamriskVersion);
-  return version.c_str();
 }
 
 }  // extern "C"

@@ -103,19 +103,15 @@ export async function loadEngine(createTamrisk, options = {}) {
     },
 
     // The units parameter `parameter` (1 or 2) may take beside the other
-    // parameter's unit, under the result-unit filter: [{ unit, formulas }]
-    // in catalogue order.
-    unitsBeside(parameter, otherUnit, filterUnit) {
-      const lines = withTexts([otherUnit, filterUnit],
-                              (o, f) => text(m._tamrisk_units_beside(parameter, o, f)));
+    // parameter's unit, under the result-unit filter, in catalogue order:
+    // [{ unit, formulas, hidden }], hidden when the unit mask leaves it out.
+    unitsBeside(parameter, otherUnit, filterUnit, unitMask) {
+      const lines = withTexts([otherUnit, filterUnit, unitMask],
+                              (o, f, k) => text(m._tamrisk_units_beside(parameter, o, f, k)));
       return lines === '' ? [] : lines.split('\n').map((line) => {
-        const [unit, formulas] = line.split('\t');
-        return { unit, formulas: Number(formulas) };
+        const [unit, formulas, hidden] = line.split('\t');
+        return { unit, formulas: Number(formulas), hidden: hidden === '1' };
       });
-    },
-
-    version() {
-      return text(m._tamrisk_version());
     },
   };
 }

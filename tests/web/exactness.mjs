@@ -66,8 +66,9 @@ let partnerUnits = 0;
 for (const unit of [catalogue.noUnit, ...catalogue.units.filter((u) => u !== '')]) {
   const partners = JSON.parse(execFileSync(cli, ['--partners', unit === catalogue.noUnit ? 'none' : unit, '--json'], { encoding: 'utf8' })).partners;
   for (const [parameter, count] of [[2, 'asSecond'], [1, 'asFirst']]) {
-    const want = partners.filter((p) => p[count] > 0).map((p) => ({ unit: p.unit, formulas: p[count] }));
-    const got = engine.unitsBeside(parameter, unit, catalogue.noFilter);
+    const want = partners.filter((p) => p[count] > 0)
+      .map((p) => ({ unit: p.unit, formulas: p[count], hidden: false }));
+    const got = engine.unitsBeside(parameter, unit, catalogue.noFilter, '1'.repeat(catalogue.units.length));
     if (JSON.stringify(got) !== JSON.stringify(want) && ++partnerDifferences <= 5) {
       console.error(`partners of ${JSON.stringify(unit)} for parameter ${parameter}:\n` +
                     `  native: ${JSON.stringify(want)}\n  wasm:   ${JSON.stringify(got)}`);
