@@ -13,7 +13,7 @@ namespace tamrisk {
 
 // Exit statuses of tamrisk-cli.
 enum CliStatus : int {
-  kStatusAnswered = 0,     // at least one formula answered
+  kStatusAnswered = 0,     // at least one formula answered (or a unit was listed)
   kStatusNoAnswer = 1,     // the result is one of the two "no answer" messages
   kStatusUsageError = 2,   // unknown option, unit or argument
   kStatusOutputError = 3,  // the output could not be written
@@ -30,7 +30,7 @@ struct CliCommand {
   // texts, " " for none).
   std::string unit;
   std::optional<int> thisYear;
-  RunInput input;  // for Mode::Calculate
+  RunInput input;  // Calculate; Partners takes its filter from input.unit3
 };
 
 // Fills `cmd` from the arguments; on a usage error returns false with a

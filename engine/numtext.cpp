@@ -214,11 +214,11 @@ Decimal15 ToDecimal15(double x) {
   std::memset(d.digits, '0', sizeof d.digits);
   d.exponent = 0;
   if (x == 0 || !std::isfinite(x)) return d;
-  // A denormal number carries fewer digits than the reasoning below needs.
   if (!HasShortestDigits) {
     if (const std::optional<Decimal15> fast = Decimal15ByIntegers(x)) return *fast;
     return ExactDecimal15(x);
   }
+  // A denormal number carries fewer digits than the reasoning below needs.
   if (std::fabs(x) < std::numeric_limits<double>::min()) return ExactDecimal15(x);
   // The shortest digits that read back as x. When there are at most 15 of
   // them they are also the 15-digit rounding of x (x lies closer to them

@@ -172,13 +172,8 @@ std::size_t FormulaDomain::RuleCount() const {
 
 std::string FormulaDomain::Evaluate(const CalcInput& in, int thisYear, bool& invalidInput) const {
   std::string block;
-  EvaluateInto(in, thisYear, invalidInput, block);
-  return block;
-}
-
-void FormulaDomain::EvaluateInto(const CalcInput& in, int thisYear, bool& invalidInput,
-                                 std::string& block) const {
   EvaluateInto(RunUnitsOf(in), in, thisYear, invalidInput, block);
+  return block;
 }
 
 void FormulaDomain::EvaluateInto(const RunUnits& units, const CalcInput& in, int thisYear,

@@ -95,7 +95,6 @@ struct AcceptedUnits {
   }
 
   constexpr bool Matches(UnitId id) const { return units.Has(id); }
-  bool Matches(std::string_view unit) const { return Matches(UnitIdOf(unit)); }
 
   // The id of a catalogue unit (or " ").
   static constexpr UnitId KnownUnit(std::string_view unit) {
@@ -181,7 +180,6 @@ class Ctx {
   int ThisYear() const { return thisYear_; }
   const CalcInput& Input() const { return in_; }
 
-  const RuleRow& Row() const { return row_; }
   // The parameter (1 or 2) of a slot (0 or 1).
   int ParamOfSlot(int slot) const { return (slot == 0) == (order_ == 0) ? 1 : 2; }
 
@@ -619,9 +617,7 @@ class FormulaDomain {
   // whose arithmetic fails is left out whole and raises `invalidInput`.
   std::string Evaluate(const CalcInput& in, int thisYear, bool& invalidInput) const;
   // The same, appending the lines to `block` (a run collects every domain's
-  // lines in one text).
-  void EvaluateInto(const CalcInput& in, int thisYear, bool& invalidInput, std::string& block) const;
-  // The same with the run's unit ids found beforehand.
+  // lines in one text), with the run's unit ids found beforehand.
   void EvaluateInto(const RunUnits& units, const CalcInput& in, int thisYear, bool& invalidInput,
                     std::string& block) const;
 

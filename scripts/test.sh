@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test:
 #   1. the normal build and its tests (engine, formulas, command line, windows);
-#   2. the installation and the Debian package (scripts/check-install.sh);
-#   3. the whole test suite again under AddressSanitizer and
+#   2. the page: native and WebAssembly byte for byte, and the page in headless
+#      chromium (scripts/test-web.sh);
+#   3. the installation and the Debian package (scripts/check-install.sh);
+#   4. the whole test suite again under AddressSanitizer and
 #      UndefinedBehaviorSanitizer (scripts/test-sanitized.sh);
-#   4. every fuzz target for a short time (scripts/fuzz.sh, FUZZ_SECONDS each,
+#   5. every fuzz target for a short time (scripts/fuzz.sh, FUZZ_SECONDS each,
 #      default 20).
 # `scripts/test.sh --quick` runs step 1 only.
 set -euo pipefail
