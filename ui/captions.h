@@ -110,6 +110,11 @@ inline constexpr char16_t FormulaListCommand1Caption[] = u"閉じる";
 inline constexpr char16_t FormulaListNotFoundNote[] = u"\uFF62%1\uFF63は見つかりません";
 inline constexpr char16_t FormulaListNoneBelowNote[] = u"\uFF62%1\uFF63はこれより下にはありません";
 inline constexpr char16_t FormulaListNoneAboveNote[] = u"\uFF62%1\uFF63はこれより上にはありません";
+// The help window's text when readme.txt is not read: not found, or found
+// but longer than MaxHelpLines lines or MaxHelpBytes bytes (ui/help_text.h).
+inline constexpr char16_t HelpNotFoundText[] = u"ヘルプエラー　Readme.txtファイルが見つかりません。";
+inline constexpr char16_t HelpTooManyLinesText[] = u"ヘルプエラー　Readme.txtファイルの行数が1000行を超えているため､表示できません。";
+inline constexpr char16_t HelpTooLargeText[] = u"ヘルプエラー　Readme.txtファイルの大きさが1MBを超えているため､表示できません。";
 // The version text is "Ver " and the program's version (VersionCaption in
 // ui/app_state.h), set once in CMakeLists.txt.
 inline constexpr char16_t VersionPrefix[] = u"Ver ";

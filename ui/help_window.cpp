@@ -9,16 +9,16 @@
 
 #include "ui/app_state.h"
 #include "ui/caption_fit.h"
+#include "ui/captions.h"
 #include "ui/pictures.h"
 
 namespace tamrisk {
 
 namespace {
 
-const QString HelpErrorText = QStringLiteral("ヘルプエラー　Readme.txtファイルが見つかりません。");
-// A file that is there but is not read: what stopped the reading.
-const QString HelpTooManyLinesText = QStringLiteral("ヘルプエラー　Readme.txtファイルの行数が1000行を超えているため､表示できません。");
-const QString HelpTooLargeText = QStringLiteral("ヘルプエラー　Readme.txtファイルの大きさが1MBを超えているため､表示できません。");
+// The limits the error texts name: 1000 lines and 1MB.
+static_assert(MaxHelpLines == 1000, "HelpTooManyLinesText names 1000 lines");
+static_assert(MaxHelpBytes == 1024 * 1024, "HelpTooLargeText names 1MB");
 
 // Client area when first created, in twips.
 constexpr int ClientWidth = 8940;
@@ -92,7 +92,7 @@ HelpWindow::HelpWindow(const QString& dataDir, QWidget* mainWindow)
 QString HelpWindow::helpFilePath() const {
   if (dataDir_.isEmpty()) return QString();  // no data folder: no help text
   QString dir = dataDir_;
-  if (!dir.isEmpty() && !dir.endsWith(QLatin1Char('/')) && !dir.endsWith(QLatin1Char('\\')))
+  if (!dir.endsWith(QLatin1Char('/')) && !dir.endsWith(QLatin1Char('\\')))
     dir += QLatin1Char('/');
   return dir + QStringLiteral("readme.txt");
 }
@@ -112,9 +112,9 @@ void HelpWindow::openHelp() {
     showAs(Qt::NonModal);
   } else {
     switch (failure_) {
-      case HelpFailure::NotFound: text1_->setPlainText(HelpErrorText); break;
-      case HelpFailure::TooManyLines: text1_->setPlainText(HelpTooManyLinesText); break;
-      case HelpFailure::TooLarge: text1_->setPlainText(HelpTooLargeText); break;
+      case HelpFailure::NotFound: text1_->setPlainText(FromUtf16(captions::HelpNotFoundText)); break;
+      case HelpFailure::TooManyLines: text1_->setPlainText(FromUtf16(captions::HelpTooManyLinesText)); break;
+      case HelpFailure::TooLarge: text1_->setPlainText(FromUtf16(captions::HelpTooLargeText)); break;
     }
     showAs(Qt::ApplicationModal);
   }

@@ -1,5 +1,5 @@
-// The help window: the topics of "readme.txt" in the working folder, one at
-// a time, chosen with a column of topic buttons.
+// The help window: the topics of "readme.txt" in the data folder, one at a
+// time, chosen with a column of topic buttons.
 #pragma once
 
 #include <QString>
@@ -27,7 +27,7 @@ class HelpWindow : public QWidget {
   // window instead.
   void openHelp();
 
-  // Reads "readme.txt" from the working folder into the topics. On failure
+  // Reads "readme.txt" from the data folder into the topics. On failure
   // the topics of the last good reading stay and false is returned;
   // lastFailure() tells what went wrong.
   bool LoadHelpSections();

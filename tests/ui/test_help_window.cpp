@@ -12,6 +12,7 @@
 
 #include <sys/stat.h>
 
+#include "ui/captions.h"
 #include "ui/help_text.h"
 #include "ui/help_window.h"
 #include "ui/settings.h"
@@ -21,9 +22,9 @@ using tamrisk::HelpTopics;
 
 namespace {
 
-const QString ErrorText = QStringLiteral("ヘルプエラー　Readme.txtファイルが見つかりません。");
-const QString TooManyLinesText = QStringLiteral("ヘルプエラー　Readme.txtファイルの行数が1000行を超えているため､表示できません。");
-const QString TooLargeText = QStringLiteral("ヘルプエラー　Readme.txtファイルの大きさが1MBを超えているため､表示できません。");
+const QString ErrorText = QString::fromUtf16(tamrisk::captions::HelpNotFoundText);
+const QString TooManyLinesText = QString::fromUtf16(tamrisk::captions::HelpTooManyLinesText);
+const QString TooLargeText = QString::fromUtf16(tamrisk::captions::HelpTooLargeText);
 
 QString Marker(int topic) { return QString::fromUtf8(HelpTopics[topic].marker); }
 
