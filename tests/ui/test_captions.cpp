@@ -6,7 +6,6 @@
 // twips), each under a Japanese and a plain locale.
 #include <QAbstractButton>
 #include <QCheckBox>
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QApplication>
@@ -15,7 +14,6 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -23,6 +21,7 @@
 #include <memory>
 #include <vector>
 
+#include "tests/ui/working_folder.h"
 #include "ui/application.h"
 #include "ui/calculator_path_dialog.h"
 #include "ui/customisation_dialog.h"
@@ -166,8 +165,7 @@ class CaptionsTest : public QObject {
   Q_OBJECT
 
  private:
-  QTemporaryDir dir_;
-  QString startDir_;
+  std::unique_ptr<testing::TemporaryWorkingFolder> dir_;
   std::unique_ptr<MainWindow> main_;
 
   // Shows `window` (so that its style has polished it) and checks it.
@@ -189,7 +187,7 @@ class CaptionsTest : public QObject {
     // The units hint, filled for the blank units of the start.
     main->OpenPartnerHint();
     Check(main->partnerPopup());
-    HelpWindow help(dir_.path(), main);
+    HelpWindow help(dir_->path(), main);
     Check(&help);
     static const QString document = QStringLiteral("\r\n");
     FormulaListViewer viewer(main, [] () -> const QString& { return document; });
@@ -199,13 +197,13 @@ class CaptionsTest : public QObject {
  private slots:
   void initTestCase() {
     PrepareApplication();
-    startDir_ = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(dir_.path()));
+    dir_ = std::make_unique<testing::TemporaryWorkingFolder>();
+    QVERIFY(dir_->isValid());
     main_ = std::make_unique<MainWindow>();
   }
   void cleanupTestCase() {
     main_.reset();
-    QDir::setCurrent(startDir_);
+    dir_.reset();
   }
 
   void everyWindow() { checkEveryWindow(main_.get()); }

@@ -2,17 +2,16 @@
 // the main window's lists and the settings file.
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <functional>
 
+#include "tests/ui/working_folder.h"
 #include "ui/customisation_dialog.h"
 #include "ui/main_window.h"
 
@@ -59,19 +58,11 @@ QStringList FileLines(const QString& path) {
 
 // The main window started in an empty working folder: default masks.
 struct Program {
-  QTemporaryDir dir;
-  QString oldCwd = QDir::currentPath();
-  std::unique_ptr<MainWindow> main;
+  // In this order: the window goes before the folder.
+  tamrisk::testing::TemporaryWorkingFolder dir;
+  std::unique_ptr<MainWindow> main = std::make_unique<MainWindow>();
 
-  Program() {
-    QDir::setCurrent(dir.path());
-    main = std::make_unique<MainWindow>();
-    main->show();
-  }
-  ~Program() {
-    main.reset();
-    QDir::setCurrent(oldCwd);
-  }
+  Program() { main->show(); }
   CustomisationDialog* dialog() const { return main->customisationDialog(); }
   QComboBox* list(const char* name) const {
     return main->findChild<QComboBox*>(QString::fromLatin1(name));

@@ -5,14 +5,13 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
 
+#include "tests/ui/working_folder.h"
 #include "ui/application.h"
 #include "ui/list_type_ahead.h"
 #include "ui/main_window.h"
@@ -39,8 +38,7 @@ class ListTypeAheadTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<QTemporaryDir> dir_;
-  QString startDir_;
+  std::unique_ptr<testing::TemporaryWorkingFolder> dir_;
 
   std::unique_ptr<MainWindow> start() {
     auto window = std::make_unique<MainWindow>();
@@ -66,16 +64,12 @@ class ListTypeAheadTest : public QObject {
  private slots:
   void initTestCase() {
     PrepareApplication();
-    startDir_ = QDir::currentPath();
   }
   void init() {
-    dir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(QDir::setCurrent(dir_->path()));
+    dir_ = std::make_unique<testing::TemporaryWorkingFolder>();
+    QVERIFY(dir_->isValid());
   }
-  void cleanup() {
-    QDir::setCurrent(startDir_);
-    dir_.reset();
-  }
+  void cleanup() { dir_.reset(); }
 
   void typedTextSelects_data() {
     QTest::addColumn<QString>("list");

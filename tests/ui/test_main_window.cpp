@@ -27,6 +27,7 @@
 
 #include "engine/catalogue.h"
 #include "tests/ui/next_modal.h"
+#include "tests/ui/working_folder.h"
 #include "ui/application.h"
 #include "ui/calculator_path_dialog.h"
 #include "ui/captions.h"
@@ -108,9 +109,7 @@ class MainWindowTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<QTemporaryDir> dir_;
-  QString startDir_;
-
+  std::unique_ptr<testing::TemporaryWorkingFolder> dir_;
   std::unique_ptr<QObject> watchers_;
 
   QString iniPath() const { return dir_->filePath(SettingsFileName); }
@@ -162,19 +161,16 @@ class MainWindowTest : public QObject {
  private slots:
   void initTestCase() {
     PrepareApplication();  // as the program starts
-    startDir_ = QDir::currentPath();
   }
 
   void init() {
-    dir_ = std::make_unique<QTemporaryDir>();
+    dir_ = std::make_unique<testing::TemporaryWorkingFolder>();
     QVERIFY(dir_->isValid());
-    QVERIFY(QDir::setCurrent(dir_->path()));
     watchers_ = std::make_unique<QObject>();
   }
 
   void cleanup() {
     watchers_.reset();
-    QDir::setCurrent(startDir_);
     dir_.reset();
   }
 
@@ -768,12 +764,10 @@ class MainWindowTest : public QObject {
   // root folder.
   void vanishedWorkingFolder() {
     QTemporaryDir home;
-    const QByteArray oldDataHome = qgetenv("XDG_DATA_HOME");
-    qputenv("XDG_DATA_HOME", QFile::encodeName(home.path()));
+    testing::ScopedEnv dataHome("XDG_DATA_HOME", QFile::encodeName(home.path()));
     QVERIFY(QDir(dir_->path()).removeRecursively());
     auto w = start();
-    if (oldDataHome.isNull()) qunsetenv("XDG_DATA_HOME");
-    else qputenv("XDG_DATA_HOME", oldDataHome);
+    dataHome.restore();
     const QString dataDir = home.path() + QStringLiteral("/tamrisk/");
     QCOMPARE(w->state().dataDir, dataDir);
     QVERIFY(QFileInfo(dataDir).isDir());
@@ -955,8 +949,7 @@ class MainWindowTest : public QObject {
     WriteScript(dir_->filePath(name), script("working-folder"));
     QTemporaryDir bin;
     WriteScript(bin.filePath(name), script("path"));
-    const QByteArray oldPath = qgetenv("PATH");
-    qputenv("PATH", QFile::encodeName(bin.path()) + ":/usr/bin:/bin");
+    testing::ScopedEnv path("PATH", QFile::encodeName(bin.path()) + ":/usr/bin:/bin");
     auto w = start();
     auto* calcExe = get<QPushButton>(w.get(), "CalcExe");
     for (const QString& command : {name, name + QStringLiteral(" --flag")}) {
@@ -972,7 +965,7 @@ class MainWindowTest : public QObject {
     auto seen = onNextModal([](QWidget* modal) { QVERIFY(qobject_cast<QMessageBox*>(modal)); });
     w->calculatorPathDialog()->setPathText(name);
     QTest::mouseClick(calcExe, Qt::LeftButton);
-    qputenv("PATH", oldPath);
+    path.restore();
     QVERIFY(*seen);
     QTest::qWait(200);
     QVERIFY(!QFile::exists(marker));

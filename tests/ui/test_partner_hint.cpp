@@ -4,7 +4,6 @@
 // test runs in its own temporary working directory.
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QFile>
 #include <QHelpEvent>
 #include <QLabel>
@@ -13,7 +12,6 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -21,6 +19,7 @@
 #include "engine/catalogue.h"
 #include "engine/run.h"
 #include "tests/ui/next_modal.h"
+#include "tests/ui/working_folder.h"
 #include "ui/application.h"
 #include "ui/captions.h"
 #include "ui/customisation_dialog.h"
@@ -67,8 +66,7 @@ class PartnerHintTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<QTemporaryDir> dir_;
-  QString startDir_;
+  std::unique_ptr<testing::TemporaryWorkingFolder> dir_;
   std::unique_ptr<QObject> watchers_;
   std::unique_ptr<MainWindow> w_;
 
@@ -113,13 +111,11 @@ class PartnerHintTest : public QObject {
  private slots:
   void initTestCase() {
     PrepareApplication();
-    startDir_ = QDir::currentPath();
   }
 
   void init() {
-    dir_ = std::make_unique<QTemporaryDir>();
+    dir_ = std::make_unique<testing::TemporaryWorkingFolder>();
     QVERIFY(dir_->isValid());
-    QVERIFY(QDir::setCurrent(dir_->path()));
     watchers_ = std::make_unique<QObject>();
     w_ = std::make_unique<MainWindow>();
     w_->show();
@@ -129,7 +125,6 @@ class PartnerHintTest : public QObject {
   void cleanup() {
     w_.reset();
     watchers_.reset();
-    QDir::setCurrent(startDir_);
     dir_.reset();
   }
 

@@ -4,17 +4,16 @@
 // bar on it), and a maximised window's result, help or document box fills it.
 // CMake runs this test at scale 1 and at scale 2.
 #include <QApplication>
-#include <QDir>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <functional>
 #include <memory>
 
 #include "tests/ui/next_modal.h"
+#include "tests/ui/working_folder.h"
 #include "ui/app_state.h"
 #include "ui/application.h"
 #include "ui/calculator_path_dialog.h"
@@ -59,16 +58,15 @@ class WindowPlaceTest : public QObject {
   Q_OBJECT
 
  private:
-  QTemporaryDir dir_;
-  QString startDir_;
+  std::unique_ptr<testing::TemporaryWorkingFolder> dir_;
 
  private slots:
   void initTestCase() {
     PrepareApplication();
-    startDir_ = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(dir_.path()));
+    dir_ = std::make_unique<testing::TemporaryWorkingFolder>();
+    QVERIFY(dir_->isValid());
   }
-  void cleanupTestCase() { QDir::setCurrent(startDir_); }
+  void cleanupTestCase() { dir_.reset(); }
 
   // Each row: a window's size and place as parts of the screen's free area
   // (in hundredths), and where KeepOnScreen is to put its top-left corner.
@@ -119,7 +117,7 @@ class WindowPlaceTest : public QObject {
     main.customisationDialog()->openDialog();
     testing::OnNextModal(this, check);
     main.calculatorPathDialog()->openDialog();
-    HelpWindow help(dir_.path(), &main);
+    HelpWindow help(dir_->path(), &main);
     help.openHelp();  // no help text: shown modal, with its error text
     check(&help);
     help.hide();
@@ -147,7 +145,7 @@ class WindowPlaceTest : public QObject {
     QVERIFY(output->height() >= normal);
     main.showNormal();
 
-    HelpWindow help(dir_.path(), &main);
+    HelpWindow help(dir_->path(), &main);
     FormulaListViewer viewer(&main, [] () -> const QString& {
       static const QString document = QStringLiteral("\r\n");
       return document;
