@@ -15,6 +15,7 @@
 
 #include "ui/formula_list_viewer.h"
 #include "tests/ui/stepwise_search.h"
+#include "ui/captions.h"
 #include "ui/formula_search.h"
 
 using tamrisk::FormulaListViewer;
@@ -432,12 +433,16 @@ void FormulaListViewerTest::aSearchThatFindsNothingSaysSo_data() {
   QTest::addColumn<QString>("keyword");
   QTest::addColumn<QString>("clicks");
   QTest::addColumn<QString>("note");
+  const auto note = [](const char16_t* caption, const QString& keyword) {
+    return QString::fromUtf16(caption).arg(keyword);
+  };
+  using namespace tamrisk::captions;
   QTest::newRow("found nowhere") << QStringLiteral("DBX") << QStringLiteral("d")
-                                 << QStringLiteral("\uFF62DBX\uFF63は見つかりません");
+                                 << note(FormulaListNotFoundNote, QStringLiteral("DBX"));
   QTest::newRow("none after the last") << QStringLiteral("DB") << QStringLiteral("dd")
-                                       << QStringLiteral("\uFF62DB\uFF63はこれより下にはありません");
+                                       << note(FormulaListNoneBelowNote, QStringLiteral("DB"));
   QTest::newRow("none before the first") << QStringLiteral("抵抗") << QStringLiteral("ud uu")
-                                         << QStringLiteral("\uFF62抵抗\uFF63はこれより上にはありません");
+                                         << note(FormulaListNoneAboveNote, QStringLiteral("抵抗"));
 }
 
 void FormulaListViewerTest::aSearchThatFindsNothingSaysSo() {
