@@ -42,6 +42,18 @@ async function openPage({ viewport, args } = {}) {
 async function ready(page) {
   await page.waitForFunction(() => document.getElementById('Unit_1').options.length > 1);
 }
+// Runs `body` on a fresh browser on the page once its lists are filled, then
+// checks that no console error came and closes the browser.
+async function withPage(options, body) {
+  const { context, page, errors } = await openPage(options);
+  try {
+    await ready(page);
+    await body({ context, page, errors });
+    assert.deepEqual(errors, []);
+  } finally {
+    await context.close();
+  }
+}
 const output = (page) => page.$eval('#Output', (e) => e.textContent);
 
 async function enter(page, [p1, s1, u1, p2, s2, u2, filter]) {
@@ -139,9 +151,7 @@ describe('calculation', () => {
 });
 
 test('keyboard alone: entries, lists, 計算 and the dialogs', async () => {
-  const { context, page, errors } = await openPage();
-  try {
-    await ready(page);
+  await withPage({}, async ({ page }) => {
     assert.equal(await page.evaluate(() => document.activeElement.id), 'Param_1');
     const focused = () => page.evaluate(() => document.activeElement.id);
     // Moves the focused list with the arrow keys to the entry `text`.
@@ -201,16 +211,11 @@ test('keyboard alone: entries, lists, 計算 and the dialogs', async () => {
     await page.keyboard.press('Enter');
     assert.equal(await page.$eval('#Form5', (d) => d.open), false);
     assert.equal(await page.$eval('#Sub_Unit_1', (s) => s.options[0].value), 'y');
-    assert.deepEqual(errors, []);
-  } finally {
-    await context.close();
-  }
+  });
 });
 
 test('the customisation: OK refills the lists and survives a reload; Cancel keeps the boxes', async () => {
-  const { context, page, errors } = await openPage();
-  try {
-    await ready(page);
+  await withPage({}, async ({ page }) => {
     const prefixes = () => page.$$eval('#Sub_Unit_1 option', (os) => os.map((o) => o.value));
     const units = () => page.$$eval('#Unit_2 option', (os) => os.map((o) => o.value));
     await page.fill('#Param_1', '42');
@@ -241,18 +246,13 @@ test('the customisation: OK refills the lists and survives a reload; Cancel keep
     assert.deepEqual(await prefixes(), want);
     assert.ok((await units()).includes('dBm'));
     assert.equal(await page.inputValue('#Sub_Unit_1'), ' ');
-    assert.deepEqual(errors, []);
-  } finally {
-    await context.close();
-  }
+  });
 });
 
 test('組合せ候補: after no formula the units that would answer; a hidden one is offered to the lists', async () => {
   const partners = (unit) => JSON.parse(execFileSync(Cli, ['--partners', unit, '--json'], { encoding: 'utf8' })).partners;
   const item = (p, formulas) => `${p.unit === ' ' ? '単位なし' : p.unit}　${formulas}式`;
-  const { context, page, errors } = await openPage();
-  try {
-    await ready(page);
+  await withPage({}, async ({ page }) => {
     const fields = ['230', ' ', 'V', '50', ' ', 'Hz', NoFilter];
     await enter(page, fields);
     await page.click('#Go_Calculate');
@@ -299,16 +299,11 @@ test('組合せ候補: after no formula the units that would answer; a hidden on
     const underFilter = await page.$$eval('#PartnerList2 button', (bs) => bs.map((b) => b.textContent));
     assert.ok(underFilter.length > 0 && underFilter.length < expect(partners('H'), 'asSecond').length);
     await page.keyboard.press('Escape');
-    assert.deepEqual(errors, []);
-  } finally {
-    await context.close();
-  }
+  });
 });
 
 test('the formula list: the search finds next and previous, and says when nothing is left', async () => {
-  const { context, page, errors } = await openPage();
-  try {
-    await ready(page);
+  await withPage({}, async ({ page }) => {
     await page.click('#OpenFormula');
     const doc = await page.textContent('#Text1');
     // Where the selection starts in the document, or -1.
@@ -354,16 +349,11 @@ test('the formula list: the search finds next and previous, and says when nothin
     await page.fill('#keyword', word);
     await page.click('#searchdown');
     assert.equal(await selected(), first);
-    assert.deepEqual(errors, []);
-  } finally {
-    await context.close();
-  }
+  });
 });
 
 test('360 px wide: nothing scrolls sideways, no control covers another, all large enough to touch', async () => {
-  const { context, page, errors } = await openPage({ viewport: { width: 360, height: 740 } });
-  try {
-    await ready(page);
+  await withPage({ viewport: { width: 360, height: 740 } }, async ({ page }) => {
     assert.ok(await page.evaluate(() => document.documentElement.scrollWidth) <= 360);
     const boxes = await page.$$eval('#Picture2 input, #Picture2 select, #Picture2 button, .menu button',
                                     (es) => es.map((e) => ({ id: e.id, ...e.getBoundingClientRect().toJSON() })));
@@ -389,10 +379,7 @@ test('360 px wide: nothing scrolls sideways, no control covers another, all larg
       await page.setViewportSize({ width, height: 740 });
       assert.ok(await page.evaluate(() => document.documentElement.scrollWidth) <= width, `${width} px`);
     }
-    assert.deepEqual(errors, []);
-  } finally {
-    await context.close();
-  }
+  });
 });
 
 test('offline: after the first visit the page reloads and calculates without the server', async () => {
@@ -460,9 +447,7 @@ test('every generated batch line in the browser gives the native bytes', async (
   const lines = readFileSync(process.env.TAMRISK_LINES, 'utf8').split('\n').filter((l) => l !== '');
   const expected = readFileSync(process.env.TAMRISK_NATIVE, 'utf8').split('\n').filter((l) => l !== '')
     .map((l) => JSON.parse(l));
-  const { context, page, errors } = await openPage();
-  try {
-    await ready(page);
+  await withPage({}, async ({ page }) => {
     const differences = await page.evaluate(async ({ lines, expected, year }) => {
       const { loadEngine } = await import('./engine.js');
       const engine = await loadEngine(window.createTamrisk);
@@ -479,8 +464,5 @@ test('every generated batch line in the browser gives the native bytes', async (
     }, { lines, expected, year: Number(process.env.TAMRISK_YEAR ?? 2026) });
     assert.equal(lines.length, expected.length);
     assert.deepEqual(differences.slice(0, 10), []);
-    assert.deepEqual(errors, []);
-  } finally {
-    await context.close();
-  }
+  });
 });
