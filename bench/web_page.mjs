@@ -15,7 +15,7 @@ import { execFileSync } from 'node:child_process';
 import { readFileSync, readdirSync, statSync } from 'node:fs';
 import { join, relative, resolve } from 'node:path';
 import { gzipSync } from 'node:zlib';
-import { launchChromium } from '../tests/web/chromium.mjs';
+import { launchChromium, newPage, pageReady } from '../tests/web/chromium.mjs';
 import { serve } from '../web/serve.mjs';
 
 const [siteArg, nativeBench, roundsArg] = process.argv.slice(2);
@@ -104,7 +104,7 @@ async function visit(settle) {
   const context = await launchChromium();
   if (settle) await new Promise((done) => setTimeout(done, Settle));
   await context.addInitScript(giveInputs);
-  const page = context.pages()[0] ?? await context.newPage();
+  const page = await newPage(context);
   await page.goto(server.url);
   const first = await firstResult(page);
   if (!first.text.includes('2.0000A')) throw new Error(`unexpected result: ${first.text}`);
@@ -128,9 +128,9 @@ console.log(`first visit at once after the browser's start:  ${spread(firstAtSta
 
 // 3. One calculation, the page and the native program in turn.
 const context = await launchChromium();
-const page = context.pages()[0] ?? await context.newPage();
+const page = await newPage(context);
 await page.goto(server.url);
-await page.waitForFunction(() => document.getElementById('Unit_1').options.length > 1);
+await pageReady(page);
 await page.evaluate(async () => {
   const { loadEngine } = await import('./engine.js');
   window.benchEngine = await loadEngine(window.createTamrisk);

@@ -26,3 +26,14 @@ export async function launchChromium({ args = [], viewport = { width: 1024, heig
   };
   return context;
 }
+
+// The context's page: the one the browser opened with, or a new one.
+export async function newPage(context) {
+  return context.pages()[0] ?? await context.newPage();
+}
+
+// Waits until the page's unit lists are filled, which the page does once its
+// module is ready.
+export async function pageReady(page) {
+  await page.waitForFunction(() => document.getElementById('Unit_1').options.length > 1);
+}

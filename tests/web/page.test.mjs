@@ -8,7 +8,7 @@ import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
 import { after, before, describe, test } from 'node:test';
-import { launchChromium } from './chromium.mjs';
+import { launchChromium, newPage, pageReady } from './chromium.mjs';
 import { serve } from '../../web/serve.mjs';
 
 const Site = process.env.TAMRISK_SITE;
@@ -32,22 +32,19 @@ after(async () => { await server.close(); });
 // uncaught exceptions, which no test expects.
 async function openPage({ viewport, args } = {}) {
   const context = await launchChromium({ viewport, args });
-  const page = context.pages()[0] ?? await context.newPage();
+  const page = await newPage(context);
   const errors = [];
   page.on('console', (m) => { if (m.type() === 'error') errors.push(m.text()); });
   page.on('pageerror', (e) => errors.push(e.message));
   await page.goto(server.url);
   return { context, page, errors };
 }
-async function ready(page) {
-  await page.waitForFunction(() => document.getElementById('Unit_1').options.length > 1);
-}
 // Runs `body` on a fresh browser on the page once its lists are filled, then
 // checks that no console error came and closes the browser.
 async function withPage(options, body) {
   const { context, page, errors } = await openPage(options);
   try {
-    await ready(page);
+    await pageReady(page);
     await body({ context, page, errors });
     assert.deepEqual(errors, []);
   } finally {
@@ -70,7 +67,7 @@ describe('calculation', () => {
   let context, page, errors;
   before(async () => {
     ({ context, page, errors } = await openPage());
-    await ready(page);
+    await pageReady(page);
   });
   after(async () => { await context.close(); });
 
@@ -242,7 +239,7 @@ test('the customisation: OK refills the lists and survives a reload; Cancel keep
     await page.click('#CustomCancel');
 
     await page.reload();
-    await ready(page);
+    await pageReady(page);
     assert.deepEqual(await prefixes(), want);
     assert.ok((await units()).includes('dBm'));
     assert.equal(await page.inputValue('#Sub_Unit_1'), ' ');
@@ -289,7 +286,7 @@ test('組合せ候補: after no formula the units that would answer; a hidden on
     assert.equal(await output(page), native(['230', ' ', 'H', '50', ' ', 'Hz', NoFilter]).output);
     // It stays in the lists over a reload, as a customisation would.
     await page.reload();
-    await ready(page);
+    await pageReady(page);
     assert.ok((await page.$$eval('#Unit_2 option', (os) => os.map((o) => o.value))).includes('H'));
 
     // Under a result-unit filter only the units of formulas that give it.
@@ -386,14 +383,14 @@ test('offline: after the first visit the page reloads and calculates without the
   const offline = await serve(Site);
   const context = await launchChromium();
   try {
-    const page = context.pages()[0] ?? await context.newPage();
+    const page = await newPage(context);
     await page.goto(offline.url);
-    await ready(page);
+    await pageReady(page);
     await page.evaluate(() => navigator.serviceWorker.ready);
     await offline.close();
     await context.setOffline(true);
     await page.reload();
-    await ready(page);
+    await pageReady(page);
     await enter(page, ['10', ' ', 'V', '5', ' ', 'Ω', NoFilter]);
     await page.click('#Go_Calculate');
     assert.equal(await output(page), native(['10', ' ', 'V', '5', ' ', 'Ω', NoFilter]).output);
@@ -406,11 +403,11 @@ test('a server that does not call the module application/wasm still serves a wor
   const plain = await serve(Site, 0, { '.wasm': 'application/octet-stream' });
   const context = await launchChromium();
   try {
-    const page = context.pages()[0] ?? await context.newPage();
+    const page = await newPage(context);
     const errors = [];
     page.on('pageerror', (e) => errors.push(e.message));
     await page.goto(plain.url);
-    await ready(page);
+    await pageReady(page);
     await enter(page, ['10', ' ', 'V', '5', ' ', 'Ω', NoFilter]);
     await page.click('#Go_Calculate');
     assert.equal(await output(page), native(['10', ' ', 'V', '5', ' ', 'Ω', NoFilter]).output);
@@ -425,7 +422,7 @@ test('a browser without WebAssembly gets one sentence', async () => {
   const context = await launchChromium();
   // As an old browser would be: no WebAssembly at all.
   await context.addInitScript(() => { delete globalThis.WebAssembly; });
-  const page = context.pages()[0] ?? await context.newPage();
+  const page = await newPage(context);
   const errors = [];
   page.on('console', (m) => { if (m.type() === 'error') errors.push(m.text()); });
   page.on('pageerror', (e) => errors.push(e.message));

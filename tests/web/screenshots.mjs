@@ -2,7 +2,7 @@
 // 360 px wide:
 //   node tests/web/screenshots.mjs <site folder> <output folder>
 import { join } from 'node:path';
-import { launchChromium } from './chromium.mjs';
+import { launchChromium, newPage, pageReady } from './chromium.mjs';
 import { serve } from '../../web/serve.mjs';
 
 const [site, out] = process.argv.slice(2);
@@ -17,9 +17,9 @@ const shots = [
 ];
 for (const [name, viewport] of shots) {
   const context = await launchChromium({ viewport });
-  const page = context.pages()[0] ?? await context.newPage();
+  const page = await newPage(context);
   await page.goto(server.url);
-  await page.waitForFunction(() => document.getElementById('Unit_1').options.length > 1);
+  await pageReady(page);
   await page.fill('#Param_1', '10');
   await page.selectOption('#Unit_1', 'V');
   await page.fill('#Param_2', '5');
