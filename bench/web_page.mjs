@@ -141,8 +141,7 @@ for (let i = 0; i < rounds; ++i) {
   pagePerRun.push(await page.evaluate(() => {
     const fields = ['10', ' ', 'V', '5', ' ', 'Ω', ' 指定なし'];
     const engine = window.benchEngine;
-    // Warm: the engine's first run builds the catalogue; then long enough
-    // for the browser's optimising compiler.
+    // Warm-up: only to let the browser's optimising compiler settle.
     for (let k = 0; k < 2000; ++k) engine.calculate(fields, 2026);
     const runs = 20000;
     const t0 = performance.now();

@@ -8,8 +8,7 @@ import { chromium } from 'playwright-core';
 export const ChromiumPath = process.env.TAMRISK_CHROMIUM ?? '/usr/bin/chromium';
 
 // A persistent context on a new profile folder; closing it removes the folder.
-// `args` are added to the usual flags (for instance a switch that turns
-// WebAssembly off).
+// `args` are added to the usual flags.
 export async function launchChromium({ args = [], viewport = { width: 1024, height: 720 } } = {}) {
   const profile = mkdtempSync(join(tmpdir(), 'tamrisk-chromium-'));
   const context = await chromium.launchPersistentContext(profile, {

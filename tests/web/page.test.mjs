@@ -30,8 +30,8 @@ after(async () => { await server.close(); });
 
 // A fresh browser on the page; `errors` collects console errors and
 // uncaught exceptions, which no test expects.
-async function openPage({ viewport, args } = {}) {
-  const context = await launchChromium({ viewport, args });
+async function openPage({ viewport } = {}) {
+  const context = await launchChromium({ viewport });
   const page = await newPage(context);
   const errors = [];
   page.on('console', (m) => { if (m.type() === 'error') errors.push(m.text()); });
