@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "engine/catalogue.h"
+#include "engine/numtext.h"
 #include "engine/unit_ids.h"
 #include "formulas/catalogue_run.h"
 
@@ -44,9 +45,11 @@ const std::vector<PrefixSpelling>& PrefixSpellings() {
   return spellings;
 }
 
+// A NUMBER argument, also one typed in full-width digits ("１２", "−５").
 bool LooksLikeNumber(const std::string& a) {
   if (a.empty()) return false;
-  const char c = a[0];
+  // The first character as the number reading sees it.
+  const char c = NarrowNumberText(std::string_view(a).substr(0, 3)).front();
   return (c >= '0' && c <= '9') || c == '-' || c == '+' || c == '.' || c == '&';
 }
 

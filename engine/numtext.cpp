@@ -19,6 +19,38 @@ namespace {
 
 bool IsIgnoredBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 
+// Calls `f` with each character of an entry text as the number reading sees
+// it: the full-width forms of ASCII characters (U+FF01..U+FF5E), which a
+// Japanese input method types, as their ASCII characters, U+2212 MINUS SIGN
+// as "-" and U+3000 IDEOGRAPHIC SPACE as " "; every other byte as it is.
+template <typename F>
+void ForEachNarrowed(std::string_view text, F f) {
+  const size_t n = text.size();
+  for (size_t i = 0; i < n; ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c >= 0xE2 && i + 2 < n) {
+      const auto b1 = static_cast<unsigned char>(text[i + 1]);
+      const auto b2 = static_cast<unsigned char>(text[i + 2]);
+      char narrow = 0;
+      if (c == 0xEF && b1 == 0xBC && b2 >= 0x81 && b2 <= 0xBF) {
+        narrow = static_cast<char>(0x21 + (b2 - 0x81));  // U+FF01..U+FF3F
+      } else if (c == 0xEF && b1 == 0xBD && b2 >= 0x80 && b2 <= 0x9E) {
+        narrow = static_cast<char>(0x60 + (b2 - 0x80));  // U+FF40..U+FF5E
+      } else if (c == 0xE2 && b1 == 0x88 && b2 == 0x92) {
+        narrow = '-';  // U+2212
+      } else if (c == 0xE3 && b1 == 0x80 && b2 == 0x80) {
+        narrow = ' ';  // U+3000
+      }
+      if (narrow != 0) {
+        f(narrow);
+        i += 2;
+        continue;
+      }
+    }
+    f(static_cast<char>(c));
+  }
+}
+
 // Reads a decimal number (digits, an optional point and exponent) as
 // std::from_chars does: a result beyond the type's range, or a number with a
 // non-zero digit that rounds to zero, is out of range and leaves `value` as
@@ -94,12 +126,19 @@ std::optional<double> ParseRadix(std::string_view s, int radix) {
 
 }  // namespace
 
+std::string NarrowNumberText(std::string_view text) {
+  std::string s;
+  s.reserve(text.size());
+  ForEachNarrowed(text, [&s](char c) { s.push_back(c); });
+  return s;
+}
+
 std::optional<double> ParseNumber(std::string_view text) {
   std::string s;
   s.reserve(text.size());
-  for (char c : text) {
+  ForEachNarrowed(text, [&s](char c) {
     if (!IsIgnoredBlank(c)) s.push_back(c);
-  }
+  });
   if (s.size() >= 2 && s[0] == '&') {
     if (s[1] == 'H' || s[1] == 'h') return ParseRadix(std::string_view(s).substr(2), 16);
     if (s[1] == 'O' || s[1] == 'o') return ParseRadix(std::string_view(s).substr(2), 8);

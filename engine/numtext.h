@@ -9,11 +9,18 @@
 
 namespace tamrisk {
 
-// Reads the longest leading number of an entry text. Blanks, tabs and line
-// feeds are ignored anywhere; "E"/"D" exponents in either case; "&H" and "&O"
-// radix prefixes. No number gives 0. Returns nothing when the number lies
-// beyond the double range.
+// Reads the longest leading number of an entry text. The full-width forms of
+// ASCII characters (U+FF01..U+FF5E, as a Japanese input method types them)
+// read as their ASCII characters, U+2212 MINUS SIGN as "-", U+3000
+// IDEOGRAPHIC SPACE as a blank. Blanks, tabs and line feeds are ignored
+// anywhere; "E"/"D" exponents in either case; "&H" and "&O" radix prefixes.
+// No number gives 0. Returns nothing when the number lies beyond the double
+// range.
 std::optional<double> ParseNumber(std::string_view text);
+
+// The text as ParseNumber sees it before it reads: the full-width forms as
+// their ASCII characters, U+2212 as "-", U+3000 as " ".
+std::string NarrowNumberText(std::string_view text);
 
 // 15 significant digits, trailing zeros dropped, exponent form "1E+15" for
 // very large or small magnitudes (the digits and layout of "%.15G").

@@ -243,6 +243,17 @@ TEST(CliTest, BatchWritesOneJsonObjectPerLine) {
   EXPECT_EQ(lines[4].rfind("{\"param1\": \"4.7\", \"param2\": \"0\", ", 0), 0u) << lines[4];
 }
 
+// Full-width digits, as a Japanese input method types them, are the numbers
+// they show, in a batch line and as arguments; the entries come back ASCII.
+TEST(CliTest, FullWidthNumbers) {
+  const Result batch = RunCli("--batch", "１０\t \tV\t\u2212５\t \tΩ\t 指定なし\n");
+  EXPECT_EQ(batch.out.rfind("{\"param1\": \"10\", \"param2\": \"-5\", ", 0), 0u) << batch.out;
+  EXPECT_EQ(batch.out, RunCli("--batch", "10\t \tV\t-5\t \tΩ\t 指定なし\n").out);
+  const Result args = RunCli("１０ V ５ kΩ");
+  EXPECT_EQ(args.status, 0) << args.out;
+  EXPECT_EQ(args.out, RunCli("10 V 5 kΩ").out);
+}
+
 // Input that cannot be read is an error, not an empty input: one line on
 // standard error and a status of its own.
 TEST(CliTest, BatchReadErrorIsReported) {

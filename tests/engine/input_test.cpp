@@ -33,6 +33,48 @@ TEST(ParseNumberTest, LongestLeadingNumber) {
   }
 }
 
+// What a Japanese input method types: the full-width forms of the ASCII
+// characters, the minus sign U+2212 and the ideographic space U+3000 are
+// read as their ASCII characters; the reading is otherwise the same, and the
+// rewritten entry is ASCII. Digits of other scripts are not digits here.
+TEST(ParseNumberTest, FullWidthFormsReadAsAscii) {
+  struct C {
+    const char* text;
+    double value;
+    const char* rewritten;
+  };
+  const C cases[] = {
+      {"１２３", 123, "123"},
+      {"１．５", 1.5, "1.5"},
+      {"−５", -5, "-5"},
+      {"－１Ｅ３", -1000, "-1000"},
+      {"＆Ｈ１０", 16, "16"},
+      {"１，０００", 1, "1"},
+      {"１２ａ", 12, "12"},
+      {"１\u3000２", 12, "12"},  // an ideographic space is ignored like " "
+      {"\u3000\u2212３", -3, "-3"},
+      {"＋７ｅ－２", 0.07, "0.07"},
+      {"＆ｈｆｆ", 255, "255"},
+      {"＆Ｏ１７", 15, "15"},
+      {"．５", 0.5, "0.5"},
+      {"1２.５", 12.5, "12.5"},  // half- and full-width mixed
+      {"٣", 0, "0"},               // ARABIC-INDIC DIGIT THREE
+      {"\u2011５", 0, "0"},      // a NON-BREAKING HYPHEN is no minus
+      {"１\xEF\xBC", 1, "1"},   // a cut full-width form ends the number
+  };
+  for (const C& c : cases) {
+    const std::optional<double> v = ParseNumber(c.text);
+    ASSERT_TRUE(v.has_value()) << c.text;
+    EXPECT_EQ(*v, c.value) << c.text;
+    RunInput in{c.text, " ", "V", "", " ", " ", " 指定なし", 2026};
+    const std::optional<NormalizedInput> n = NormalizeInput(in);
+    ASSERT_TRUE(n) << c.text;
+    EXPECT_EQ(n->param1Text, c.rewritten) << c.text;
+  }
+  EXPECT_EQ(NarrowNumberText("Ａｚ～！\u3000\u2212\uFF5F\uFF00"), "Az~! -\uFF5F\uFF00");
+  EXPECT_FALSE(ParseNumber("１ｅ９９９").has_value());
+}
+
 TEST(ParseNumberTest, BeyondTheDoubleRangeIsNoNumber) {
   EXPECT_FALSE(ParseNumber("1e309").has_value());
   EXPECT_FALSE(ParseNumber("-2E400").has_value());

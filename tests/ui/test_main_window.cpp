@@ -334,6 +334,16 @@ class MainWindowTest : public QObject {
     output->clear();
     QTest::keyClick(unit3, Qt::Key_Return);
     QCOMPARE(output->toPlainText().split(u'\n').first(), current);
+
+    // Full-width digits, as a Japanese input method types them, are the
+    // same numbers; the entries are rewritten in ASCII.
+    param1->setText(QStringLiteral("１０"));
+    param2->setText(QStringLiteral("\u3000５"));
+    output->clear();
+    QTest::keyClick(param1, Qt::Key_Return);
+    QCOMPARE(output->toPlainText().split(u'\n').first(), current);
+    QCOMPARE(param1->text(), QStringLiteral("10"));
+    QCOMPARE(param2->text(), QStringLiteral("5"));
   }
 
   // Space and Backspace choose the blank entry without opening the list;

@@ -111,6 +111,13 @@ describe('calculation', () => {
     });
   }
 
+  test('full-width digits read as the numbers they show, the entries rewritten in ASCII', async () => {
+    await enter(page, ['１０', ' ', 'V', '\u3000１．５', ' ', 'Ω', NoFilter]);
+    await page.click('#Go_Calculate');
+    assert.deepEqual([await page.inputValue('#Param_1'), await page.inputValue('#Param_2')], ['10', '1.5']);
+    assert.equal(await output(page), native(['10', ' ', 'V', '1.5', ' ', 'Ω', NoFilter]).output);
+  });
+
   test('copy puts the engine\'s text with its CR LF on the clipboard', async () => {
     await context.grantPermissions(['clipboard-read', 'clipboard-write'], { origin: server.url });
     await enter(page, ['10', ' ', 'V', '5', ' ', 'Ω', NoFilter]);
