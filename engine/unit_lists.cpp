@@ -82,7 +82,7 @@ ListContents BuildListContents(std::string_view prefixMask, std::string_view uni
   // Units, sorted, behind the blank entry and the no-filter entry.
   lists.units.push_back(NoUnit);
   lists.filters.push_back(NoFilter);
-  for (int i = 1; i <= static_cast<int>(UnitCatalogue.size()); ++i) {
+  for (int i = 1; i < FirstSpareUnitPosition; ++i) {
     if (!MaskOffers(unitMask, i)) continue;
     const std::string_view text = UnitCatalogue[static_cast<size_t>(i - 1)];
     AddSorted(lists.units, text);
@@ -95,9 +95,30 @@ Masks MasksFromTicks(const std::array<bool, CheckBoxCount>& ticked) {
   Masks masks;
   for (int n = 1; n <= CheckBoxCount; ++n) {
     std::string& mask = n <= PrefixBoxCount ? masks.prefixMask : masks.unitMask;
-    mask.push_back(ticked[static_cast<size_t>(n - 1)] ? '1' : '0');
+    const bool spare = n >= PrefixBoxCount + FirstSpareUnitPosition;
+    mask.push_back(ticked[static_cast<size_t>(n - 1)] && !spare ? '1' : '0');
   }
   return masks;
+}
+
+namespace {
+
+bool IsMaskOfLength(std::string_view mask, size_t length) {
+  return mask.size() == length &&
+         mask.find_first_not_of("01") == std::string_view::npos;
+}
+
+}  // namespace
+
+std::string UsablePrefixMask(std::string_view stored) {
+  return std::string(IsMaskOfLength(stored, PrefixCatalogue.size()) ? stored : DefaultPrefixMask);
+}
+
+std::string UsableUnitMask(std::string_view stored) {
+  if (!IsMaskOfLength(stored, UnitCatalogue.size())) return std::string(DefaultUnitMask);
+  std::string mask(stored);
+  for (size_t i = FirstSpareUnitPosition - 1; i < mask.size(); ++i) mask[i] = '0';
+  return mask;
 }
 
 }  // namespace tamrisk

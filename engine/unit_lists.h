@@ -22,8 +22,9 @@ struct ListContents {
   std::vector<std::string_view> filters;
 };
 
-// The lists for the two masks. A spare unit position whose mask character is
-// "1" adds an empty entry, which sorts before every other.
+// The lists for the two masks, read position by position: a position beyond
+// the end of a shorter mask is not offered, and a spare unit position never
+// makes an entry, whatever its mask character.
 ListContents BuildListContents(std::string_view prefixMask, std::string_view unitMask);
 
 // The order of the sorted unit lists: case does not count ("a" and "A" are
@@ -47,11 +48,19 @@ inline constexpr int FirstSpareUnitPosition = 75;
 inline constexpr int PrefixBoxCount = 20;
 inline constexpr int CheckBoxCount = 100;
 
-// The two masks from the states of the check boxes 1..100 (index n - 1).
+// The two masks from the states of the check boxes 1..100 (index n - 1). The
+// spare unit positions are "0", whatever the state of their hidden boxes.
 struct Masks {
   std::string prefixMask;
   std::string unitMask;
 };
 Masks MasksFromTicks(const std::array<bool, CheckBoxCount>& ticked);
+
+// A stored mask (a settings file, the browser's storage) as the program uses
+// it: a mask of exactly its catalogue's length (20 prefix or 80 unit
+// positions) made of "0" and "1" only is kept, with the spare unit positions
+// set to "0"; any other text gives the default mask.
+std::string UsablePrefixMask(std::string_view stored);
+std::string UsableUnitMask(std::string_view stored);
 
 }  // namespace tamrisk

@@ -421,8 +421,8 @@ QString MainWindow::settingsPath() const {
 
 bool MainWindow::LoadSettings() {
   const QString path = settingsPath();
-  const std::optional<SettingsRecord> record =
-      path.isEmpty() ? std::nullopt : ReadSettingsFile(path);
+  std::optional<SettingsRecord> record = path.isEmpty() ? std::nullopt : ReadSettingsFile(path);
+  if (record) MakeMasksUsable(*record);
   const QString fileLine = FromUtf16(captions::SettingsFileLabel) + QDir::toNativeSeparators(path);
   const QString backupLine = FromUtf16(captions::SettingsBackupLine2);
   if (!record) {

@@ -1,5 +1,6 @@
 #include "ui/settings.h"
 
+#include "engine/unit_lists.h"
 #include "ui/regular_file.h"
 
 #include <QDir>
@@ -235,6 +236,11 @@ std::optional<SettingsRecord> ParseSettings(const QByteArray& bytes) {
   record.calculatorPathLine = raw.at(pathLine);
   record.undecodable = undecodable;
   return record;
+}
+
+void MakeMasksUsable(SettingsRecord& record) {
+  record.prefixMask = QString::fromStdString(UsablePrefixMask(record.prefixMask.toStdString()));
+  record.unitMask = QString::fromStdString(UsableUnitMask(record.unitMask.toStdString()));
 }
 
 std::optional<SettingsRecord> ReadSettingsFile(const QString& filePath) {

@@ -67,6 +67,13 @@ std::optional<SettingsRecord> ReadSettingsFile(const QString& filePath);
 // Parses the file's bytes as ReadSettingsFile does.
 std::optional<SettingsRecord> ParseSettings(const QByteArray& bytes);
 
+// The masks of a record read from the file as the program uses them: a mask
+// that is not "0"s and "1"s of its catalogue's length is the default mask,
+// and the spare unit positions are "0" (UsablePrefixMask, UsableUnitMask).
+// Such a mask does not make the file unreadable: the position and the
+// calculator path stay as read.
+void MakeMasksUsable(SettingsRecord& record);
+
 // The calculator path as its line of the file, or nothing when the file
 // cannot hold it exactly (a line break, a character code page 932 lacks, a
 // line longer than MaxSettingsLineBytes).

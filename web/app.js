@@ -472,8 +472,13 @@ async function start() {
   const { instantiateWasm, failed } = instantiation(globalThis.tamriskCompiled);
   engine = await Promise.race([loadEngine(globalThis.createTamrisk, { instantiateWasm }), failed]);
   catalogue = engine.catalogue();
-  prefixMask = Storage.get(PrefixMaskKey) ?? catalogue.defaultPrefixMask;
-  unitMask = Storage.get(UnitMaskKey) ?? catalogue.defaultUnitMask;
+  // A stored mask is used only when it is "0"s and "1"s of the default's
+  // length (anything else gives the default), its spare unit positions "0".
+  const usable = (stored, fallback, spareFrom = fallback.length + 1) =>
+    (stored?.length === fallback.length && /^[01]*$/.test(stored)
+      ? stored.slice(0, spareFrom - 1).padEnd(fallback.length, '0') : fallback);
+  prefixMask = usable(Storage.get(PrefixMaskKey), catalogue.defaultPrefixMask);
+  unitMask = usable(Storage.get(UnitMaskKey), catalogue.defaultUnitMask, catalogue.firstSpareUnitPosition);
   // Keep what the user typed before the module was ready.
   const typed = params.map((p) => p.entry.value);
   populateLists();

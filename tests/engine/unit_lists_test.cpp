@@ -57,12 +57,52 @@ TEST(ListContentsTest, ListsForMasks) {
   }
 }
 
-// A spare position adds an empty entry, which comes before the blank and
-// the no-filter entries.
-TEST(ListContentsTest, SparePositionsGiveEmptyEntriesFirst) {
-  const ListContents lists = BuildListContents("", Mask(80, {24, 75, 80}));
-  EXPECT_EQ(lists.units, (Texts{"", "", " ", "V"}));
-  EXPECT_EQ(lists.filters, (Texts{"", "", " 指定なし", "V"}));
+// A spare position never makes an entry: an empty one would sort first and
+// become the selected filter, so that no formula could answer.
+TEST(ListContentsTest, SparePositionsNeverMakeAnEntry) {
+  for (const std::string& unitMask : {Mask(80, {24, 75, 80}), std::string(80, '1')}) {
+    SCOPED_TRACE(unitMask);
+    const ListContents lists = BuildListContents("", unitMask);
+    EXPECT_EQ(lists.units.front(), " ");
+    EXPECT_EQ(lists.filters.front(), " 指定なし");
+    for (std::string_view text : lists.units) EXPECT_FALSE(text.empty());
+    for (std::string_view text : lists.filters) EXPECT_FALSE(text.empty());
+  }
+  EXPECT_EQ(BuildListContents("", Mask(80, {24, 75, 80})).units, (Texts{" ", "V"}));
+}
+
+// A stored mask is used as it is only when it is "0"s and "1"s of its
+// catalogue's length; its spare unit positions are always "0".
+TEST(ListContentsTest, UsableMasks) {
+  const std::string prefixDefault(DefaultPrefixMask);
+  const std::string unitDefault(DefaultUnitMask);
+  struct C {
+    std::string stored;
+    std::string prefixMask;
+    std::string unitMask;
+  };
+  const std::string allUnits = std::string(74, '1') + "000000";
+  const C cases[] = {
+      {Mask(20, {13}), Mask(20, {13}), unitDefault},
+      {Mask(80, {1, 74}), prefixDefault, Mask(80, {1, 74})},
+      {std::string(80, '1'), prefixDefault, allUnits},        // spare positions cleared
+      {Mask(80, {24, 75, 76, 77, 78, 79, 80}), prefixDefault, Mask(80, {24})},
+      {"", prefixDefault, unitDefault},
+      {"xyz", prefixDefault, unitDefault},
+      {"11111", prefixDefault, unitDefault},                  // too short
+      {std::string(21, '1'), prefixDefault, unitDefault},     // too long for either
+      {std::string(81, '1'), prefixDefault, unitDefault},
+      {std::string(79, '0') + "2", prefixDefault, unitDefault},
+      {" " + std::string(19, '1'), prefixDefault, unitDefault},  // a blank is no "0"
+      {std::string(19, '1') + '\0', prefixDefault, unitDefault},
+  };
+  for (const C& c : cases) {
+    SCOPED_TRACE(c.stored);
+    EXPECT_EQ(UsablePrefixMask(c.stored), c.prefixMask);
+    EXPECT_EQ(UsableUnitMask(c.stored), c.unitMask);
+  }
+  EXPECT_EQ(UsablePrefixMask(std::string(20, '1')), std::string(20, '1'));
+  EXPECT_EQ(UsableUnitMask(unitDefault), unitDefault);
 }
 
 // Every unit offered: the whole order, which the window program's lists
@@ -83,7 +123,8 @@ TEST(ListContentsTest, WholeCatalogueOrder) {
 
 TEST(ListContentsTest, MasksFromTicks) {
   std::array<bool, CheckBoxCount> ticked{};
-  for (int n : {1, 11, 20, 21, 48, 94}) ticked[static_cast<size_t>(n - 1)] = true;
+  // Boxes 95..100, the spare unit positions, are never written as "1".
+  for (int n : {1, 11, 20, 21, 48, 94, 95, 100}) ticked[static_cast<size_t>(n - 1)] = true;
   const Masks masks = MasksFromTicks(ticked);
   EXPECT_EQ(masks.prefixMask, Mask(20, {1, 11, 20}));
   EXPECT_EQ(masks.unitMask, Mask(80, {1, 28, 74}));

@@ -262,8 +262,7 @@ class MainWindowTest : public QObject {
         << QStringList{Blank} << QStringList{NoFilterText};
     QTest::newRow("spare unit position")
         << Mask(20, {}) << Mask(80, {24, 75}) << QStringList{Blank}
-        << QStringList{QString(), Blank, Unit(24)}
-        << QStringList{QString(), NoFilterText, Unit(24)};
+        << QStringList{Blank, Unit(24)} << QStringList{NoFilterText, Unit(24)};
   }
   // Rebuilding the lists from the masks; twice in a row gives the same.
   void populateLists() {
@@ -562,6 +561,20 @@ class MainWindowTest : public QObject {
     QCOMPARE(Items(get<QComboBox>(w.get(), "Unit_1")), QStringList({Blank, Unit(1)}));
     QCOMPARE(w->state().calculatorPath, QStringLiteral("/opt/電卓/calc"));
     QCOMPARE(w->calculatorPathDialog()->pathText(), QStringLiteral("/opt/電卓/calc"));
+  }
+
+  // A mask of the wrong length is the default one, spare unit positions are
+  // "0"; the rest of the file is used.
+  void startWithUnusableMasks() {
+    writeIni(1500.0f, 3000.0f, QStringLiteral("11111"), Mask(80, {1, 75, 76, 77, 78, 79, 80}),
+             QStringLiteral("/opt/calc"));
+    auto w = start();
+    QCOMPARE(w->pos(), QPoint(200, 100));
+    QCOMPARE(w->state().prefixMask, Q(DefaultPrefixMask));
+    QCOMPARE(w->state().unitMask, Mask(80, {1}));
+    QCOMPARE(Items(get<QComboBox>(w.get(), "Unit_1")), QStringList({Blank, Unit(1)}));
+    QCOMPARE(get<QComboBox>(w.get(), "Unit_3")->currentText(), NoFilterText);
+    QCOMPARE(w->state().calculatorPath, QStringLiteral("/opt/calc"));
   }
 
   // A position that is no number makes the whole file unreadable: window

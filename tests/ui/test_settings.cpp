@@ -231,6 +231,43 @@ class SettingsTest : public QObject {
     QCOMPARE(record->calculatorPath, path);
   }
 
+  // A mask that is not "0"s and "1"s of its catalogue's length is the
+  // default mask, and a spare unit position is never "1"; the file is still
+  // read: the position and the path stay, and so does a good other mask.
+  void usableMasks_data() {
+    QTest::addColumn<QByteArray>("prefixLine");
+    QTest::addColumn<QByteArray>("unitLine");
+    QTest::addColumn<QString>("prefixMask");
+    QTest::addColumn<QString>("unitMask");
+    const QByteArray prefix = "00000000000011100000";
+    const QByteArray units = UnitMask.toLatin1();
+    const QString allUnits = QString(74, u'1') + QString(6, u'0');
+    QTest::newRow("as written") << prefix << units << QString::fromLatin1(prefix) << UnitMask;
+    QTest::newRow("quoted") << "\"" + prefix + "\"" << units << QString::fromLatin1(prefix) << UnitMask;
+    QTest::newRow("spare positions ticked")
+        << prefix << QByteArray(80, '1') << QString::fromLatin1(prefix) << allUnits;
+    QTest::newRow("short masks") << QByteArray("11111") << QByteArray("1111") << PrefixMask << UnitMask;
+    QTest::newRow("long masks")
+        << QByteArray(21, '1') << QByteArray(81, '1') << PrefixMask << UnitMask;
+    QTest::newRow("empty masks") << QByteArray() << QByteArray() << PrefixMask << UnitMask;
+    QTest::newRow("letters") << QByteArray("xyz") << units.left(79) + 'x' << PrefixMask << UnitMask;
+    QTest::newRow("only the prefix mask broken")
+        << QByteArray(" 0000000000001110000") << QByteArray(80, '1') << PrefixMask << allUnits;
+  }
+  void usableMasks() {
+    QFETCH(QByteArray, prefixLine);
+    QFETCH(QByteArray, unitLine);
+    std::optional<SettingsRecord> record = ParseSettings(
+        " 1500 \r\n 3000 \r\n" + prefixLine + "\r\n" + unitLine + "\r\n/usr/bin/calc\r\n");
+    QVERIFY(record);
+    MakeMasksUsable(*record);
+    QTEST(record->prefixMask, "prefixMask");
+    QTEST(record->unitMask, "unitMask");
+    QCOMPARE(*record->top, 1500.0f);
+    QCOMPARE(*record->left, 3000.0f);
+    QCOMPARE(record->calculatorPath, QStringLiteral("/usr/bin/calc"));
+  }
+
   void missingFile() {
     QTemporaryDir dir;
     QVERIFY(!ReadSettingsFile(dir.filePath(SettingsFileName)));

@@ -253,6 +253,37 @@ test('the customisation: OK refills the lists and survives a reload; Cancel keep
   });
 });
 
+test('stored masks: a malformed one gives the defaults; spare positions make no entry and are kept as 0', async () => {
+  await withPage({}, async ({ page }) => {
+    const lists = () => page.evaluate(() => ['Sub_Unit_1', 'Unit_1', 'Unit_3'].map((id) => {
+      const s = document.getElementById(id);
+      return [[...s.options].map((o) => o.value), s.value];
+    }));
+    const store = async (prefixMask, unitMask) => {
+      await page.evaluate(([p, u]) => {
+        localStorage.setItem('tamrisk.prefixMask', p);
+        localStorage.setItem('tamrisk.unitMask', u);
+      }, [prefixMask, unitMask]);
+      await page.reload();
+      await pageReady(page);
+    };
+    const defaults = await lists();
+    const malformed = [['', 'xyz'], ['11111', '1'.repeat(81)], ['1'.repeat(19) + '2', '1'.repeat(79)]];
+    for (const [prefixMask, unitMask] of malformed) {
+      await store(prefixMask, unitMask);
+      assert.deepEqual(await lists(), defaults, `${prefixMask} ${unitMask}`);
+    }
+    await store('0'.repeat(20), '1'.repeat(80));
+    const [, [units], [filters, filter]] = await lists();
+    assert.equal(units.length, 75);
+    assert.ok(!units.includes('') && !filters.includes(''));
+    assert.equal(filter, NoFilter);
+    await page.click('#OpenCustom');
+    await page.click('#CustomOk');
+    assert.equal(await page.evaluate(() => localStorage.getItem('tamrisk.unitMask')), '1'.repeat(74) + '0'.repeat(6));
+  });
+});
+
 test('組合せ候補: after no formula the units that would answer; a hidden one is offered to the lists', async () => {
   const partners = (unit) => JSON.parse(execFileSync(Cli, ['--partners', unit, '--json'], { encoding: 'utf8' })).partners;
   const item = (p, formulas) => `${p.unit === ' ' ? '単位なし' : p.unit}　${formulas}式`;
