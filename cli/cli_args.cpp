@@ -279,12 +279,15 @@ bool ParseCliArgs(const std::vector<std::string>& args, CliCommand& cmd, std::st
         return false;
       }
       const std::string& u = args[++i];
+      // A prefix is dropped, as a calculation drops it: the formulas go by
+      // the unit alone.
+      std::string prefix, unit;
       if (u == NoneSpelling) {
         cmd.unit = std::string(NoUnit);
-      } else if (const auto unit = UnitOf(u)) {
-        cmd.unit = std::string(*unit);
+      } else if (SplitUnit(u, prefix, unit)) {
+        cmd.unit = unit;
       } else {
-        std::vector<std::string> known = UnitSpellingsList();
+        std::vector<std::string> known = AllUnitSpellings();
         known.emplace_back(NoneSpelling);
         error = "unknown unit: " + u + Closest(u, known);
         return false;

@@ -82,7 +82,8 @@ TEST(CliTest, UsageErrors) {
       {"1 V 2 Ω 3", "unexpected argument: 3"},
       {"--formula-list extra", "unexpected argument: extra"},
       {"--partners", "--partners needs a unit"},
-      {"--partners mH", "unknown unit: mH (closest: m, m/h, H)"},
+      {"--partners ohms", "unknown unit: ohms (closest: ohm)"},
+      {"--produces kfoo", "unknown unit: kfoo"},
       {"--produces nome", "unknown unit: nome (closest: none)"},
       {"--partners V 3", "unexpected argument: 3"},
       {"--filter A --produces W", "--filter does not go with --produces"},
@@ -151,6 +152,31 @@ TEST(CliTest, PartnersAndProducers) {
   const Result empty = RunCli("--json --partners K --filter 匁");
   EXPECT_EQ(empty.status, 1);
   EXPECT_EQ(empty.out, "{\"unit\": \"K\", \"filter\": \"匁\", \"partners\": []}\n");
+}
+
+// A unit with a prefix, as --help allows for a UNIT: the prefix is dropped,
+// as a calculation drops it.
+TEST(CliTest, PartnersAndProducersDropAPrefix) {
+  struct C {
+    const char* prefixed;
+    const char* unit;
+  };
+  const C cases[] = {
+      {"--partners kΩ", "--partners Ω"},
+      {"--partners mH", "--partners H"},
+      {"--partners kohm", "--partners Ω"},
+      {"--filter W --partners mV", "--filter W --partners V"},
+      {"--json --partners MHz", "--json --partners Hz"},
+      {"--produces kΩ", "--produces Ω"},
+      {"--json --produces mA", "--json --produces A"},
+  };
+  for (const C& c : cases) {
+    const Result prefixed = RunCli(c.prefixed);
+    const Result unit = RunCli(c.unit);
+    EXPECT_EQ(prefixed.status, 0) << c.prefixed << "\n" << prefixed.out;
+    EXPECT_NE(prefixed.out, "") << c.prefixed;
+    EXPECT_EQ(prefixed.out, unit.out) << c.prefixed;
+  }
 }
 
 TEST(CliTest, VersionAndCompletionLists) {
