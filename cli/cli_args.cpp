@@ -16,13 +16,27 @@ namespace tamrisk {
 
 namespace {
 
-// A catalogue unit, or an ASCII spelling of one: the catalogue's text.
+// Letters that look like a catalogue unit's own and are what a text copied
+// from elsewhere often holds (the forms that Unicode normalisation gives):
+// taken for the catalogue's unit, but not offered as spellings.
+constexpr UnitAlias LookAlikes[] = {
+    {"\u00C5", "\u212B"},       // LATIN CAPITAL LETTER A WITH RING ABOVE: ANGSTROM SIGN
+    {"\u2126", "\u03A9"},       // OHM SIGN: GREEK CAPITAL LETTER OMEGA
+    {"\u212A", "K"},            // KELVIN SIGN: K
+    {"dB\u00B5V", "dB\u03BCV"},  // the micro sign: GREEK SMALL LETTER MU
+};
+
+// A catalogue unit, or an ASCII spelling or a look-alike of one: the
+// catalogue's text.
 std::optional<std::string_view> UnitOf(std::string_view text) {
   if (text.empty()) return std::nullopt;
   for (std::string_view u : UnitCatalogue) {
     if (u == text) return u;
   }
   for (const UnitAlias& a : UnitAliases()) {
+    if (a.spelling == text) return a.unit;
+  }
+  for (const UnitAlias& a : LookAlikes) {
     if (a.spelling == text) return a.unit;
   }
   return std::nullopt;
@@ -162,7 +176,7 @@ std::string JsonUnit(UnitId id) { return JsonEscape(std::string(UnitTexts[id]));
 const std::vector<UnitAlias>& UnitAliases() {
   static const std::vector<UnitAlias> aliases = {
       {"ohm", "Ω"},      {"degC", "℃"},      {"degF", "ﾟF"},   {"m2", "㎡"},
-      {"in^2", "in2"},   {"dBuV", "dBμV"},   {"m/s^2", "m/s2"}, {"angstrom", "Å"},
+      {"in^2", "in2"},   {"dBuV", "dBμV"},   {"m/s^2", "m/s2"}, {"angstrom", "Å"},
   };
   return aliases;
 }
@@ -227,6 +241,8 @@ std::string CliUsage() {
          "Prefixes: y z a f p n μ m c d da h k M G T P E Z Y; u or µ may be typed for μ.\n"
          "ASCII spellings of units:\n" +
          aliases +
+         "Look-alike letters count as the catalogue's: U+00C5 as Å (U+212B), the ohm\n"
+         "sign U+2126 as Ω (U+03A9), the kelvin sign U+212A as K, µ in dBµV as μ.\n" +
          "All units: tamrisk-cli --list-units\n"
          "\n"
          "Exit status: 0 when a formula answered (or a unit was listed), 1 when there\n"

@@ -6,13 +6,18 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "cli/cli_args.h"
+#include "engine/catalogue.h"
 
 namespace tamrisk {
 namespace {
@@ -229,6 +234,59 @@ TEST(CliTest, UnitsAreNeverSplitWhenTheyAreUnitsThemselves) {
   std::string prefix, unit;
   EXPECT_FALSE(SplitUnit("k", prefix, unit));
   EXPECT_FALSE(SplitUnit("kfoo", prefix, unit));
+}
+
+// Every ASCII spelling that --help and the manual page list (the list
+// itself, so that a new one is checked too) names a catalogue unit that some
+// formula takes, and both documents give it with the catalogue's text.
+TEST(CliTest, EveryDocumentedSpellingFindsItsUnit) {
+  const std::string usage = CliUsage();
+  std::ifstream file(TAMRISK_MAN_PAGE);
+  const std::string manual{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  ASSERT_FALSE(manual.empty());
+  for (const UnitAlias& a : UnitAliases()) {
+    const std::string spelling(a.spelling), unit(a.unit);
+    SCOPED_TRACE(spelling);
+    EXPECT_NE(std::find(UnitCatalogue.begin(), UnitCatalogue.end(), a.unit), UnitCatalogue.end());
+    std::string prefix, split;
+    ASSERT_TRUE(SplitUnit(spelling, prefix, split));
+    EXPECT_EQ(prefix, " ");
+    EXPECT_EQ(split, unit);
+    EXPECT_FALSE(PartnersAnswer(unit, " 指定なし", false).empty);
+    EXPECT_NE(usage.find("  " + spelling + " = " + unit + "\n"), std::string::npos);
+    EXPECT_NE(manual.find(".B " + spelling + "\n" + unit), std::string::npos);
+    const Result byProgram = RunCli("--partners '" + spelling + "'");
+    EXPECT_EQ(byProgram.status, 0) << byProgram.out;
+    EXPECT_EQ(byProgram.out, RunCli("--partners '" + unit + "'").out);
+  }
+  // The angstrom answers as its catalogue unit, also typed as the letter
+  // that looks the same (U+00C5, which normalisation gives for U+212B).
+  const Result angstrom = RunCli("5 angstrom");
+  EXPECT_EQ(angstrom.status, 0) << angstrom.out;
+  EXPECT_EQ(angstrom.out, RunCli("5 \u212B").out);
+  EXPECT_EQ(RunCli("5 \u00C5").out, angstrom.out);
+  EXPECT_NE(usage.find("angstrom = \u212B\n"), std::string::npos);
+  struct Look {
+    const char* text;
+    const char* prefix;
+    const char* unit;
+  };
+  const Look looks[] = {{"\u00C5", " ", "\u212B"}, {"k\u2126", "k", "\u03A9"},
+                        {"m\u212A", "m", "K"},     {"dB\u00B5V", " ", "dB\u03BCV"}};
+  for (const Look& c : looks) {
+    std::string prefix, unit;
+    ASSERT_TRUE(SplitUnit(c.text, prefix, unit)) << c.text;
+    EXPECT_EQ(prefix, c.prefix) << c.text;
+    EXPECT_EQ(unit, c.unit) << c.text;
+  }
+  // Each prefix spelling stands for a catalogue prefix.
+  std::istringstream prefixes(PrefixList());
+  for (std::string p; std::getline(prefixes, p);) {
+    std::string prefix, unit;
+    ASSERT_TRUE(SplitUnit(p + "V", prefix, unit)) << p;
+    EXPECT_TRUE(std::any_of(PrefixCatalogue.begin(), PrefixCatalogue.end(),
+                            [&](const PrefixEntry& e) { return e.text == prefix; })) << p;
+  }
 }
 
 TEST(CliTest, ArgumentsFillTheSevenTexts) {
