@@ -262,6 +262,73 @@ std::string PrefixList() {
   return out;
 }
 
+namespace {
+
+// The length of the valid UTF-8 sequence at s[i], or 0 where none begins: no
+// overlong forms, no surrogates, nothing above U+10FFFF.
+size_t Utf8SequenceLength(std::string_view s, size_t i) {
+  const auto c = static_cast<unsigned char>(s[i]);
+  size_t length = 0;
+  if (c < 0x80) return 1;
+  if (c >= 0xC2 && c <= 0xDF) length = 2;
+  else if (c >= 0xE0 && c <= 0xEF) length = 3;
+  else if (c >= 0xF0 && c <= 0xF4) length = 4;
+  else return 0;
+  if (s.size() - i < length) return 0;
+  for (size_t k = 1; k < length; ++k) {
+    const auto d = static_cast<unsigned char>(s[i + k]);
+    unsigned char low = 0x80, high = 0xBF;
+    if (k == 1) {
+      if (c == 0xE0) low = 0xA0;
+      else if (c == 0xED) high = 0x9F;
+      else if (c == 0xF0) low = 0x90;
+      else if (c == 0xF4) high = 0x8F;
+    }
+    if (d < low || d > high) return 0;
+  }
+  return length;
+}
+
+// Characters that show nothing themselves but act on the terminal or on
+// the text around them: the C0 and C1 controls, DEL, the line and paragraph
+// separators and the marks that change the direction of text.
+bool IsNonPrintable(char32_t cp) {
+  return cp < 0x20 || (cp >= 0x7F && cp <= 0x9F) || cp == 0x200E || cp == 0x200F ||
+         (cp >= 0x2028 && cp <= 0x202E) || (cp >= 0x2066 && cp <= 0x2069);
+}
+
+}  // namespace
+
+std::string Printable(std::string_view text) {
+  static const char hex[] = "0123456789abcdef";
+  std::string out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size();) {
+    const size_t length = Utf8SequenceLength(text, i);
+    bool escape = length == 0;
+    if (!escape) {
+      const auto c = static_cast<unsigned char>(text[i]);
+      char32_t cp = length == 1 ? c : c & (0xFF >> (length + 1));
+      for (size_t k = 1; k < length; ++k) cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+      escape = IsNonPrintable(cp);
+    }
+    if (!escape) {
+      out.append(text, i, length);
+      i += length;
+      continue;
+    }
+    // Every byte of the character, or the one byte that begins no valid one.
+    for (size_t k = 0; k < std::max<size_t>(length, 1); ++k) {
+      const auto b = static_cast<unsigned char>(text[i + k]);
+      out += "\\x";
+      out.push_back(hex[b >> 4]);
+      out.push_back(hex[b & 15]);
+    }
+    i += std::max<size_t>(length, 1);
+  }
+  return out;
+}
+
 bool ParseCliArgs(const std::vector<std::string>& args, CliCommand& cmd, std::string& error) {
   cmd = CliCommand{};
   cmd.input.subUnit1 = cmd.input.subUnit2 = std::string(NoPrefix);
@@ -305,7 +372,7 @@ bool ParseCliArgs(const std::vector<std::string>& args, CliCommand& cmd, std::st
       } else {
         std::vector<std::string> known = AllUnitSpellings();
         known.emplace_back(NoneSpelling);
-        error = "unknown unit: " + u + Closest(u, known);
+        error = "unknown unit: " + Printable(u) + Closest(u, known);
         return false;
       }
       cmd.mode = a == "--partners" ? CliCommand::Mode::Partners : CliCommand::Mode::Produces;
@@ -317,7 +384,7 @@ bool ParseCliArgs(const std::vector<std::string>& args, CliCommand& cmd, std::st
       const std::string& f = args[++i];
       const auto unit = UnitOf(f);
       if (!unit) {
-        error = "unknown filter unit: " + f + Closest(f, UnitSpellingsList());
+        error = "unknown filter unit: " + Printable(f) + Closest(f, UnitSpellingsList());
         return false;
       }
       cmd.input.unit3 = std::string(*unit);
@@ -330,12 +397,12 @@ bool ParseCliArgs(const std::vector<std::string>& args, CliCommand& cmd, std::st
       int year = 0;
       auto [p, ec] = std::from_chars(y.data(), y.data() + y.size(), year);
       if (ec != std::errc() || p != y.data() + y.size()) {
-        error = "not a year: " + y;
+        error = "not a year: " + Printable(y);
         return false;
       }
       cmd.thisYear = year;
     } else if (a.size() > 1 && a[0] == '-' && (a[1] == '-' || !LooksLikeNumber(a.substr(1)))) {
-      error = "unknown option: " + a + Closest(a, kOptions);
+      error = "unknown option: " + Printable(a) + Closest(a, kOptions);
       return false;
     } else {
       positional.push_back(a);
@@ -347,7 +414,7 @@ bool ParseCliArgs(const std::vector<std::string>& args, CliCommand& cmd, std::st
   }
   if (cmd.mode != CliCommand::Mode::Calculate) {
     if (!positional.empty()) {
-      error = "unexpected argument: " + positional.front();
+      error = "unexpected argument: " + Printable(positional.front());
       return false;
     }
     return true;
@@ -369,7 +436,7 @@ bool ParseCliArgs(const std::vector<std::string>& args, CliCommand& cmd, std::st
     if (!number && param >= 1 && !unitTaken[param - 1]) {
       std::string prefix, unit;
       if (!SplitUnit(p, prefix, unit)) {
-        error = "unknown unit: " + p + Closest(p, AllUnitSpellings());
+        error = "unknown unit: " + Printable(p) + Closest(p, AllUnitSpellings());
         return false;
       }
       (param == 1 ? cmd.input.subUnit1 : cmd.input.subUnit2) = prefix;
@@ -377,7 +444,7 @@ bool ParseCliArgs(const std::vector<std::string>& args, CliCommand& cmd, std::st
       unitTaken[param - 1] = true;
       continue;
     }
-    error = "unexpected argument: " + p;
+    error = "unexpected argument: " + Printable(p);
     return false;
   }
   return true;

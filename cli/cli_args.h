@@ -80,6 +80,12 @@ std::string OutputJson(const RunOutput& out);
 // One batch line: seven TAB-separated fields in, one JSON object out.
 std::string RunBatchLine(const std::string& line, int thisYear);
 
+// A text of the user's for a message on a terminal: printable UTF-8 as it
+// is (Japanese too); control characters, DEL, the C1 controls, the line
+// and paragraph separators, the marks that change the direction of text, and
+// bytes that are no valid UTF-8 as "\x1b", "\xff": one escape per byte.
+std::string Printable(std::string_view text);
+
 // A JSON string literal. Invalid UTF-8 is written as U+FFFD, one for each
 // maximal invalid sequence, so the output is always valid UTF-8 JSON.
 std::string JsonEscape(const std::string& text);

@@ -108,6 +108,45 @@ TEST(CliTest, UsageErrors) {
             "tamrisk-cli: unknown unit: OHM (closest: ohm); see tamrisk-cli --help\n");
 }
 
+// What the user typed comes back in a message with nothing that acts on a
+// terminal: control characters, the C1 controls, direction marks and bytes
+// that are no valid UTF-8 are escaped byte by byte; printable text, Japanese
+// too, stays as it is.
+TEST(CliTest, MessagesShowUnprintableBytesEscaped) {
+  struct C {
+    std::string in;
+    std::string out;
+  };
+  const C cases[] = {
+      {"V", "V"},
+      {"単位Ω\U0001F600", "単位Ω\U0001F600"},
+      {"\x1b[31mV", "\\x1b[31mV"},
+      {"V\xff", "V\\xff"},
+      {"a\tb\r\n\x7f", "a\\x09b\\x0d\\x0a\\x7f"},
+      {"\xe3\x81", "\\xe3\\x81"},                   // a cut sequence
+      {"\xe3\x81" "A", "\\xe3\\x81A"},
+      {"\xc0\xaf", "\\xc0\\xaf"},                   // an overlong form
+      {"\xed\xa0\x80", "\\xed\\xa0\\x80"},          // a surrogate
+      {"\xf4\x90\x80\x80", "\\xf4\\x90\\x80\\x80"},  // above U+10FFFF
+      {"\xc2\x9b" "2J", "\\xc2\\x9b2J"},            // the C1 control CSI
+      {"\u202e" "V", "\\xe2\\x80\\xaeV"},           // RIGHT-TO-LEFT OVERRIDE
+      {"\\x1b", "\\x1b"},                            // typed as it is shown
+  };
+  for (const C& c : cases) EXPECT_EQ(Printable(c.in), c.out) << c.out;
+
+  // Every message that repeats an argument, from the program itself.
+  const std::string typed = "\"$(printf 'k\\033[2J\\377')\"";
+  for (const std::string& args :
+       {"10 " + typed, "--filter " + typed + " 1 V", "--this-year " + typed + " 1 V",
+        "--partners " + typed, "--produces " + typed, "1 V 2 Ω " + typed,
+        "--formula-list " + typed, "--" + typed, "1 V " + typed}) {
+    const Result r = RunCli(args);
+    EXPECT_EQ(r.status, 2) << args;
+    EXPECT_NE(r.out.find("k\\x1b[2J\\xff"), std::string::npos) << args << "\n" << r.out;
+    EXPECT_EQ(r.out.find_first_of("\x1b\xff"), std::string::npos) << args;
+  }
+}
+
 TEST(CliTest, NoAnswerIsTheMessageAloneAndStatusOne) {
   const Result none = RunCli("10 Hz 5 g");
   EXPECT_EQ(none.status, 1);
