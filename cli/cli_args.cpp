@@ -4,6 +4,8 @@
 #include <array>
 #include <charconv>
 #include <cstddef>
+#include <cstdio>
+#include <cstring>
 #include <optional>
 #include <string_view>
 
@@ -227,7 +229,9 @@ std::string CliUsage() {
          "  --this-year YEAR  the present year of the calendar formulas\n"
          "  --json            print the result as the JSON object of --batch\n"
          "  --batch           read lines of seven TAB-separated fields (the texts of the\n"
-         "                    window's seven input controls), write one JSON object each\n"
+         "                    window's seven input controls), write one JSON object each;\n"
+         "                    a line longer than " + std::to_string(kMaxBatchLineBytes) +
+         " bytes gets an error object\n"
          "  --partners UNIT   print the units that some formula takes with UNIT, in\n"
          "                    either order, and how many formulas: \"V + Ω: 6\"; with\n"
          "                    --filter, only formulas whose result has that unit\n"
@@ -247,7 +251,7 @@ std::string CliUsage() {
          "\n"
          "Exit status: 0 when a formula answered (or a unit was listed), 1 when there\n"
          "is no answer, 2 for a usage error, 3 when the output could not be written,\n"
-         "4 when --batch could not read its input.\n";
+         "4 when --batch could not read its input or ran out of memory.\n";
 }
 
 std::string UnitList() {
@@ -641,6 +645,58 @@ std::string RunBatchLine(const std::string& rawLine, int thisYear) {
   }
   in.thisYear = thisYear;
   return OutputJson(Calculate(in));
+}
+
+BatchLineRead ReadBatchLine(std::FILE* in, std::string& line, std::size_t limit) {
+  line.clear();
+  bool any = false;
+  bool tooLong = false;
+  // Past the limit the bytes are only counted away, so that a line of any
+  // length costs no memory.
+  auto keep = [&](const char* bytes, std::size_t n) {
+    any = true;
+    if (n > limit - line.size()) {
+      tooLong = true;
+      n = limit - line.size();
+    }
+    line.append(bytes, n);
+  };
+  for (;;) {
+#ifdef __GLIBC__
+    // The bytes already in the stdio buffer are taken a run at a time, as
+    // getline(3) takes them.
+    if (in->_IO_read_ptr < in->_IO_read_end) {
+      char* const bytes = in->_IO_read_ptr;
+      const auto n = static_cast<std::size_t>(in->_IO_read_end - bytes);
+      char* const newline = static_cast<char*>(std::memchr(bytes, '\n', n));
+      keep(bytes, newline ? static_cast<std::size_t>(newline - bytes) : n);
+      in->_IO_read_ptr = newline ? newline + 1 : in->_IO_read_end;
+      if (newline) break;
+      continue;
+    }
+#endif
+    // A byte at a time, which also fills the buffer again.
+    const int c = getc_unlocked(in);
+    if (c == EOF) {
+      if (std::ferror(in)) return BatchLineRead::Error;
+      if (!any) return BatchLineRead::End;
+      break;
+    }
+    if (c == '\n') {
+      any = true;
+      break;
+    }
+    const char byte = static_cast<char>(c);
+    keep(&byte, 1);
+  }
+  if (!tooLong) return BatchLineRead::Line;
+  line.clear();
+  return BatchLineRead::TooLong;
+}
+
+std::string BatchLineTooLongJson(std::size_t limit) {
+  return "{\"error\": " +
+         JsonEscape("line longer than the limit of " + std::to_string(limit) + " bytes") + "}";
 }
 
 }  // namespace tamrisk

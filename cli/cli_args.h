@@ -2,6 +2,8 @@
 // apart from main() so that tests can drive them directly.
 #pragma once
 
+#include <cstddef>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,7 +19,7 @@ enum CliStatus : int {
   kStatusNoAnswer = 1,     // the result is one of the two "no answer" messages
   kStatusUsageError = 2,   // unknown option, unit or argument
   kStatusOutputError = 3,  // the output could not be written
-  kStatusInputError = 4,   // the batch input could not be read
+  kStatusInputError = 4,   // the batch input could not be read, or the run ran out of memory
 };
 
 struct CliCommand {
@@ -79,6 +81,25 @@ std::string OutputJson(const RunOutput& out);
 
 // One batch line: seven TAB-separated fields in, one JSON object out.
 std::string RunBatchLine(const std::string& line, int thisYear);
+
+// The longest batch line, its line feed not counted. A real line is a few
+// hundred bytes; a longer one is answered with an error and never held.
+inline constexpr std::size_t kMaxBatchLineBytes = std::size_t{1} << 20;  // 1 MiB
+
+enum class BatchLineRead {
+  Line,     // `line` holds the next line, without its line feed
+  TooLong,  // the next line was longer than the limit: read to its end, not kept
+  End,      // no more input
+  Error,    // the input could not be read (errno says why)
+};
+// Reads the next line of `in` into `line`, holding at most `limit` bytes of
+// it. The last line may lack its line feed. Throws std::bad_alloc when there
+// is no memory for the line.
+BatchLineRead ReadBatchLine(std::FILE* in, std::string& line, std::size_t limit);
+
+// The answer to a line longer than `limit` bytes: one JSON object naming the
+// limit.
+std::string BatchLineTooLongJson(std::size_t limit);
 
 // A text of the user's for a message on a terminal: printable UTF-8 as it
 // is (Japanese too); control characters, DEL, the C1 controls, the line

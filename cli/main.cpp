@@ -14,6 +14,7 @@
 #include <cstring>
 #include <ctime>
 #include <iostream>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -108,18 +109,36 @@ int main(int argc, char** argv) {
       // the batch mode line by line; the answers to lines that have already
       // arrived go out together.
       std::string line;
-      char* read = nullptr;
-      size_t capacity = 0;
-      for (ssize_t length; (length = getline(&read, &capacity, stdin)) >= 0;) {
-        const bool newline = length > 0 && read[length - 1] == '\n';
-        line.assign(read, static_cast<size_t>(length) - (newline ? 1 : 0));
-        if (!Write(tamrisk::RunBatchLine(line, year) + "\n", !InputWaiting())) break;
+      long long lines = 0;
+      bool readFailed = false;
+      int readError = 0;
+      try {
+        for (;;) {
+          using Read = tamrisk::BatchLineRead;
+          const Read read = tamrisk::ReadBatchLine(stdin, line, tamrisk::kMaxBatchLineBytes);
+          // The end of the input and a failed read (a folder, a closed
+          // standard input) both end the run; only the second is an error.
+          if (read == Read::End) break;
+          if (read == Read::Error) {
+            readFailed = true;
+            readError = errno;
+            break;
+          }
+          std::string answer = read == Read::TooLong
+                                   ? tamrisk::BatchLineTooLongJson(tamrisk::kMaxBatchLineBytes)
+                                   : tamrisk::RunBatchLine(line, year);
+          answer.push_back('\n');
+          ++lines;
+          if (!Write(answer, !InputWaiting())) break;
+        }
+      } catch (const std::bad_alloc&) {
+        // Under a memory limit: the answers so far are delivered, and the
+        // run ends as a failed read does, never as if the input had ended.
+        std::string().swap(line);
+        std::cerr << "tamrisk-cli: out of memory at line " << lines + 1
+                  << " of the input; the lines before it are answered\n";
+        return Finish(tamrisk::kStatusInputError);
       }
-      // The end of the input and a failed read (a folder, a closed standard
-      // input) both end the loop; only the second is an error.
-      const bool readFailed = std::ferror(stdin) != 0;
-      const int readError = errno;
-      std::free(read);
       const int status = Finish(tamrisk::kStatusAnswered);
       if (status != tamrisk::kStatusAnswered || !readFailed) return status;
       return InputError(readError);
