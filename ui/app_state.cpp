@@ -120,6 +120,26 @@ double ScreenDpi() {
   return dpi;
 }
 
+// Device pixels per logical pixel of the primary screen, read once.
+double ScreenPixelRatio() {
+  static const double ratio = [] {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const double r = screen ? screen->devicePixelRatio() : 1.0;
+    return r > 0 ? r : 1.0;
+  }();
+  return ratio;
+}
+
+// The gothic face (IPAGothic) smoothed at 12 pixels (9 points at 96 dpi)
+// draws the thin stems of its Latin letters between the pixels: the three
+// stems of an "m" run together into a grey block. From 13 pixels on there is
+// room for them, and drawn without grey levels, as the face's own table of
+// sizes asks for at these sizes, they stand apart sharply. Its glyphs are not
+// hinted: hinting would round the half-width cell of 6.5 pixels to 7, and
+// the columns of half- and full-width text would no longer line up.
+constexpr double GothicLeastPixels = 13.0;
+constexpr double GothicSharpPixels = 13.5;
+
 }  // namespace
 
 // Whole pixels, as a window system places controls: the part of a pixel is
@@ -160,12 +180,20 @@ BusyPointer::~BusyPointer() { QApplication::restoreOverrideCursor(); }
 QFont GothicFont(double pointSize, bool bold) {
   static const QString family = InstalledFamily(GothicFamily, GothicStandIns());
   QFont f(family);
-  f.setPointSizeF(pointSize);
   f.setBold(bold);
   // Japanese text needs no shaping, and the glyphs of this face look the
   // same hinted or not at these sizes; skipping both halves the cost of
   // laying out and drawing the first texts of every window.
-  f.setStyleStrategy(QFont::PreferNoShaping);
+  QFont::StyleStrategy strategy = QFont::PreferNoShaping;
+  const double pixels = pointSize * ScreenDpi() / 72.0 * ScreenPixelRatio();
+  if (pixels < GothicSharpPixels) {
+    // 9 points are drawn as 9.75 at 96 dpi.
+    f.setPointSizeF(std::max(pixels, GothicLeastPixels) * 72.0 / (ScreenDpi() * ScreenPixelRatio()));
+    strategy = QFont::StyleStrategy(strategy | QFont::NoAntialias);
+  } else {
+    f.setPointSizeF(pointSize);
+  }
+  f.setStyleStrategy(strategy);
   f.setHintingPreference(QFont::PreferNoHinting);
   return f;
 }

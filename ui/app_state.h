@@ -27,6 +27,8 @@ inline const QString GothicFamily = QStringLiteral("ＭＳ ゴシック");
 inline const QString ArialFamily = QStringLiteral("Arial");
 
 void InstallFontSubstitutions();
+// The gothic face is drawn at least 13 pixels high on the screen, where its
+// "m" has room for three stems, and at that size without grey levels.
 QFont GothicFont(double pointSize, bool bold = false);
 QFont ArialFont(double pointSize, bool bold = false);
 

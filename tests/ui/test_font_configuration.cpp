@@ -2,10 +2,14 @@
 // reading has ended or not, and no reading starts beside a start-up notice
 // that the display connection takes out of the environment. The gothic face
 // is found under the name of every language: CMake runs this test under a
-// plain and under the Japanese locale.
+// plain and under the Japanese locale. Its letters are readable at the
+// screen's resolution (96 dpi here).
+#include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QImage>
+#include <QLabel>
 #include <QtTest>
 
 #include <clocale>
@@ -13,12 +17,49 @@
 #include <cstring>
 
 #include "ui/app_state.h"
+#include "ui/application.h"
 #include "ui/font_configuration.h"
 
 namespace {
 
 // IPAGothic's family name in English and in Japanese.
 const QStringList IpaGothicNames = {QStringLiteral("IPAGothic"), QStringLiteral("IPAゴシック")};
+
+// The dark runs in the middle row of what `label` shows, black on white: a
+// pixel is dark when it is nearer black than white. The middle row is that
+// of the rows with ink. Together with the row as text, for messages.
+std::pair<int, QString> StemsInMiddleRow(QLabel& label) {
+  QPalette colours = label.palette();
+  colours.setColor(QPalette::Window, Qt::white);
+  colours.setColor(QPalette::WindowText, Qt::black);
+  label.setPalette(colours);
+  label.setAutoFillBackground(true);
+  label.adjustSize();
+  const QImage image = label.grab().toImage();
+  int top = image.height();
+  int bottom = -1;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (qGray(image.pixel(x, y)) < 255) {
+        top = std::min(top, y);
+        bottom = y;
+      }
+    }
+  }
+  if (bottom < 0) return {0, QStringLiteral("no ink")};
+  const int y = (top + bottom) / 2;
+  int stems = 0;
+  bool inStem = false;
+  QString row;
+  for (int x = 0; x < image.width(); ++x) {
+    const int grey = qGray(image.pixel(x, y));
+    const bool dark = grey < 128;
+    row += dark ? u'#' : grey < 255 ? u'+' : u'.';
+    if (dark && !inStem) ++stems;
+    inStem = dark;
+  }
+  return {stems, row};
+}
 
 }  // namespace
 
@@ -70,6 +111,28 @@ class FontConfigurationTest : public QObject {
       for (const QString& full : {QStringLiteral("\u3000"), QStringLiteral("\u6570"), QStringLiteral("\u30D1")})
         QCOMPARE(metrics.horizontalAdvance(full), 2 * cell);
     }
+  }
+
+  // An "m" in the face and size of the windows shows its three stems apart,
+  // and "mm" six, the second "m" half a pixel further on: smoothed at 12
+  // pixels each was a grey block, in every list and result ("mm", "ms",
+  // "dBm").
+  void letterMHasItsStemsApart_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("stems");
+    QTest::newRow("m") << QStringLiteral("m") << 3;
+    QTest::newRow("mm") << QStringLiteral("mm") << 6;
+  }
+
+  void letterMHasItsStemsApart() {
+    QFETCH(QString, text);
+    QFETCH(int, stems);
+    tamrisk::PrepareApplication();
+    QLabel label(text);
+    QCOMPARE(label.font(), QApplication::font());
+    QVERIFY(IpaGothicNames.contains(QFontInfo(label.font()).family()));
+    const auto [found, row] = StemsInMiddleRow(label);
+    QVERIFY2(found == stems, qPrintable(row));
   }
 
   void noReadingBesideAStartUpNotice_data() {
