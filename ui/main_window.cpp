@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QToolTip>
 
 #include <algorithm>
@@ -494,7 +495,7 @@ void MainWindow::SaveSettings() {
 
 void MainWindow::showNote(const char* name, const QString& text) {
   pendingNotes_.append({name, text});
-  if (!exiting_ && isVisible()) showPendingNotes();
+  if (!exiting_ && seen_ && isVisible()) showPendingNotes();
 }
 
 void MainWindow::showPendingNotes() {
@@ -508,10 +509,17 @@ void MainWindow::showPendingNotes() {
     box->setObjectName(QString::fromLatin1(note.name));
     box->setWindowModality(Qt::NonModal);
     box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setAttribute(Qt::WA_ShowWithoutActivating);
     notes_.append(box);
     box->show();
+    box->raise();
+    box->activateWindow();
   }
+}
+
+void MainWindow::mainWindowSeen() {
+  if (seen_ || !isVisible()) return;
+  seen_ = true;
+  if (!exiting_) showPendingNotes();
 }
 
 void MainWindow::RunCalculation() {
@@ -760,7 +768,19 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  showPendingNotes();
+  // A note shown with the main window, before the window manager has made
+  // the main window active, would be put behind it. A window manager that
+  // does not make a new window active leaves the notes for a second.
+  if (seen_) {
+    if (!exiting_) showPendingNotes();
+  } else {
+    QTimer::singleShot(1000, this, &MainWindow::mainWindowSeen);
+  }
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) mainWindowSeen();
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {

@@ -111,6 +111,7 @@ class MainWindow : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
@@ -125,13 +126,18 @@ class MainWindow : public QMainWindow {
   void closeOtherWindows();
   void tick(int n);
   QString settingsPath() const;
-  // A note in a small window of its own that neither blocks the main window
-  // nor takes the keyboard from it. Notes raised while the window is not
-  // shown yet, or while the program ends, wait for showPendingNotes; those
-  // shown at the end have no parent, so that the program ends when the last
-  // of them is closed.
+  // A note in a small window of its own that does not block the main
+  // window: it belongs to the main window, is raised above it and takes the
+  // keyboard until the user closes it, so that a window manager shows it in
+  // front. Notes raised before the main window has been seen (LoadSettings
+  // runs before it is shown), or while the program ends, wait for
+  // showPendingNotes; those shown at the end have no parent, so that the
+  // program ends when the last of them is closed.
   void showNote(const char* name, const QString& text);
   void showPendingNotes();
+  // The main window is shown and active (or has been shown for a while
+  // without becoming active): the notes raised so far are shown.
+  void mainWindowSeen();
   void showPartnerNotice();
   void clearPartnerNotice();
   void showUnitInLists(int position);
@@ -154,6 +160,7 @@ class MainWindow : public QMainWindow {
     QString text;
   };
   QList<PendingNote> pendingNotes_;
+  bool seen_ = false;
   QList<QPointer<QMessageBox>> notes_;
   int menuHeight_ = 0;
 

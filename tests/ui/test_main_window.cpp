@@ -95,6 +95,28 @@ void WriteScript(const QString& path, const QByteArray& text) {
   QVERIFY(file.setPermissions(file.permissions() | QFile::ExeOwner | QFile::ExeUser));
 }
 
+// Notes as they are shown: each note's name, and whether it was shown as a
+// window of the main window while the main window was shown and active. A
+// window manager puts a window shown before the new main window has been
+// made active, or one that does not take the keyboard, behind it.
+class NoteShowings : public QObject {
+ public:
+  NoteShowings() { qApp->installEventFilter(this); }
+  QStringList shown;
+  QStringList shownTooSoon;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::Show) return false;
+    if (auto* note = qobject_cast<QMessageBox*>(watched)) {
+      shown << note->objectName();
+      const auto* main = qobject_cast<const MainWindow*>(note->parentWidget());
+      if (!main || !main->isVisible() || !main->isActiveWindow()) shownTooSoon << note->objectName();
+    }
+    return false;
+  }
+};
+
 QStringList FileLines(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return {};
@@ -601,11 +623,18 @@ class MainWindowTest : public QObject {
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(old);
     file.close();
+    NoteShowings showings;
     auto w = start();
     QCOMPARE(w->state().calculatorPath, QString());  // the BOM makes the file unreadable
-    // The user is told at once, in a note that leaves the window usable.
+    // The user is told at once, in a note that leaves the window usable. It
+    // belongs to the main window, comes once the main window is shown and
+    // active, and takes the keyboard, so that it is seen in front.
+    QTRY_VERIFY(Note("SettingsUnreadable"));
     QMessageBox* note = Note("SettingsUnreadable");
-    QVERIFY(note);
+    QCOMPARE(showings.shown, QStringList{QStringLiteral("SettingsUnreadable")});
+    QCOMPARE(showings.shownTooSoon, QStringList());
+    QCOMPARE(note->parentWidget(), w.get());
+    QTRY_COMPARE(QApplication::activeWindow(), note);
     QCOMPARE(note->windowTitle(), T(captions::MessageTitle));
     QCOMPARE(note->text(), T(captions::SettingsUnreadableLine1) + u'\n' +
                                T(captions::SettingsBackupLine2) + u'\n' +
