@@ -49,6 +49,8 @@ inline constexpr char16_t PartnerSetsUnit2[] = u"（パラメータ２に設定�
 inline constexpr char16_t PartnerSetsUnit1[] = u"（パラメータ１に設定）";
 inline constexpr char16_t PartnerItem[] = u"%1　%2式";
 inline constexpr char16_t PartnerHiddenMark[] = u"　（非表示）";
+// The same mark in the tooltip's lists of units, right after the unit.
+inline constexpr char16_t PartnerHiddenTipMark[] = u"（非表示）";
 inline constexpr char16_t PartnerShowQuestion[] =
     u"単位「%1」は一覧に表示されていません。\n一覧に表示して、パラメータ%2の単位に設定しますか？";
 inline constexpr char16_t PartnerShowYes[] = u"表示する";

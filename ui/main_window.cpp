@@ -17,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTextCursor>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QToolTip>
@@ -584,10 +585,10 @@ QString MainWindow::partnerTip() const {
                                      FromUtf16(captions::PartnerWouldAnswer)
                                : FromUtf16(captions::PartnerHintTip);
   if (filter != NoFilterText()) tip += FromUtf16(captions::PartnerFilterNote).arg(filter);
-  tip += u'\n' + FromUtf16(captions::PartnerForUnit2Line) +
-         PartnerSummary(PartnerEntries(2, unit1_->currentText(), filter, state_.unitMask), shown);
   tip += u'\n' + FromUtf16(captions::PartnerForUnit1Line) +
          PartnerSummary(PartnerEntries(1, unit2_->currentText(), filter, state_.unitMask), shown);
+  tip += u'\n' + FromUtf16(captions::PartnerForUnit2Line) +
+         PartnerSummary(PartnerEntries(2, unit1_->currentText(), filter, state_.unitMask), shown);
   return tip;
 }
 
@@ -599,8 +600,14 @@ void MainWindow::showPartnerNotice() {
   const QString tip = partnerTip();
   partnerHint_->setToolTip(tip);
   if (partnerHint_->isVisible()) {
-    QToolTip::showText(partnerHint_->mapToGlobal(QPoint(0, partnerHint_->height())), tip,
-                       partnerHint_);
+    // In the result box under the message, where it covers no control. (A
+    // tip that has no room on the right of its place is shown on the left
+    // of it: under the button, it covered the second parameter's row and
+    // the calculate button.)
+    QTextCursor end(output_->document());
+    end.movePosition(QTextCursor::End);
+    const QPoint under(0, output_->cursorRect(end).bottom());
+    QToolTip::showText(output_->viewport()->mapToGlobal(under), tip, partnerHint_);
   }
 }
 
@@ -628,6 +635,8 @@ void MainWindow::ChoosePartner(int parameter, const QString& unit) {
     showUnitInLists(position);
   }
   SelectText(box, unit);
+  // The result answers the new units at once.
+  RunCalculation();
   focusEntry(parameter == 1 ? param1_ : param2_);
 }
 

@@ -82,10 +82,10 @@ class MainWindow : public QMainWindow {
   PartnerPopup* partnerPopup();
   // Fills it for the chosen units and shows it below its button.
   void OpenPartnerHint();
-  // Sets the unit of parameter `parameter` (1 or 2) to `unit`. A unit the
-  // lists do not offer is offered to the user first: shown in the lists
-  // (the masks changed, the inputs kept and the settings saved), or nothing
-  // happens.
+  // Sets the unit of parameter `parameter` (1 or 2) to `unit` and runs the
+  // calculation again. A unit the lists do not offer is offered to the user
+  // first: shown in the lists (the masks changed, the inputs kept and the
+  // settings saved), or nothing happens.
   void ChoosePartner(int parameter, const QString& unit);
   // The hint's tooltip: which units go with the chosen ones, and after a
   // calculation that no formula answered, that these would have answered.

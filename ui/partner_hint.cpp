@@ -46,7 +46,10 @@ QString PartnerUnitName(const QString& unit) {
 QString PartnerSummary(const std::vector<PartnerEntry>& entries, std::size_t limit) {
   if (entries.empty()) return FromUtf16(captions::PartnerNone);
   QStringList names;
-  for (std::size_t i = 0; i < entries.size() && i < limit; ++i) names << PartnerUnitName(entries[i].unit);
+  for (std::size_t i = 0; i < entries.size() && i < limit; ++i) {
+    names << PartnerUnitName(entries[i].unit) +
+                 (entries[i].hidden ? FromUtf16(captions::PartnerHiddenTipMark) : QString());
+  }
   QString summary = names.join(FromUtf16(captions::PartnerSeparator));
   if (entries.size() > limit) {
     summary += FromUtf16(captions::PartnerSeparator) +
@@ -72,6 +75,9 @@ PartnerPopup::PartnerPopup(QWidget* owner) : QFrame(owner, Qt::Popup) {
     list->setObjectName(QString::fromLatin1(listName));
     list->setFixedSize(Tw(ListWidth), Tw(ListHeight));
     list->setAttribute(Qt::WA_InputMethodEnabled, false);
+    // A frame that shows which list has the focus (showFocus).
+    list->setFrameStyle(QFrame::Box | QFrame::Plain);
+    list->setLineWidth(2);
     list->installEventFilter(this);
     connect(list, &QListWidget::itemClicked, this,
             [this, list](QListWidgetItem* item) { choose(list, item); });
@@ -80,10 +86,13 @@ PartnerPopup::PartnerPopup(QWidget* owner) : QFrame(owner, Qt::Popup) {
     box->addWidget(list);
     return box;
   };
+  // Parameter 1 on the left, as it stands above parameter 2 in the main
+  // window.
   auto* columns = new QHBoxLayout;
   columns->setSpacing(Tw(ListGap));
-  columns->addLayout(column("Partners_For_Unit_2_Title", "Partners_For_Unit_2", title2_, list2_));
   columns->addLayout(column("Partners_For_Unit_1_Title", "Partners_For_Unit_1", title1_, list1_));
+  columns->addLayout(column("Partners_For_Unit_2_Title", "Partners_For_Unit_2", title2_, list2_));
+  QWidget::setTabOrder(list1_, list2_);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(heading_);
   layout->addLayout(columns);
@@ -121,6 +130,22 @@ void PartnerPopup::fillList(QLabel* title, QListWidget* list, int parameter,
   } else {
     list->setCurrentRow(0);
   }
+  showFocus(list, list->hasFocus());
+}
+
+void PartnerPopup::showFocus(QListWidget* list, bool focused) {
+  // The keys act on the list with the focus: only that one shows its
+  // current unit highlighted, in a frame of the highlight's colour; the
+  // other shows a grey frame and no highlight.
+  if (focused) {
+    if (QListWidgetItem* item = list->currentItem()) item->setSelected(true);
+  } else {
+    list->clearSelection();
+  }
+  QPalette colours = list->palette();
+  colours.setColor(QPalette::WindowText,
+                   focused ? colours.color(QPalette::Active, QPalette::Highlight) : QColor(160, 160, 160));
+  list->setPalette(colours);
 }
 
 void PartnerPopup::openBelow(const QWidget* anchor) {
@@ -142,6 +167,10 @@ void PartnerPopup::choose(QListWidget* list, QListWidgetItem* item) {
 }
 
 bool PartnerPopup::eventFilter(QObject* watched, QEvent* event) {
+  if ((event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) &&
+      (watched == list1_ || watched == list2_)) {
+    showFocus(static_cast<QListWidget*>(watched), event->type() == QEvent::FocusIn);
+  }
   if (event->type() == QEvent::KeyPress && (watched == list1_ || watched == list2_)) {
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {

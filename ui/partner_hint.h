@@ -38,8 +38,8 @@ QString PartnerUnitName(const QString& unit);
 // `limit` of them and then how many more.
 QString PartnerSummary(const std::vector<PartnerEntry>& entries, std::size_t limit);
 
-// The small window of the two lists. It closes when a unit is chosen, on
-// Escape and on a click elsewhere.
+// The small window of the two lists, parameter 1's on the left. It closes
+// when a unit is chosen, on Escape and on a click elsewhere.
 class PartnerPopup : public QFrame {
   Q_OBJECT
 
@@ -66,12 +66,14 @@ class PartnerPopup : public QFrame {
   void fillList(QLabel* title, QListWidget* list, int parameter, const QString& otherUnit,
                 const std::vector<PartnerEntry>& entries);
   void choose(QListWidget* list, QListWidgetItem* item);
+  // Marks `list` as the one the keys act on, or not.
+  void showFocus(QListWidget* list, bool focused);
 
   QLabel* heading_ = nullptr;
-  QLabel* title2_ = nullptr;
-  QListWidget* list2_ = nullptr;
   QLabel* title1_ = nullptr;
   QListWidget* list1_ = nullptr;
+  QLabel* title2_ = nullptr;
+  QListWidget* list2_ = nullptr;
 };
 
 }  // namespace tamrisk

@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextCursor>
 #include <QtTest>
 
 #include <memory>
@@ -50,6 +51,27 @@ QStringList Items(const QComboBox* box) {
   QStringList items;
   for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
   return items;
+}
+
+// A widget's place on the screen.
+QRect OnScreen(const QWidget* w) { return QRect(w->mapToGlobal(QPoint(0, 0)), w->size()); }
+
+// The tooltip shown now, or nothing.
+QWidget* ShownTip() {
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->inherits("QTipLabel") && w->isVisible()) return w;
+  return nullptr;
+}
+
+// How many pixels of a list are drawn in the highlight's colour: its
+// current unit and its frame, where it has the focus.
+int HighlightPixels(QListWidget* list) {
+  const QColor highlight = list->palette().color(QPalette::Active, QPalette::Highlight);
+  const QImage image = list->grab().toImage();
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) count += image.pixelColor(x, y) == highlight ? 1 : 0;
+  return count;
 }
 
 // The item of a unit, by the unit text it keeps.
@@ -150,6 +172,10 @@ class PartnerHintTest : public QObject {
     QVERIFY2(forUnit1.contains(Item(QStringLiteral("m/s"), 5)), qPrintable(forUnit1.join(u'|')));
     auto* title2 = w_->partnerPopup()->findChild<QLabel*>(QStringLiteral("Partners_For_Unit_2_Title"));
     QVERIFY(title2->text().startsWith(T(captions::PartnerColumnTitle).arg(QStringLiteral("V"))));
+    // Parameter 1 on the left, parameter 2 on the right, as in the window.
+    auto* title1 = w_->partnerPopup()->findChild<QLabel*>(QStringLiteral("Partners_For_Unit_1_Title"));
+    QVERIFY(OnScreen(title1).right() < OnScreen(title2).left());
+    QVERIFY(OnScreen(list("Partners_For_Unit_1")).right() < OnScreen(list("Partners_For_Unit_2")).left());
 
     QCOMPARE(get<QPlainTextEdit>("Output")->toPlainText(), result);
     QCOMPARE(Items(get<QComboBox>("Unit_1")), units);
@@ -159,10 +185,40 @@ class PartnerHintTest : public QObject {
     QCOMPARE(get<QComboBox>("Unit_2")->currentText(), QStringLiteral("Hz"));
   }
 
-  // Choosing a unit the lists offer sets the other parameter's unit and
-  // moves to its number; the keyboard chooses too.
+  // The keys act on the list with the focus, and the user sees which: only
+  // that list shows its current unit highlighted, in a highlighted frame.
+  // Tab moves the focus, and the highlight with it.
+  void theFocusedListIsMarked() {
+    enter(QStringLiteral("10"), QStringLiteral("V"), QStringLiteral("1"), QStringLiteral("Hz"));
+    openHint();
+    QListWidget* forUnit1 = list("Partners_For_Unit_1");
+    QListWidget* forUnit2 = list("Partners_For_Unit_2");
+    QTRY_COMPARE(QApplication::focusWidget(), forUnit2);
+    for (int turn = 0; turn < 2; ++turn) {
+      QListWidget* focused = turn == 0 ? forUnit2 : forUnit1;
+      QListWidget* other = turn == 0 ? forUnit1 : forUnit2;
+      QCOMPARE(focused->selectedItems(), QList<QListWidgetItem*>{focused->currentItem()});
+      QVERIFY(other->selectedItems().isEmpty());
+      QVERIFY2(HighlightPixels(focused) > 0, focused->objectName().toLatin1());
+      QCOMPARE(HighlightPixels(other), 0);
+      QTest::keyClick(focused, Qt::Key_Tab);
+      QTRY_COMPARE(QApplication::focusWidget(), other);
+    }
+    // Enter chooses from the list that shows the focus.
+    const QString current = forUnit2->currentItem()->data(Qt::UserRole).toString();
+    QCOMPARE(current, QStringLiteral(" "));
+    QTest::keyClick(forUnit2, Qt::Key_Return);
+    QTRY_VERIFY(!w_->partnerPopup()->isVisible());
+    QCOMPARE(get<QComboBox>("Unit_2")->currentText(), current);
+  }
+
+  // Choosing a unit the lists offer sets the other parameter's unit, runs
+  // the calculation again, so that the result answers the new units, and
+  // moves to the number; the keyboard chooses too.
   void choosingAPartnerSetsTheOtherUnit() {
     enter(QStringLiteral("10"), QStringLiteral("V"), QStringLiteral("5"), QStringLiteral(" "));
+    w_->RunCalculation();
+    QVERIFY(!get<QPlainTextEdit>("Output")->toPlainText().contains(QStringLiteral("2.0000A")));
     openHint();
     QListWidget* forUnit2 = list("Partners_For_Unit_2");
     QListWidgetItem* ohm = Find(forUnit2, QStringLiteral("Ω"));
@@ -171,8 +227,10 @@ class PartnerHintTest : public QObject {
     QCOMPARE(get<QComboBox>("Unit_2")->currentText(), QStringLiteral("Ω"));
     QCOMPARE(get<QComboBox>("Unit_1")->currentText(), QStringLiteral("V"));
     QCOMPARE(QApplication::focusWidget(), get<QLineEdit>("Param_2"));
+    const QString answered = get<QPlainTextEdit>("Output")->toPlainText();
+    QVERIFY(answered.contains(QStringLiteral("2.0000A")));
     w_->RunCalculation();
-    QVERIFY(get<QPlainTextEdit>("Output")->toPlainText().contains(QStringLiteral("2.0000A")));
+    QCOMPARE(get<QPlainTextEdit>("Output")->toPlainText(), answered);
 
     // For parameter 1, with Enter: the units that go with Ω.
     openHint();
@@ -183,6 +241,7 @@ class PartnerHintTest : public QObject {
     QTRY_VERIFY(!w_->partnerPopup()->isVisible());
     QCOMPARE(get<QComboBox>("Unit_1")->currentText(), QStringLiteral("A"));
     QCOMPARE(QApplication::focusWidget(), get<QLineEdit>("Param_1"));
+    QVERIFY(get<QPlainTextEdit>("Output")->toPlainText().contains(QStringLiteral("50.000V")));
   }
 
   // A unit the lists hide: 10 mH at 1 kHz. Choosing it asks; yes shows it
@@ -209,6 +268,7 @@ class PartnerHintTest : public QObject {
     QTRY_VERIFY(*seen);
     QCOMPARE(asked, T(captions::PartnerShowQuestion).arg(QStringLiteral("H"), QStringLiteral("２")));
     QCOMPARE(get<QComboBox>("Unit_2")->currentText(), QStringLiteral(" "));
+    QCOMPARE(get<QPlainTextEdit>("Output")->toPlainText(), QString());  // nothing was run
     QVERIFY(get<QComboBox>("Unit_2")->findText(QStringLiteral("H")) < 0);
     QCOMPARE(w_->state().unitMask, Q(DefaultUnitMask));
     QVERIFY(!QFile::exists(dir_->filePath(SettingsFileName)));
@@ -239,8 +299,7 @@ class PartnerHintTest : public QObject {
     QFile ini(dir_->filePath(SettingsFileName));
     QVERIFY(ini.open(QIODevice::ReadOnly));
     QCOMPARE(DecodeCp932(ini.readAll()).split(QStringLiteral("\r\n")).value(3), mask);
-    // Now it is no longer marked, and the calculation answers.
-    w_->RunCalculation();
+    // The calculation has answered, and the unit is no longer marked.
     QVERIFY(!w_->partnerNotice());
     QVERIFY(get<QPlainTextEdit>("Output")->toPlainText().contains(QStringLiteral("62.832")));
     openHint();
@@ -248,7 +307,9 @@ class PartnerHintTest : public QObject {
   }
 
   // After the "no formula" message, unchanged, the hint says which units
-  // would have answered, under the filter too; another unit ends that.
+  // would have answered, under the filter too, hidden ones marked as in the
+  // lists; another unit ends that. The note is shown at once, in the result
+  // box under the message, where it covers no control.
   void afterNoFormulaTheHintSaysWhatWouldAnswer() {
     const QString normal = tip();
     QVERIFY(normal.startsWith(T(captions::PartnerHintTip)));
@@ -257,13 +318,25 @@ class PartnerHintTest : public QObject {
     QTest::mouseClick(get<QPushButton>("Go_Calculate"), Qt::LeftButton);
     QCOMPARE(get<QPlainTextEdit>("Output")->toPlainText(), ResultBoxText(Q(NoFormulaMessage)));
     QVERIFY(w_->partnerNotice());
+    QWidget* shown = ShownTip();
+    QVERIFY(shown);
+    auto* output = get<QPlainTextEdit>("Output");
+    QTextCursor end(output->document());
+    end.movePosition(QTextCursor::End);
+    QVERIFY2(shown->geometry().top() > output->viewport()->mapToGlobal(output->cursorRect(end).bottomLeft()).y(),
+             "under the message");
+    for (QWidget* control : get<QWidget>("Picture2")->findChildren<QWidget*>()) {
+      if (control->isVisible() && !control->isWindow() && !control->objectName().isEmpty())
+        QVERIFY2(!shown->geometry().intersects(OnScreen(control)), control->objectName().toLatin1());
+    }
     const QStringList lines = tip().split(u'\n');
     QCOMPARE(lines.size(), 3);
     QCOMPARE(lines[0], T(captions::PartnerNoFormula) + T(captions::PartnerWouldAnswer) +
                            T(captions::PartnerFilterNote).arg(QStringLiteral("W")));
-    QCOMPARE(lines[1], T(captions::PartnerForUnit2Line) + QStringLiteral("A、Ω"));
-    QCOMPARE(lines[2], T(captions::PartnerForUnit1Line) + T(captions::PartnerNoUnitName) +
-                           QStringLiteral("、℃、dB、K"));
+    const QString hidden = T(captions::PartnerHiddenTipMark);
+    QCOMPARE(lines[1], T(captions::PartnerForUnit1Line) + T(captions::PartnerNoUnitName) +
+                           QStringLiteral("、℃、dB") + hidden + QStringLiteral("、K") + hidden);
+    QCOMPARE(lines[2], T(captions::PartnerForUnit2Line) + QStringLiteral("A、Ω"));
     openHint();
     auto* heading = w_->partnerPopup()->findChild<QLabel*>(QStringLiteral("Partner_Heading"));
     QVERIFY(heading->text().startsWith(T(captions::PartnerNoFormula)));
