@@ -89,6 +89,12 @@ void InstallFontSubstitutions() {
   QFont::insertSubstitutions(ArialFamily, ArialStandIns());
 }
 
+QString LiteralToolTip(const QString& text) {
+  // As markup that shows the escaped text with its blanks and line breaks,
+  // each line unbroken.
+  return QStringLiteral("<p style='white-space:pre'>") + text.toHtmlEscaped() + QStringLiteral("</p>");
+}
+
 QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }

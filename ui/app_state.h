@@ -32,6 +32,13 @@ void InstallFontSubstitutions();
 QFont GothicFont(double pointSize, bool bold = false);
 QFont ArialFont(double pointSize, bool bold = false);
 
+// A tooltip that shows `text` as it is, line by line. A tooltip reads its
+// text as markup when its first line looks like markup (a tag, "&lt;"): an
+// image named in it would be read from disk, and text in tags is not shown.
+// Every tooltip that repeats what the user typed, or a text from a file,
+// goes through this.
+QString LiteralToolTip(const QString& text);
+
 // The engine's and the catalogue's UTF-8 texts, and the UTF-16 captions.
 QString FromUtf8(std::string_view text);
 inline QString FromUtf16(const char16_t* text) { return QString::fromUtf16(text); }

@@ -28,6 +28,7 @@ QLabel* Label(QWidget* parent, const char* name, const char16_t* caption, int x,
               int h) {
   auto* label = new QLabel(FromUtf16(caption), parent);
   label->setObjectName(QString::fromLatin1(name));
+  label->setTextFormat(Qt::PlainText);
   label->setGeometry(Tw(x), Tw(y), Tw(w), Tw(h));
   return label;
 }
@@ -176,6 +177,7 @@ void LaunchCalculator(const QString& commandLine, QWidget* parent) {
                   FromUtf16(captions::LaunchErrorLine1) + u'\n' + FromUtf16(captions::LaunchErrorLine2),
                   QMessageBox::Ok, parent);
   box.setObjectName(QStringLiteral("LaunchError"));
+  box.setTextFormat(Qt::PlainText);
   box.exec();
 }
 

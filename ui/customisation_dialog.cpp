@@ -75,6 +75,7 @@ CustomisationDialog::CustomisationDialog(AppState& state, QWidget* mainWindow, s
 
   auto* label1 = new QLabel(FromUtf16(captions::CustomisationLabel1Caption), this);
   label1->setObjectName(QStringLiteral("Label1"));
+  label1->setTextFormat(Qt::PlainText);
   label1->setGeometry(Tw(240), Tw(120), Tw(6015), Tw(255));
 
   auto* frame1 = new QGroupBox(FromUtf16(captions::CustomisationFrame1Caption), this);

@@ -69,6 +69,7 @@ FormulaListViewer::FormulaListViewer(QWidget* mainWindow, std::function<const QS
 
   label1_ = new QLabel(FromUtf16(captions::FormulaListLabel1Caption), this);
   label1_->setObjectName(QStringLiteral("Label1"));
+  label1_->setTextFormat(Qt::PlainText);
   label1_->setGeometry(Tw(1440), Tw(4200), Tw(1095), Tw(255));
 
   keyword_ = new QLineEdit(this);
@@ -180,8 +181,8 @@ void FormulaListViewer::search(bool down, bool focusDocument) {
   const QString& note = !search_.document().contains(keyword) ? NotFoundNote
                         : down                                ? NoneBelowNote
                                                               : NoneAboveNote;
-  QToolTip::showText(keyword_->mapToGlobal(QPoint(0, keyword_->height())), note.arg(keyword),
-                     keyword_, QRect(), NoteMilliseconds);
+  QToolTip::showText(keyword_->mapToGlobal(QPoint(0, keyword_->height())),
+                     LiteralToolTip(note.arg(keyword)), keyword_, QRect(), NoteMilliseconds);
 }
 
 void FormulaListViewer::resizeEvent(QResizeEvent* event) {

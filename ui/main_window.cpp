@@ -177,6 +177,7 @@ void MainWindow::buildControls() {
   // 14 pixels, and the entries begin 16 pixels below the top.
   auto label = [&](const char* name, const char16_t* caption, int x, int y, int w, int h) {
     auto* l = new QLabel(FromUtf16(caption), picture2_);
+    l->setTextFormat(Qt::PlainText);
     place(l, name, x, y, w, h);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return l;
@@ -508,6 +509,8 @@ void MainWindow::showPendingNotes() {
     auto* box = new QMessageBox(QMessageBox::Warning, FromUtf16(captions::MessageTitle),
                                 note.text, QMessageBox::Ok, exiting_ ? nullptr : this);
     box->setObjectName(QString::fromLatin1(note.name));
+    // A note names the settings file, whose folder the user named.
+    box->setTextFormat(Qt::PlainText);
     box->setWindowModality(Qt::NonModal);
     box->setAttribute(Qt::WA_DeleteOnClose);
     notes_.append(box);
@@ -598,7 +601,7 @@ void MainWindow::showPartnerNotice() {
   notice.setColor(QPalette::ButtonText, QColor(192, 0, 0));
   partnerHint_->setPalette(notice);
   const QString tip = partnerTip();
-  partnerHint_->setToolTip(tip);
+  partnerHint_->setToolTip(LiteralToolTip(tip));
   if (partnerHint_->isVisible()) {
     // In the result box under the message, where it covers no control. (A
     // tip that has no room on the right of its place is shown on the left
@@ -607,7 +610,7 @@ void MainWindow::showPartnerNotice() {
     QTextCursor end(output_->document());
     end.movePosition(QTextCursor::End);
     const QPoint under(0, output_->cursorRect(end).bottom());
-    QToolTip::showText(output_->viewport()->mapToGlobal(under), tip, partnerHint_);
+    QToolTip::showText(output_->viewport()->mapToGlobal(under), LiteralToolTip(tip), partnerHint_);
   }
 }
 
@@ -627,6 +630,7 @@ void MainWindow::ChoosePartner(int parameter, const QString& unit) {
                     FromUtf16(captions::PartnerShowQuestion)
                         .arg(unit, parameter == 1 ? QStringLiteral("１") : QStringLiteral("２")),
                     QMessageBox::NoButton, this);
+    ask.setTextFormat(Qt::PlainText);
     QPushButton* yes = ask.addButton(FromUtf16(captions::PartnerShowYes), QMessageBox::YesRole);
     ask.addButton(FromUtf16(captions::PartnerShowNo), QMessageBox::NoRole);
     ask.setDefaultButton(yes);
@@ -750,7 +754,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   }
   // The hint's tooltip says what the units chosen now go with.
   if (watched == partnerHint_ && event->type() == QEvent::ToolTip) {
-    partnerHint_->setToolTip(partnerTip());
+    partnerHint_->setToolTip(LiteralToolTip(partnerTip()));
     return false;
   }
   if (event->type() != QEvent::KeyPress) return false;

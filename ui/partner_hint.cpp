@@ -65,11 +65,13 @@ PartnerPopup::PartnerPopup(QWidget* owner) : QFrame(owner, Qt::Popup) {
   PaintWindow(this, WindowGrey);
 
   heading_ = new QLabel(this);
+  heading_->setTextFormat(Qt::PlainText);
   heading_->setObjectName(QStringLiteral("Partner_Heading"));
   heading_->setWordWrap(true);
   auto column = [this](const char* titleName, const char* listName, QLabel*& title,
                        QListWidget*& list) {
     title = new QLabel(this);
+    title->setTextFormat(Qt::PlainText);
     title->setObjectName(QString::fromLatin1(titleName));
     list = new QListWidget(this);
     list->setObjectName(QString::fromLatin1(listName));

@@ -41,6 +41,7 @@ VersionDialog::VersionDialog(QWidget* parent) : QDialog(parent) {
 
   auto* name = new QLabel(QString::fromUtf16(captions::VersionLabel1Caption), this);
   name->setObjectName(QStringLiteral("Label1"));
+  name->setTextFormat(Qt::PlainText);
   name->setFont(ArialFont(9.75));
   name->setGeometry(Tw(1155), Tw(315), Tw(2580), Tw(225));
 

@@ -1,5 +1,6 @@
 // The formula list viewer: search stepping on a small document and on the
 // real formula list, and the window's selection, focus and reopening.
+#include <QApplication>
 #include <QColor>
 #include <QElapsedTimer>
 #include <QImage>
@@ -7,13 +8,19 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolTip>
 
+#include <sys/inotify.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <optional>
 #include <vector>
 
 #include "ui/formula_list_viewer.h"
+#include "tests/ui/shown_text.h"
 #include "tests/ui/stepwise_search.h"
 #include "ui/captions.h"
 #include "ui/formula_search.h"
@@ -21,6 +28,7 @@
 using tamrisk::FormulaListViewer;
 using tamrisk::FormulaSearch;
 
+using tamrisk::testing::ShownText;
 using tamrisk::testing::StepwiseSearch;
 
 namespace {
@@ -104,6 +112,7 @@ class FormulaListViewerTest : public QObject {
   void enterInTheEntrySearches();
   void aSearchThatFindsNothingSaysSo_data();
   void aSearchThatFindsNothingSaysSo();
+  void markupInTheSearchTextIsShownAsTyped();
   void foundLineShowsTheLinesUnderIt();
 };
 
@@ -462,9 +471,46 @@ void FormulaListViewerTest::aSearchThatFindsNothingSaysSo() {
     (click == u'd' ? viewer.down : viewer.up)->click();
   }
   QVERIFY(QToolTip::isVisible());
-  QCOMPARE(QToolTip::text(), note);
+  QCOMPARE(ShownText(QToolTip::text()), note);
   QCOMPARE(viewer.text1->textCursor().selectionStart(), selected);
   QToolTip::hideText();
+}
+
+// The note repeats the search text as typed, markup and all: a tag in it is
+// no markup, so its text is shown whole and no picture it names is read
+// (read from a FIFO or a device, a picture blocked the window or filled the
+// memory).
+void FormulaListViewerTest::markupInTheSearchTextIsShownAsTyped() {
+  QTemporaryDir dir;
+  QVERIFY(dir.isValid());
+  const QString picture = dir.filePath(QStringLiteral("picture.png"));
+  QImage image(8, 8, QImage::Format_RGB32);
+  image.fill(Qt::red);
+  QVERIFY(image.save(picture));
+  const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+  QVERIFY(watch >= 0);
+  QVERIFY(inotify_add_watch(watch, QFile::encodeName(picture).constData(), IN_OPEN | IN_ACCESS) >= 0);
+
+  OpenedViewer viewer;
+  QVERIFY(QTest::qWaitForWindowExposed(&viewer.form));
+  const QStringList typed = {QStringLiteral("<img src=\"%1\">").arg(picture),
+                             QStringLiteral("<img src=\"file://%1\" width=\"200\">").arg(picture),
+                             QStringLiteral("<b>x</b>"), QStringLiteral("&lt;b&gt;"),
+                             QStringLiteral("a  b & c&amp;")};
+  for (const QString& keyword : typed) {
+    viewer.keyword->setText(keyword);
+    viewer.down->click();
+    QVERIFY2(QToolTip::isVisible(), qPrintable(keyword));
+    // Drawn as the user sees it.
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->inherits("QTipLabel") && w->isVisible()) w->grab();
+    char events[4096];
+    QVERIFY2(read(watch, events, sizeof events) == -1 && errno == EAGAIN, "the picture was read");
+    QCOMPARE(ShownText(QToolTip::text()),
+             QString::fromUtf16(tamrisk::captions::FormulaListNotFoundNote).arg(keyword));
+    QToolTip::hideText();
+  }
+  close(watch);
 }
 
 // A match far down the real document: its line is shown near the top of

@@ -20,6 +20,7 @@
 #include "engine/catalogue.h"
 #include "engine/run.h"
 #include "tests/ui/next_modal.h"
+#include "tests/ui/shown_text.h"
 #include "tests/ui/working_folder.h"
 #include "ui/application.h"
 #include "ui/captions.h"
@@ -127,7 +128,7 @@ class PartnerHintTest : public QObject {
     auto* button = get<QPushButton>("Partner_Hint");
     QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), button->mapToGlobal(QPoint(2, 2)));
     QApplication::sendEvent(button, &help);
-    return button->toolTip();
+    return testing::ShownText(button->toolTip());
   }
 
  private slots:
