@@ -1,5 +1,5 @@
 // Tamrisk: starts the main window in the working directory and runs the
-// event loop until the main window closes.
+// event loop until the main window closes, or a signal ends the program.
 #include <QApplication>
 
 #include "engine/version.h"
@@ -7,6 +7,7 @@
 #include "ui/application.h"
 #include "ui/font_configuration.h"
 #include "ui/main_window.h"
+#include "ui/quit_signals.h"
 
 int main(int argc, char** argv) {
   if (tamrisk::AnswerVersion(argc, argv)) return 0;
@@ -19,6 +20,13 @@ int main(int argc, char** argv) {
   tamrisk::PrepareApplication();
 
   tamrisk::MainWindow window;
+  // kill, a closed terminal, a desktop's logout and Ctrl+C end the program
+  // as its exit menu item does, saving the settings. A further signal once
+  // the program ends (a note may still be open) ends it at once.
+  tamrisk::QuitOnSignals quitOnSignals([&window] {
+    if (window.ending()) QApplication::quit();
+    else window.EndProgram();
+  });
   window.show();
   return QApplication::exec();
 }

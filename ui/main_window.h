@@ -67,6 +67,9 @@ class MainWindow : public QMainWindow {
   // The exit menu item: saves the settings, closes every other window and
   // the main window, which ends the program.
   void EndProgram();
+  // The program is ending: the exit menu item was chosen or the window was
+  // closed, and the settings were saved.
+  bool ending() const { return exiting_; }
 
   // The dialogs are made on first use, so that a start-up builds only what
   // the main window shows. Each is made exactly as it would stand had it
