@@ -3,7 +3,8 @@
 // started from; an installed program must not do that in the user's home or
 // in a system folder. So this launcher
 //   1. makes the user's data folder ($XDG_DATA_HOME/tamrisk, by default
-//      ~/.local/share/tamrisk) when it is missing;
+//      ~/.local/share/tamrisk) when it is missing, private (0700) as the
+//      program makes it (ui/private_folders.h);
 //   2. copies the installed help text there when the copy is missing or older
 //      than the installed one (never touching tamrisk.ini);
 //   3. changes into that folder and runs the program installed under libexec,
@@ -24,6 +25,7 @@
 #include <vector>
 
 #include "engine/version.h"
+#include "ui/private_folders.h"
 
 namespace {
 
@@ -76,18 +78,6 @@ std::string DataHome() {
     std::exit(1);
   }
   return home + "/.local/share";
-}
-
-// mkdir -p with mode 0700 for every folder it makes.
-void MakeFolders(const std::string& path) {
-  struct stat st {};
-  if (stat(path.c_str(), &st) == 0) {
-    if (!S_ISDIR(st.st_mode)) Die(path, ENOTDIR);
-    return;
-  }
-  if (path.empty() || path == "/") return;
-  MakeFolders(Parent(path));
-  if (mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) Die("cannot make " + path, errno);
 }
 
 // Copies the installed help text into the data folder when the copy there is
@@ -157,7 +147,7 @@ int main(int argc, char** argv) {
   }
   const std::string prefix = Prefix();
   const std::string folder = DataHome() + "/tamrisk";
-  MakeFolders(folder);
+  if (const int error = tamrisk::MakePrivateFolders(folder)) Die("cannot make " + folder, error);
   RefreshHelpText(prefix + "/" + kHelpText, folder);
   if (chdir(folder.c_str()) != 0) Die("cannot enter " + folder, errno);
 

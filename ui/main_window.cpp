@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDate>
 #include <QDir>
+#include <QFile>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -39,6 +40,7 @@
 #include "ui/list_type_ahead.h"
 #include "ui/partner_hint.h"
 #include "ui/pictures.h"
+#include "ui/private_folders.h"
 #include "ui/regular_file.h"
 #include "ui/settings.h"
 #include "ui/unit_explanation.h"
@@ -113,12 +115,13 @@ MainWindow::MainWindow() {
 
   // 1. The data folder: the working directory at start-up. Without one (it
   // was removed) the folder the installed launcher prepares stands in, made
-  // here when it is missing; never the root folder.
+  // here as the launcher makes it (private) when it is missing; never the
+  // root folder.
   const QString workingDirectory = QDir::currentPath();
   state_.dataDir = DataDirAtStart(
       workingDirectory, QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
   if (!state_.dataDir.isEmpty() && state_.dataDir != DataDirFrom(workingDirectory))
-    QDir().mkpath(state_.dataDir);
+    MakePrivateFolders(QFile::encodeName(state_.dataDir).toStdString());
   // 2. The version text is written when the version dialog is made.
   // 3. Size, then centre on the screen.
   menuHeight_ = menuBar()->sizeHint().height();

@@ -813,16 +813,30 @@ class MainWindowTest : public QObject {
 
   // Without its working folder (removed before the start) the program keeps
   // its files in the folder the installed launcher prepares, never in the
-  // root folder.
+  // root folder. It makes that folder, and the missing ones above it, as the
+  // launcher does: the user's alone (0700), whatever the umask lets others
+  // have; a folder that was there keeps its mode.
   void vanishedWorkingFolder() {
     QTemporaryDir home;
-    testing::ScopedEnv dataHome("XDG_DATA_HOME", QFile::encodeName(home.path()));
+    QVERIFY(QFile::setPermissions(home.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                                   QFile::ReadGroup | QFile::ExeGroup));
+    const QString share = home.path() + QStringLiteral("/local/share");
+    testing::ScopedEnv dataHome("XDG_DATA_HOME", QFile::encodeName(share));
     QVERIFY(QDir(dir_->path()).removeRecursively());
+    const mode_t umaskBefore = umask(022);
     auto w = start();
+    umask(umaskBefore);
     dataHome.restore();
-    const QString dataDir = home.path() + QStringLiteral("/tamrisk/");
+    const QString dataDir = share + QStringLiteral("/tamrisk/");
     QCOMPARE(w->state().dataDir, dataDir);
     QVERIFY(QFileInfo(dataDir).isDir());
+    auto mode = [](const QString& path) {
+      struct stat st {};
+      return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
+    };
+    for (const QString& made : {home.path() + QStringLiteral("/local"), share, dataDir})
+      QCOMPARE(mode(made), mode_t{0700});
+    QCOMPARE(mode(home.path()), mode_t{0750});
     QSignalSpy saved(w.get(), &MainWindow::settingsSaved);
     w->SaveSettings();
     QCOMPARE(saved.first().first().toBool(), true);

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cerrno>
 #include <functional>
 
 #include <sys/stat.h>
@@ -13,6 +14,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "ui/private_folders.h"
 #include "ui/settings.h"
 
 using namespace tamrisk;
@@ -76,6 +78,34 @@ class SettingsTest : public QObject {
   void dataDir() {
     QCOMPARE(DataDirFrom(QStringLiteral("/home/user/tools")), QStringLiteral("/home/user/tools/"));
     QCOMPARE(DataDirFrom(QStringLiteral("/")), QStringLiteral("/"));
+  }
+
+  // The folders made for the settings are the user's alone whatever the
+  // umask; a folder that is there keeps its mode; a file in the way is an
+  // error, not a folder.
+  void privateFolders() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const mode_t umaskBefore = umask(0);
+    const int made = MakePrivateFolders(QFile::encodeName(dir.filePath(QStringLiteral("a/b/c/"))).toStdString());
+    umask(umaskBefore);
+    QCOMPARE(made, 0);
+    auto mode = [&dir](const char* path) {
+      struct stat st {};
+      return ::stat(QFile::encodeName(dir.filePath(QString::fromLatin1(path))).constData(), &st) == 0
+                 ? st.st_mode & 07777
+                 : 0;
+    };
+    for (const char* path : {"a", "a/b", "a/b/c"}) QCOMPARE(mode(path), mode_t{0700});
+    QVERIFY(QFile::setPermissions(dir.filePath(QStringLiteral("a")), QFile::ReadOwner | QFile::WriteOwner |
+                                                                      QFile::ExeOwner | QFile::ExeOther));
+    QCOMPARE(MakePrivateFolders(QFile::encodeName(dir.filePath(QStringLiteral("a/d"))).toStdString()), 0);
+    QCOMPARE(mode("a"), mode_t{0701});
+    QCOMPARE(mode("a/d"), mode_t{0700});
+    QFile file(dir.filePath(QStringLiteral("f")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    QCOMPARE(MakePrivateFolders(QFile::encodeName(dir.filePath(QStringLiteral("f/g"))).toStdString()), ENOTDIR);
   }
 
   // Without a working folder (removed before the start: no path at all) the
