@@ -4,8 +4,9 @@
 #    files, and the desktop entry, AppStream data and manual pages validate;
 #  - bash completes options and units, a unit with a blank as one word;
 #  - the installed `tamrisk` command, run with a temporary HOME and
-#    XDG_DATA_HOME, makes the data folder with the help text, starts the
-#    program there, and leaves an existing tamrisk.ini unchanged;
+#    XDG_DATA_HOME, makes the data folder (private) with the help text,
+#    starts the program there, and leaves an existing tamrisk.ini unchanged;
+#    the program, ended by SIGTERM, saves its settings;
 #  - `cpack -G DEB` makes a package that holds the same files, declares its
 #    dependencies and gives lintian no error and no warning.
 # Expects a configured and built folder (scripts/test.sh makes it).
@@ -123,9 +124,12 @@ echo "bash completion: options, units with prefixes, units with a blank, units t
 
 # --- The launcher ----------------------------------------------------------
 # Starts the installed command with the given data home, waits until the
-# program runs in its data folder, and stops it again.
+# program runs in its data folder, runs the command given after the data home
+# (if any) while it runs, and stops it again with SIGTERM, which it takes as
+# its normal end (it saves its settings).
 run_launcher() {
   local data_home=$1
+  shift
   HOME="$WORK/home" XDG_DATA_HOME="$data_home" QT_QPA_PLATFORM=offscreen \
     "$DEST/usr/bin/tamrisk" >"$WORK/program.log" 2>&1 &
   PROGRAM_PID=$!
@@ -142,8 +146,9 @@ run_launcher() {
   [ "$cwd" = "$data_home/tamrisk" ] || fail "the program does not run in $data_home/tamrisk"
   sleep 1
   kill -0 "$PROGRAM_PID" 2>/dev/null || { cat "$WORK/program.log" >&2; fail "the program ended early"; }
+  if [ $# -gt 0 ]; then "$@"; fi
   kill "$PROGRAM_PID"
-  wait "$PROGRAM_PID" 2>/dev/null || true
+  wait "$PROGRAM_PID" || fail "the program did not end normally on SIGTERM"
   PROGRAM_PID=""
 }
 
@@ -157,8 +162,9 @@ cmp -s "$first/tamrisk/readme.txt" "$DEST/usr/share/tamrisk/readme.txt" ||
 [ "$(stat -c %a "$first/tamrisk")" = 700 ] || fail "the data folder is not private"
 [ -z "$(ls -A "$WORK/home")" ] || fail "the launcher wrote into the home folder"
 
-# A user who has settings and an older help text: the settings stay as they
-# are, the help text is renewed.
+# A user who has settings and an older help text: the launcher leaves the
+# settings as they are (the program, ending, saves the same masks and path),
+# the help text is renewed.
 second="$WORK/xdg"
 mkdir -p "$second/tamrisk"
 printf ' 1000 , 2000 \r\n"00000011100011100000"\r\n"1000010000100110010000011101000010000000011100000000000000000000000000000000000"\r\n/usr/bin/true\r\n\r\n\r\n\r\n' \
@@ -166,11 +172,16 @@ printf ' 1000 , 2000 \r\n"00000011100011100000"\r\n"1000010000100110010000011101
 cp "$second/tamrisk/tamrisk.ini" "$WORK/settings.before"
 echo old >"$second/tamrisk/readme.txt"
 touch -d '2000-01-01' "$second/tamrisk/readme.txt"
-run_launcher "$second"
-cmp -s "$second/tamrisk/tamrisk.ini" "$WORK/settings.before" || fail "tamrisk.ini was changed"
+settings_untouched() {
+  cmp -s "$second/tamrisk/tamrisk.ini" "$WORK/settings.before" || fail "tamrisk.ini was changed"
+}
+run_launcher "$second" settings_untouched
+grep -q '^00000011100011100000' "$second/tamrisk/tamrisk.ini" &&
+  grep -q '^/usr/bin/true' "$second/tamrisk/tamrisk.ini" ||
+  fail "the program did not save its settings on SIGTERM"
 cmp -s "$second/tamrisk/readme.txt" "$DEST/usr/share/tamrisk/readme.txt" ||
   fail "an older help text was not renewed"
-echo "launcher: data folder made, help text copied and renewed, settings untouched"
+echo "launcher: data folder made, help text copied and renewed, settings untouched, saved on SIGTERM"
 
 # --- The Debian package ----------------------------------------------------
 (cd "$BUILD_DIR" && cpack -G DEB >/dev/null)
