@@ -18,8 +18,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QTextCursor>
 #include <QStandardPaths>
+#include <QTextCursor>
 #include <QTimer>
 #include <QToolTip>
 
