@@ -5,7 +5,9 @@
 #     the same bytes through `tamrisk-cli --batch` and through the
 #     WebAssembly module under node, the page's own wrapper included, and
 #     the units that go together as `tamrisk-cli --partners` gives them;
-#  2. the page in Debian's headless chromium (tests/web/page.test.mjs): the
+#  2. the local server (web/serve.mjs) under node: error statuses for files
+#     it cannot read, and serving on after them; gzip and validators;
+#  3. the page in Debian's headless chromium (tests/web/page.test.mjs): the
 #     lines again, calculation, lists, customisation kept over a reload,
 #     search, 組合せ候補, keyboard alone, 360 px, offline, no WebAssembly.
 # Expects the native build in $BUILD_DIR (scripts/test.sh makes it); builds
@@ -28,6 +30,9 @@ trap 'rm -rf "$WORK"' EXIT
 
 echo "== exactness: native and WebAssembly (node $(node --version)), seed $SEED"
 node tests/web/exactness.mjs "$SITE" "$WORK/lines.tsv" "$WORK/native.jsonl" "$YEAR" "$BUILD_DIR/cli/tamrisk-cli"
+
+echo "== the local server"
+node --test tests/web/serve.test.mjs
 
 echo "== the page in chromium"
 TAMRISK_SITE="$SITE" TAMRISK_CLI="$(pwd)/$BUILD_DIR/cli/tamrisk-cli" \
