@@ -5,8 +5,10 @@
 #     the same bytes through `tamrisk-cli --batch` and through the
 #     WebAssembly module under node, the page's own wrapper included, and
 #     the units that go together as `tamrisk-cli --partners` gives them;
-#  2. the local server (web/serve.mjs) under node: error statuses for files
-#     it cannot read, and serving on after them; gzip and validators;
+#  2. the page's wrapper of the module under node, where memory runs out:
+#     the text refused, the module answering on; the local server
+#     (web/serve.mjs): error statuses for files it cannot read, and serving
+#     on after them; gzip and validators;
 #  3. the page in Debian's headless chromium (tests/web/page.test.mjs): the
 #     lines again, calculation, lists, customisation kept over a reload,
 #     search, 組合せ候補, keyboard alone, 360 px, offline, no WebAssembly.
@@ -31,8 +33,8 @@ trap 'rm -rf "$WORK"' EXIT
 echo "== exactness: native and WebAssembly (node $(node --version)), seed $SEED"
 node tests/web/exactness.mjs "$SITE" "$WORK/lines.tsv" "$WORK/native.jsonl" "$YEAR" "$BUILD_DIR/cli/tamrisk-cli"
 
-echo "== the local server"
-node --test tests/web/serve.test.mjs
+echo "== the module's wrapper and the local server under node"
+TAMRISK_SITE="$SITE" node --test tests/web/engine.test.mjs tests/web/serve.test.mjs
 
 echo "== the page in chromium"
 TAMRISK_SITE="$SITE" TAMRISK_CLI="$(pwd)/$BUILD_DIR/cli/tamrisk-cli" \

@@ -1,12 +1,19 @@
 // The page's entry points into the engine, compiled to WebAssembly. Texts go
-// in and out as UTF-8, NUL-terminated. A returned text stays valid until the
-// next call of the same function; the caller copies it at once.
+// in and out as UTF-8 with their length in bytes, so that a NUL inside a
+// text is read as the native program reads it. A returned text stays valid
+// until the next call of the same function; its length is that of
+// tamrisk_returned_size, and the caller copies it at once.
+//
+// A call that runs out of memory (a text too large for the module) answers
+// with its own failure value, and the module goes on answering.
 //
 // Everything here only hands the engine's own results through: the lists,
 // the calculation, the explanations, the formula list and its search are the
 // ones the window program uses.
 #include <emscripten/emscripten.h>
 
+#include <new>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -62,6 +69,25 @@ std::u16string ToUtf16(std::string_view s) {
 
 RunOutput lastRun;
 std::string lastText;
+size_t returnedSize = 0;
+
+// A text handed back: its length is kept for tamrisk_returned_size.
+const char* Returned(const std::string& text) {
+  returnedSize = text.size();
+  return text.c_str();
+}
+
+// Runs `f`, or answers `outOfMemory` when an allocation fails on the way.
+template <typename F, typename R>
+R Guarded(F f, R outOfMemory) {
+  try {
+    return f();
+  } catch (const std::bad_alloc&) {
+    return outOfMemory;
+  } catch (const std::length_error&) {
+    return outOfMemory;
+  }
+}
 
 const std::u16string& DocumentUtf16() {
   static const std::u16string document = ToUtf16(tamrisk::FormulaListDocument());
@@ -74,45 +100,58 @@ tamrisk::DocumentSearch search;
 
 extern "C" {
 
-// One calculation run over the seven input texts and the current year.
-// Returns 1 when the result text is one of the two failure messages, else 0,
-// plus 2 when some input was invalid; the texts are then read with
-// tamrisk_run_text.
-EMSCRIPTEN_KEEPALIVE int tamrisk_calculate(const char* param1, const char* subUnit1,
-                                           const char* unit1, const char* param2,
-                                           const char* subUnit2, const char* unit2,
-                                           const char* unit3, int thisYear) {
-  tamrisk::RunInput input;
-  input.param1 = param1;
-  input.subUnit1 = subUnit1;
-  input.unit1 = unit1;
-  input.param2 = param2;
-  input.subUnit2 = subUnit2;
-  input.unit2 = unit2;
-  input.unit3 = unit3;
-  input.thisYear = thisYear;
-  lastRun = tamrisk::Calculate(input);
-  return (lastRun.failed ? 1 : 0) | (lastRun.invalidInput ? 2 : 0);
+// One calculation run over the seven input texts (each a pointer and a
+// length) and the current year. Returns 1 when the result text is one of the
+// two failure messages, else 0, plus 2 when some input was invalid; -1 when
+// the memory ran out. The texts are then read with tamrisk_run_text.
+EMSCRIPTEN_KEEPALIVE int tamrisk_calculate(const char* param1, size_t param1Size,
+                                           const char* subUnit1, size_t subUnit1Size,
+                                           const char* unit1, size_t unit1Size,
+                                           const char* param2, size_t param2Size,
+                                           const char* subUnit2, size_t subUnit2Size,
+                                           const char* unit2, size_t unit2Size,
+                                           const char* unit3, size_t unit3Size, int thisYear) {
+  return Guarded([&] {
+    tamrisk::RunInput input;
+    input.param1.assign(param1, param1Size);
+    input.subUnit1.assign(subUnit1, subUnit1Size);
+    input.unit1.assign(unit1, unit1Size);
+    input.param2.assign(param2, param2Size);
+    input.subUnit2.assign(subUnit2, subUnit2Size);
+    input.unit2.assign(unit2, unit2Size);
+    input.unit3.assign(unit3, unit3Size);
+    input.thisYear = thisYear;
+    lastRun = tamrisk::Calculate(input);
+    return (lastRun.failed ? 1 : 0) | (lastRun.invalidInput ? 2 : 0);
+  }, -1);
 }
 
 // A text of the last run: 0 the rewritten Param_1, 1 the rewritten Param_2,
 // 2 the result text.
 EMSCRIPTEN_KEEPALIVE const char* tamrisk_run_text(int which) {
   switch (which) {
-    case 0: return lastRun.param1.c_str();
-    case 1: return lastRun.param2.c_str();
-    default: return lastRun.output.c_str();
+    case 0: return Returned(lastRun.param1);
+    case 1: return Returned(lastRun.param2);
+    default: return Returned(lastRun.output);
   }
 }
 
+// The length in bytes of the text that the last call returned.
+EMSCRIPTEN_KEEPALIVE size_t tamrisk_returned_size() { return returnedSize; }
+
 // The five lists for two masks: the index of the blank prefix entry, the
 // prefix list, the unit list and the filter list, separated by form feeds;
-// the entries of a list are separated by line feeds.
-EMSCRIPTEN_KEEPALIVE const char* tamrisk_lists(const char* prefixMask, const char* unitMask) {
-  const tamrisk::ListContents lists = tamrisk::BuildListContents(prefixMask, unitMask);
-  lastText = std::to_string(lists.blankPrefixIndex) + '\f' + Join(lists.prefixes, '\n') + '\f' +
-             Join(lists.units, '\n') + '\f' + Join(lists.filters, '\n');
-  return lastText.c_str();
+// the entries of a list are separated by line feeds. Null when the memory
+// ran out.
+EMSCRIPTEN_KEEPALIVE const char* tamrisk_lists(const char* prefixMask, size_t prefixMaskSize,
+                                               const char* unitMask, size_t unitMaskSize) {
+  return Guarded([&] {
+    const tamrisk::ListContents lists = tamrisk::BuildListContents(
+        std::string_view(prefixMask, prefixMaskSize), std::string_view(unitMask, unitMaskSize));
+    lastText = std::to_string(lists.blankPrefixIndex) + '\f' + Join(lists.prefixes, '\n') + '\f' +
+               Join(lists.units, '\n') + '\f' + Join(lists.filters, '\n');
+    return Returned(lastText);
+  }, static_cast<const char*>(nullptr));
 }
 
 // What the customisation offers, separated by form feeds: the 20 prefix
@@ -137,49 +176,61 @@ EMSCRIPTEN_KEEPALIVE const char* tamrisk_catalogue() {
              std::string(tamrisk::DefaultPrefixMask) + '\f' +
              std::string(tamrisk::DefaultUnitMask) + '\f' + std::string(tamrisk::NoPrefix) + '\f' +
              std::string(tamrisk::NoUnit) + '\f' + std::string(tamrisk::NoFilter);
-  return lastText.c_str();
+  return Returned(lastText);
 }
 
 // The explanation of a prefix and a unit for the result box; empty when
-// neither has one.
-EMSCRIPTEN_KEEPALIVE const char* tamrisk_explanation(const char* prefix, const char* unit) {
-  lastText = tamrisk::UnitExplanationText(prefix, unit);
-  return lastText.c_str();
+// neither has one. Null when the memory ran out.
+EMSCRIPTEN_KEEPALIVE const char* tamrisk_explanation(const char* prefix, size_t prefixSize,
+                                                     const char* unit, size_t unitSize) {
+  return Guarded([&] {
+    lastText = tamrisk::UnitExplanationText(std::string_view(prefix, prefixSize),
+                                            std::string_view(unit, unitSize));
+    return Returned(lastText);
+  }, static_cast<const char*>(nullptr));
 }
 
 // The formula list document, built on the first call.
 EMSCRIPTEN_KEEPALIVE const char* tamrisk_formula_document() {
-  return tamrisk::FormulaListDocument().c_str();
+  return Returned(tamrisk::FormulaListDocument());
 }
 
 // The search in the formula list document: back to the top, or one click of
 // the forward (down != 0) or backward button. Returns the 1-based UTF-16
-// position of the match to select, or 0 when the selection stays.
+// position of the match to select, 0 when the selection stays, or -1 when
+// the memory ran out.
 EMSCRIPTEN_KEEPALIVE void tamrisk_search_reset() { search.reset(); }
 
-EMSCRIPTEN_KEEPALIVE int tamrisk_search(int down, const char* keyword) {
-  const std::u16string k = ToUtf16(keyword);
-  const auto match = down ? search.searchDown(DocumentUtf16(), k)
-                          : search.searchUp(DocumentUtf16(), k);
-  return match ? match->position : 0;
+EMSCRIPTEN_KEEPALIVE int tamrisk_search(int down, const char* keyword, size_t keywordSize) {
+  return Guarded([&] {
+    const std::u16string k = ToUtf16(std::string_view(keyword, keywordSize));
+    const auto match = down ? search.searchDown(DocumentUtf16(), k)
+                            : search.searchUp(DocumentUtf16(), k);
+    return match ? match->position : 0;
+  }, -1);
 }
 
 // The units that parameter `parameter` (1 or 2) may take beside the other
 // parameter's unit `otherUnit`, under the result-unit filter `filter`: a line
 // each, the unit text, a TAB, the number of formulas, a TAB and 1 when the
-// unit mask `unitMask` hides the unit, else 0.
-EMSCRIPTEN_KEEPALIVE const char* tamrisk_units_beside(int parameter, const char* otherUnit,
-                                                      const char* filter, const char* unitMask) {
-  lastText.clear();
-  for (const tamrisk::UnitChoice& choice :
-       tamrisk::UnitsBeside(parameter, otherUnit, filter, unitMask)) {
-    if (!lastText.empty()) lastText.push_back('\n');
-    lastText.append(tamrisk::UnitTexts[choice.unit]);
-    lastText.push_back('\t');
-    lastText += std::to_string(choice.formulas);
-    lastText += choice.hidden ? "\t1" : "\t0";
-  }
-  return lastText.c_str();
+// unit mask `unitMask` hides the unit, else 0. Null when the memory ran out.
+EMSCRIPTEN_KEEPALIVE const char* tamrisk_units_beside(int parameter,
+                                                      const char* otherUnit, size_t otherUnitSize,
+                                                      const char* filter, size_t filterSize,
+                                                      const char* unitMask, size_t unitMaskSize) {
+  return Guarded([&] {
+    lastText.clear();
+    for (const tamrisk::UnitChoice& choice : tamrisk::UnitsBeside(
+             parameter, std::string_view(otherUnit, otherUnitSize),
+             std::string_view(filter, filterSize), std::string_view(unitMask, unitMaskSize))) {
+      if (!lastText.empty()) lastText.push_back('\n');
+      lastText.append(tamrisk::UnitTexts[choice.unit]);
+      lastText.push_back('\t');
+      lastText += std::to_string(choice.formulas);
+      lastText += choice.hidden ? "\t1" : "\t0";
+    }
+    return Returned(lastText);
+  }, static_cast<const char*>(nullptr));
 }
 
 }  // extern "C"

@@ -10,23 +10,37 @@
 export async function loadEngine(createTamrisk, options = {}) {
   const m = await createTamrisk(options);
 
-  // Calls `f` with the texts copied into the module's memory as UTF-8.
+  // Calls `f` with each text copied into the module's memory as UTF-8, as
+  // a pointer and a length in bytes: a NUL inside a text is passed on as the
+  // native program reads it. When the module has no room for a text, the
+  // call is refused before any text is copied.
   function withTexts(texts, f) {
-    const pointers = texts.map((text) => {
-      const size = m.lengthBytesUTF8(text) + 1;
-      const p = m._malloc(size);
-      m.stringToUTF8(text, p, size);
-      return p;
-    });
+    const args = [];
     try {
-      return f(...pointers);
+      for (const text of texts) {
+        const size = m.lengthBytesUTF8(text);
+        const p = m._malloc(size + 1);
+        if (p === 0) {
+          throw new RangeError(`a text of ${size} bytes does not fit into the engine's memory`);
+        }
+        args.push(p, size);
+      }
+      texts.forEach((text, i) => m.stringToUTF8(text, args[2 * i], args[2 * i + 1] + 1));
+      return f(...args);
     } finally {
-      for (const p of pointers) m._free(p);
+      for (let i = 0; i < args.length; i += 2) m._free(args[i]);
     }
   }
-  const text = (p) => m.UTF8ToString(p);
-  // The UTF-8 bytes of a text the module returned, as they are.
-  const bytes = (p) => m.HEAPU8.slice(p, m.HEAPU8.indexOf(0, p));
+  // The bytes of the text the module just returned, as they are, and as
+  // text. A call that ran out of memory returns no text (null), or -1 for a
+  // number.
+  const outOfMemory = () => new RangeError('the engine ran out of memory');
+  const decoder = new TextDecoder();
+  const bytes = (p) => m.HEAPU8.slice(p, p + m._tamrisk_returned_size());
+  const text = (p) => {
+    if (p === 0) throw outOfMemory();
+    return decoder.decode(m.HEAPU8.subarray(p, p + m._tamrisk_returned_size()));
+  };
 
   return {
     // One calculation run over the seven texts of the input controls:
@@ -36,6 +50,7 @@ export async function loadEngine(createTamrisk, options = {}) {
     calculate(fields, thisYear, asBytes = false) {
       if (fields.length !== 7) throw new Error('seven input texts expected');
       const status = withTexts(fields, (...p) => m._tamrisk_calculate(...p, thisYear));
+      if (status === -1) throw outOfMemory();
       const read = asBytes ? bytes : text;
       return {
         failed: (status & 1) !== 0,
@@ -49,7 +64,7 @@ export async function loadEngine(createTamrisk, options = {}) {
     // The lists for two masks: { prefixes, blankPrefixIndex, units, filters }.
     lists(prefixMask, unitMask) {
       const [blank, prefixes, units, filters] =
-        withTexts([prefixMask, unitMask], (a, b) => text(m._tamrisk_lists(a, b))).split('\f');
+        withTexts([prefixMask, unitMask], (...p) => text(m._tamrisk_lists(...p))).split('\f');
       return {
         blankPrefixIndex: Number(blank),
         prefixes: prefixes.split('\n'),
@@ -84,7 +99,7 @@ export async function loadEngine(createTamrisk, options = {}) {
 
     // The explanation of a prefix and a unit; '' when neither has one.
     explanation(prefix, unit) {
-      return withTexts([prefix, unit], (a, b) => text(m._tamrisk_explanation(a, b)));
+      return withTexts([prefix, unit], (...p) => text(m._tamrisk_explanation(...p)));
     },
 
     formulaDocument() {
@@ -99,7 +114,9 @@ export async function loadEngine(createTamrisk, options = {}) {
       m._tamrisk_search_reset();
     },
     search(down, keyword) {
-      return withTexts([keyword], (k) => m._tamrisk_search(down ? 1 : 0, k));
+      const position = withTexts([keyword], (...k) => m._tamrisk_search(down ? 1 : 0, ...k));
+      if (position === -1) throw outOfMemory();
+      return position;
     },
 
     // The units parameter `parameter` (1 or 2) may take beside the other
@@ -107,7 +124,7 @@ export async function loadEngine(createTamrisk, options = {}) {
     // [{ unit, formulas, hidden }], hidden when the unit mask leaves it out.
     unitsBeside(parameter, otherUnit, filterUnit, unitMask) {
       const lines = withTexts([otherUnit, filterUnit, unitMask],
-                              (o, f, k) => text(m._tamrisk_units_beside(parameter, o, f, k)));
+                              (...p) => text(m._tamrisk_units_beside(parameter, ...p)));
       return lines === '' ? [] : lines.split('\n').map((line) => {
         const [unit, formulas, hidden] = line.split('\t');
         return { unit, formulas: Number(formulas), hidden: hidden === '1' };

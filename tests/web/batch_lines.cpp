@@ -7,7 +7,8 @@
 // included) is tried once; every pair for which some formula answers then
 // gets several lines with varied numbers, prefixes and result-unit filters,
 // among them filters that keep a formula. Bad entries, unknown units and
-// numbers at the ends of the double range are mixed in.
+// numbers at the ends of the double range are mixed in, and at the end a few
+// texts with a NUL inside.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -66,9 +67,14 @@ std::string Number(Picker& pick) {
 
 std::string Entry(Picker& pick) { return pick.Chance(6) ? pick.From(BadEntries) : Number(pick); }
 
+// The fields as they are, a NUL inside one included.
 void Write(const RunInput& in) {
-  std::printf("%s\t%s\t%s\t%s\t%s\t%s\t%s\n", in.param1.c_str(), in.subUnit1.c_str(), in.unit1.c_str(),
-              in.param2.c_str(), in.subUnit2.c_str(), in.unit2.c_str(), in.unit3.c_str());
+  const std::string* const fields[] = {&in.param1, &in.subUnit1, &in.unit1, &in.param2,
+                                       &in.subUnit2, &in.unit2, &in.unit3};
+  for (const std::string* field : fields) {
+    std::fwrite(field->data(), 1, field->size(), stdout);
+    std::fputc(field == fields[6] ? '\n' : '\t', stdout);
+  }
 }
 
 bool Answers(const RunInput& in) {
@@ -132,6 +138,22 @@ int main(int argc, char** argv) {
     in = RunInput{Entry(pick), pick.Chance(10) ? pick.From(odd) : prefix(), unit(),
                   Entry(pick), prefix(), unit(), pick.Chance(10) ? pick.From(odd) : pick.From(filters), 2026};
     Write(in);
+    ++lines;
+  }
+  // A NUL inside a text is a character like any other: "V\0x" is no unit,
+  // "1\0" "5" no number as it stands.
+  using namespace std::string_literals;
+  const std::vector<RunInput> withNul = {
+      {"10", " ", "V\0x"s, "5", " ", "Ω", std::string(tamrisk::NoFilter), 2026},
+      {"10", " ", "V", "5", " ", "Ω\0"s, std::string(tamrisk::NoFilter), 2026},
+      {"1\0"s "5", " ", "V", "\0"s, " ", "Ω", std::string(tamrisk::NoFilter), 2026},
+      {"10", "k\0"s, "V", "5", " \0"s, "Ω", std::string(tamrisk::NoFilter), 2026},
+      {"10", " ", "V", "5", " ", "Ω", "W\0"s, 2026},
+      {"10", " ", "V", "5", " ", "Ω", std::string(tamrisk::NoFilter) + "\0"s, 2026},
+      {"&H1\0"s "0", " ", "V", "5", "\0"s "k", "Ω", std::string(tamrisk::NoFilter), 2026},
+  };
+  for (const RunInput& line : withNul) {
+    Write(line);
     ++lines;
   }
   std::fprintf(stderr, "%ld lines, %zu answering unit pairs\n", lines, answering.size());

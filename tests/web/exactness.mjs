@@ -3,7 +3,8 @@
 // lines.tsv holds batch lines (seven TAB-separated input texts), native.jsonl
 // what `tamrisk-cli --batch --this-year <year>` wrote for them. Each line
 // goes through the page's own wrapper of the module; the rewritten entries
-// and the result text must be the same UTF-8 bytes as the native ones.
+// and the result text must be the same UTF-8 bytes as the native ones; the
+// lines with a NUL inside a text among them.
 // A rule that fails throws inside the module; the lines after it must
 // still come out right, so the module survives that. The units that go
 // together (the page's 組合せ候補) are those of `tamrisk-cli --partners`.
