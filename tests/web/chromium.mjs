@@ -1,6 +1,7 @@
 // Debian's chromium, headless, driven by playwright-core: no browser
 // download, a fresh profile for every launch.
-import { mkdtempSync, rmSync } from 'node:fs';
+import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { chromium } from 'playwright-core';
@@ -35,4 +36,16 @@ export async function newPage(context) {
 // module is ready.
 export async function pageReady(page) {
   await page.waitForFunction(() => document.getElementById('Unit_1').options.length > 1);
+}
+
+// The accessibility audit (axe-core) of the page as it is now, or of the
+// part of it that `selector` names: one line per violation, the rule and
+// the elements it found.
+const AxeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
+export async function accessibilityViolations(page, selector = 'html') {
+  if (!await page.evaluate(() => 'axe' in window)) await page.addScriptTag({ content: AxeSource });
+  return page.evaluate(async (selector) => {
+    const result = await window.axe.run(selector, { resultTypes: ['violations'] });
+    return result.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`);
+  }, selector);
 }

@@ -8,7 +8,7 @@ import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
 import { after, before, describe, test } from 'node:test';
-import { launchChromium, newPage, pageReady } from './chromium.mjs';
+import { accessibilityViolations, launchChromium, newPage, pageReady } from './chromium.mjs';
 import { serve } from '../../web/serve.mjs';
 
 const Site = process.env.TAMRISK_SITE;
@@ -30,9 +30,10 @@ after(async () => { await server.close(); });
 
 // A fresh browser on the page; `errors` collects console errors and
 // uncaught exceptions, which no test expects.
-async function openPage({ viewport } = {}) {
+async function openPage({ viewport, colorScheme } = {}) {
   const context = await launchChromium({ viewport });
   const page = await newPage(context);
+  if (colorScheme) await page.emulateMedia({ colorScheme });
   const errors = [];
   page.on('console', (m) => { if (m.type() === 'error') errors.push(m.text()); });
   page.on('pageerror', (e) => errors.push(e.message));
@@ -387,23 +388,29 @@ test('the formula list: the search finds next and previous, and says when nothin
   });
 });
 
+// Nothing scrolls sideways, every control is within the width and large
+// enough to touch, and no control covers another.
+async function checkNarrowLayout(page, width) {
+  assert.ok(await page.evaluate(() => document.documentElement.scrollWidth) <= width);
+  const boxes = await page.$$eval('#Picture2 input, #Picture2 select, #Picture2 button, .menu button',
+                                  (es) => es.map((e) => ({ id: e.id, ...e.getBoundingClientRect().toJSON() })));
+  for (const b of boxes) {
+    assert.ok(b.left >= 0 && b.right <= width, `${b.id} within the width`);
+    assert.ok(b.height >= 40, `${b.id} is ${b.height} px high`);
+  }
+  for (let i = 0; i < boxes.length; ++i) {
+    for (let j = i + 1; j < boxes.length; ++j) {
+      const a = boxes[i];
+      const b = boxes[j];
+      const overlap = a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+      assert.ok(!overlap, `${a.id} and ${b.id} overlap`);
+    }
+  }
+}
+
 test('360 px wide: nothing scrolls sideways, no control covers another, all large enough to touch', async () => {
   await withPage({ viewport: { width: 360, height: 740 } }, async ({ page }) => {
-    assert.ok(await page.evaluate(() => document.documentElement.scrollWidth) <= 360);
-    const boxes = await page.$$eval('#Picture2 input, #Picture2 select, #Picture2 button, .menu button',
-                                    (es) => es.map((e) => ({ id: e.id, ...e.getBoundingClientRect().toJSON() })));
-    for (const b of boxes) {
-      assert.ok(b.left >= 0 && b.right <= 360, `${b.id} within the width`);
-      assert.ok(b.height >= 40, `${b.id} is ${b.height} px high`);
-    }
-    for (let i = 0; i < boxes.length; ++i) {
-      for (let j = i + 1; j < boxes.length; ++j) {
-        const a = boxes[i];
-        const b = boxes[j];
-        const overlap = a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-        assert.ok(!overlap, `${a.id} and ${b.id} overlap`);
-      }
-    }
+    await checkNarrowLayout(page, 360);
     // The dialogs fit too.
     await page.click('#OpenCustom');
     assert.ok(await page.$eval('#Form5', (d) => d.getBoundingClientRect().right) <= 360);
@@ -500,4 +507,152 @@ test('every generated batch line in the browser gives the native bytes', async (
     assert.equal(lines.length, expected.length);
     assert.deepEqual(differences.slice(0, 10), []);
   });
+});
+
+// --- How the page fits, loads and looks -------------------------------------
+
+// Every tap target of the dialog open now that is shown: its buttons, entries
+// and lists, and the labels of its check boxes (the box itself is small).
+const tapTargets = (page, dialog) => page.$$eval(
+  `${dialog} button, ${dialog} input:not([type=checkbox]), ${dialog} select, ${dialog} label:has(input)`,
+  (es) => es.map((e) => ({ what: `${e.id || e.tagName} ${e.textContent.trim()}`, ...e.getBoundingClientRect().toJSON() }))
+    .filter((r) => r.width > 0));
+
+for (const viewport of [{ width: 1280, height: 800 }, { width: 390, height: 844 }]) {
+  test(`${viewport.width}×${viewport.height}: the customisation keeps OK and Cancel in sight, its boxes in as many columns as fit; every dialog's targets 40 px high`, async () => {
+    await withPage({ viewport }, async ({ page }) => {
+      await page.click('#OpenCustom');
+      const inSight = (selector) => page.$eval(selector, (e) => {
+        const r = e.getBoundingClientRect();
+        const d = document.getElementById('Form5').getBoundingClientRect();
+        return r.top >= d.top && r.bottom <= d.bottom && r.bottom <= innerHeight && r.right <= innerWidth &&
+               document.elementFromPoint(r.left + r.width / 2, r.top + r.height / 2) === e;
+      });
+      // Columns: the distinct left edges of the unit boxes shown.
+      const columns = () => page.$$eval('#Frame2 label', (ls) =>
+        new Set(ls.filter((l) => l.getBoundingClientRect().width > 0)
+          .map((l) => Math.round(l.getBoundingClientRect().left))).size);
+      // The boxes scrolled to the end, OK and Cancel still there.
+      for (const end of [false, true]) {
+        if (end) await page.$eval('#Form5 .dialog-body', (b) => { b.scrollTop = b.scrollHeight; });
+        assert.ok(await inSight('#CustomOk'), `OK in sight${end ? ' at the end' : ''}`);
+        assert.ok(await inSight('#CustomCancel'), `Cancel in sight${end ? ' at the end' : ''}`);
+      }
+      const unitColumns = await columns();
+      const frameWidth = await page.$eval('#Frame2', (f) => f.clientWidth);
+      if (viewport.width >= 1280) {
+        assert.equal(unitColumns, 8);
+      } else {
+        // As many as fit: one more would not.
+        const columnWidth = await page.$eval('#Frame2 label', (l) => l.getBoundingClientRect().width);
+        assert.ok(unitColumns >= 3 && (unitColumns + 1) * columnWidth > frameWidth, `${unitColumns} columns`);
+      }
+      assert.equal(await page.$eval('#Frame2', (f) => f.scrollWidth <= f.clientWidth), true);
+      assert.ok(await page.evaluate(() => document.documentElement.scrollWidth) <= viewport.width);
+      // The last box can be reached and ticked.
+      await page.locator('#Frame2 label', { hasText: '匁' }).locator('input').check();
+      await page.click('#CustomCancel');
+
+      // Every dialog, as it opens.
+      const short = [];
+      const check = async (dialog) => {
+        for (const t of await tapTargets(page, dialog)) if (t.height < 40) short.push(`${dialog} ${t.what}: ${t.height}`);
+      };
+      await page.click('#OpenCustom');
+      await check('#Form5');
+      await page.click('#CustomCancel');
+      await page.click('#OpenFormula');
+      await check('#Form7');
+      await page.click('#FormulaClose');
+      await enter(page, ['230', ' ', 'V', '50', ' ', 'Hz', NoFilter]);
+      await page.click('#Partner_Hint');
+      await page.locator('#PartnerList1 button.hidden-unit').first().click();
+      await check('#PartnerWindow');
+      await page.click('#PartnerClose');
+      for (const [open, dialog] of [['#OpenHelp', '#HelpWindow'], ['#OpenVersion', '#Form3']]) {
+        await page.click(open);
+        await check(dialog);
+        await page.keyboard.press('Escape');
+      }
+      assert.deepEqual(short, []);
+    });
+  });
+}
+
+test('360 px wide with the browser\'s text at 200 %: the text grows and the layout still fits', async () => {
+  const context = await launchChromium({ viewport: { width: 360, height: 740 } });
+  try {
+    const page = await newPage(context);
+    const cdp = await context.newCDPSession(page);
+    await cdp.send('Page.setFontSizes', { fontSizes: { standard: 32, fixed: 26 } });
+    await page.goto(server.url);
+    await pageReady(page);
+    assert.equal(await page.$eval('#Go_Calculate', (b) => parseFloat(getComputedStyle(b).fontSize)), 1.3 * 32);
+    assert.equal(await page.$eval('#Param_1', (e) => parseFloat(getComputedStyle(e).fontSize)), 32);
+    await checkNarrowLayout(page, 360);
+    await page.click('#OpenCustom');
+    assert.ok(await page.evaluate(() => document.documentElement.scrollWidth) <= 360);
+    assert.ok(await page.$eval('#CustomOk', (b) => b.getBoundingClientRect().bottom) <= 740);
+  } finally {
+    await context.close();
+  }
+});
+
+test('the C and ? buttons are named by their captions first', async () => {
+  await withPage({}, async ({ page }) => {
+    for (const id of ['Param_1_Clear', 'Param_1_Help', 'Param_2_Clear', 'Param_2_Help']) {
+      const caption = await page.textContent(`#${id}`);
+      const snapshot = await page.locator(`#${id}`).ariaSnapshot();
+      const name = /^- button "(.*)"/.exec(snapshot)?.[1];
+      assert.ok(name?.startsWith(`${caption} `) && name.length > caption.length + 1, `${id}: ${snapshot}`);
+    }
+  });
+});
+
+test('the accessibility audit finds nothing in the light and the dark scheme, in every state', async () => {
+  for (const colorScheme of ['light', 'dark']) {
+    await withPage({ colorScheme }, async ({ page }) => {
+      const found = [];
+      const audit = async (state, selector) => {
+        for (const v of await accessibilityViolations(page, selector)) found.push(`${colorScheme}, ${state}: ${v}`);
+      };
+      // The scheme is followed: a dark page is dark.
+      const face = await page.evaluate(() => getComputedStyle(document.documentElement).backgroundColor);
+      const [r] = /\d+/.exec(face);
+      assert.ok(colorScheme === 'dark' ? r < 80 : r > 160, face);
+
+      await enter(page, ['10', ' ', 'V', '5', ' ', 'Ω', NoFilter]);
+      await page.click('#Go_Calculate');
+      await audit('a result');
+      await enter(page, ['230', ' ', 'V', '50', ' ', 'Hz', NoFilter]);
+      await page.click('#Go_Calculate');
+      await audit('no formula');
+      await page.hover('#Go_Calculate');
+      await audit('計算 hovered', '#Picture2');
+      await page.click('#Partner_Hint');
+      await audit('組合せ候補');
+      await page.hover('#PartnerList1 button.hidden-unit');
+      await audit('組合せ候補, a hidden unit hovered', '#PartnerList1');
+      await page.hover('#PartnerList1 li:first-child button');
+      await audit('組合せ候補, a unit hovered', '#PartnerList1');
+      await page.locator('#PartnerList1 button.hidden-unit').first().click();
+      await audit('組合せ候補, the question');
+      await page.click('#PartnerClose');
+      await page.click('#OpenFormula');
+      await page.fill('#keyword', '抵抗');
+      await page.click('#searchdown');
+      await audit('the formula list, a match');
+      await page.fill('#keyword', 'どこにもない文字列');
+      await page.click('#searchdown');
+      await audit('the formula list, nothing found');
+      await page.click('#FormulaClose');
+      for (const [open, dialog] of [['#OpenCustom', 'the customisation'], ['#OpenHelp', 'the help'],
+                                    ['#OpenVersion', 'the version']]) {
+        await page.click(open);
+        await audit(dialog);
+        await page.keyboard.press('Escape');
+      }
+      assert.deepEqual(found, []);
+    });
+  }
 });
