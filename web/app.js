@@ -23,20 +23,24 @@ const Storage = {
 const PrefixMaskKey = 'tamrisk.prefixMask';
 const UnitMaskKey = 'tamrisk.unitMask';
 
-// Without the module the page can do nothing: one sentence says why.
+// Without the module the page can do nothing but show its help and
+// version: one sentence says why, and what needs the module is put away.
 function showProblem(id) {
+  engine = null;
+  pending = null;
   $(id).hidden = false;
-  $('Picture2').hidden = true;
-  $('Output').hidden = true;
+  for (const hidden of ['Loading', 'Picture2', 'PartnerNotice', 'Output']) $(hidden).hidden = true;
+  for (const menu of ['OpenCustom', 'OpenFormula']) $(menu).disabled = true;
 }
 
-// Clicks and keys that arrive before the module is ready wait for it.
+// Clicks and keys that arrive before the module is ready wait for it; if it
+// never comes they are dropped.
 let engine = null;
 let catalogue = null;
-const pending = [];
+let pending = [];
 function whenReady(f) {
   if (engine) f();
-  else pending.push(f);
+  else pending?.push(f);
 }
 
 const params = [
@@ -483,11 +487,12 @@ async function start() {
   const typed = params.map((p) => p.entry.value);
   populateLists();
   params.forEach((p, i) => { p.entry.value = typed[i]; });
+  $('Loading').hidden = true;
   for (const f of pending.splice(0)) f();
 }
 
-start().catch((error) => {
-  engine = null;
+const started = start();
+started.catch((error) => {
   showProblem('loadFailed');
   console.error(error);
 });

@@ -656,3 +656,61 @@ test('the accessibility audit finds nothing in the light and the dark scheme, in
     });
   }
 });
+
+test('while the module loads: 読み込み中, and a 計算 pressed then is answered once it is there', async () => {
+  const context = await launchChromium();
+  try {
+    const page = await newPage(context);
+    let release;
+    const released = new Promise((resolve) => { release = resolve; });
+    await page.route('**/tamrisk.wasm', async (route) => { await released; await route.continue(); });
+    await page.goto(server.url);
+    await page.waitForSelector('#Loading', { state: 'visible' });
+    assert.equal(await page.textContent('#Loading'), '読み込み中…');
+    assert.equal(await page.$eval('#Unit_1', (s) => s.options.length), 0);
+    for (const colorScheme of ['light', 'dark']) {
+      await page.emulateMedia({ colorScheme });
+      assert.deepEqual(await accessibilityViolations(page, '#Loading'), [], colorScheme);
+    }
+    await page.fill('#Param_1', '3');
+    await page.fill('#Param_2', '4');
+    await page.click('#Go_Calculate');
+    await page.waitForTimeout(300);
+    assert.equal(await page.isVisible('#Loading'), true);
+    assert.equal(await output(page), '');
+    release();
+    await page.waitForSelector('#Loading', { state: 'hidden' });
+    const want = native(['3', ' ', ' ', '4', ' ', ' ', NoFilter]);
+    await page.waitForFunction((text) => document.getElementById('Output').textContent === text, want.output);
+    assert.deepEqual([await page.inputValue('#Param_1'), await page.inputValue('#Param_2')], [want.param1, want.param2]);
+    assert.ok(await page.$eval('#Unit_1', (s) => s.options.length) > 1);
+  } finally {
+    await context.close();
+  }
+});
+
+test('a module that cannot be loaded: one sentence says why, and what needs the module is put away', async () => {
+  const context = await launchChromium();
+  try {
+    const page = await newPage(context);
+    await page.route('**/tamrisk.wasm', (route) => route.abort());
+    await page.goto(server.url);
+    await page.waitForSelector('#loadFailed', { state: 'visible' });
+    const shown = await page.evaluate(() => Object.fromEntries(
+      ['Loading', 'Picture2', 'PartnerNotice', 'Output', 'unsupported'].map((id) => [id, document.getElementById(id).checkVisibility()])));
+    assert.deepEqual(shown, { Loading: false, Picture2: false, PartnerNotice: false, Output: false, unsupported: false });
+    assert.equal(await page.locator('[role=alert]:visible, [role=status]:visible').count(), 1);
+    assert.deepEqual(await page.$$eval('.menu button', (bs) => bs.map((b) => [b.id, b.disabled])),
+                     [['OpenCustom', true], ['OpenFormula', true], ['OpenHelp', false], ['OpenVersion', false]]);
+    // The help and the version still open.
+    await page.click('#OpenHelp');
+    assert.equal(await page.$eval('#HelpWindow', (d) => d.open), true);
+    await page.keyboard.press('Escape');
+    for (const colorScheme of ['light', 'dark']) {
+      await page.emulateMedia({ colorScheme });
+      assert.deepEqual(await accessibilityViolations(page), [], colorScheme);
+    }
+  } finally {
+    await context.close();
+  }
+});
