@@ -498,10 +498,13 @@ started.catch((error) => {
 });
 
 // Offline use and installation: the service worker keeps the page's files.
+// It is registered once the page has loaded and the module is ready, so that
+// it finds every file the page used in the browser's cache.
 if ('serviceWorker' in navigator && location.protocol !== 'file:') {
-  window.addEventListener('load', () => {
-    navigator.serviceWorker.register('sw.js').catch(() => { /* the page works without it */ });
-  });
+  const loaded = document.readyState === 'complete' ? Promise.resolve()
+    : new Promise((resolve) => window.addEventListener('load', resolve, { once: true }));
+  Promise.all([loaded, started]).then(() => navigator.serviceWorker.register('sw.js'))
+    .catch(() => { /* the page works without it */ });
 }
 
 params[0].entry.focus();

@@ -6,8 +6,8 @@
 // header: {{Name}} in index.html is the text of `Name` (HTML-escaped),
 // {{Name:label}} the same without the access key marker "&", and
 // {{Name:key}} the access key letter. {{version}} is the version. The
-// service worker gets the list of the site's files and a cache name that
-// changes whenever any file does.
+// service worker gets the list of the site's files with the integrity hash
+// of each, and a cache name that changes whenever any file does.
 import { createHash } from 'node:crypto';
 import { copyFileSync, mkdirSync, readFileSync, readdirSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
@@ -68,11 +68,16 @@ for (const name of icons) copyFileSync(join(sourceDir, 'icons', name), join(site
 writeFileSync(join(siteDir, 'index.html'),
               fill(readFileSync(join(sourceDir, 'index.html'), 'utf8'), captions, 'index.html'));
 
-// Everything the page needs offline, the page itself first.
-const files = ['./', 'index.html', ...copied, 'tamrisk.js', 'tamrisk.wasm',
-               ...icons.map((n) => `icons/${n}`)];
+// Everything the page needs offline, the page itself first: each file as
+// [address, integrity, other addresses of the same file].
+const names = ['index.html', ...copied, 'tamrisk.js', 'tamrisk.wasm', ...icons.map((n) => `icons/${n}`)];
 const hash = createHash('sha256');
-for (const name of files.slice(1)) hash.update(name).update(readFileSync(join(siteDir, name)));
+const files = names.map((name) => {
+  const bytes = readFileSync(join(siteDir, name));
+  hash.update(name).update(bytes);
+  const integrity = `sha384-${createHash('sha384').update(bytes).digest('base64')}`;
+  return name === 'index.html' ? ['./', integrity, 'index.html'] : [name, integrity];
+});
 const worker = readFileSync(join(sourceDir, 'sw.js'), 'utf8')
   .replace('{{cacheName}}', `tamrisk-${version}-${hash.digest('hex').slice(0, 12)}`)
   .replace('{{files}}', JSON.stringify(files));

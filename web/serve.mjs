@@ -1,8 +1,10 @@
 // Serves a folder as a static site on 127.0.0.1, for trying the page and for
 // its tests:
 //   node serve.mjs <folder> [port]      (port 0 or none: any free port)
-// Prints the address once it listens. Imported, `serve(folder, port, types)`
-// resolves to { url, close }; `types` overrides content types by extension.
+// Prints the address once it listens. Imported, `serve(folder, port, types,
+// onAnswer)` resolves to { url, close }; `types` overrides content types by
+// extension, and `onAnswer(path, status, bytes)` hears of every answer (the
+// bytes of its body as sent).
 //
 // A file is read whole before anything is answered, so a file that cannot
 // be read gets an error status (403, 404 or 500) and the server goes on.
@@ -77,7 +79,7 @@ function makeCache() {
   };
 }
 
-export function serve(folder, port = 0, types = {}) {
+export function serve(folder, port = 0, types = {}, onAnswer = () => {}) {
   const root = resolve(folder);
   const typeOf = (file) => types[extname(file)] ?? Types[extname(file)] ?? 'application/octet-stream';
   const cached = makeCache();
@@ -128,22 +130,26 @@ export function serve(folder, port = 0, types = {}) {
       ? ifNoneMatch.split(',').some((tag) => tag.trim() === '*' ||
                                              tag.trim().replace(/^W\//, '') === entry.etag.slice(2))
       : Math.floor(read.stat.mtimeMs / 1000) * 1000 <= ifModifiedSince;
+    for (const [name, value] of Object.entries(headers)) response.setHeader(name, value);
     if (unchanged) {
-      response.writeHead(304, headers).end();
+      response.writeHead(304).end();
       return;
     }
     let body = entry.bytes;
     if (!Compressed.has(extname(file)) && /\bgzip\b/.test(request.headers['accept-encoding'] ?? '')) {
       entry.gzipped ??= gzipSync(entry.bytes, { level: 9 });
       body = entry.gzipped;
-      headers['Content-Encoding'] = 'gzip';
+      response.setHeader('Content-Encoding', 'gzip');
     }
-    headers['Content-Length'] = body.length;
-    response.writeHead(200, headers);
+    response.setHeader('Content-Length', body.length);
+    response.writeHead(200);
     response.end(request.method === 'HEAD' ? undefined : body);
   }
 
   const server = createServer((request, response) => {
+    response.on('finish', () => {
+      onAnswer(request.url, response.statusCode, Number(response.getHeader('Content-Length') ?? 0));
+    });
     answer(request, response).catch(() => fail(response, 500));
   });
   return new Promise((resolveServer, reject) => {

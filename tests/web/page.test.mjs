@@ -714,3 +714,37 @@ test('a module that cannot be loaded: one sentence says why, and what needs the 
     await context.close();
   }
 });
+
+test('a first visit transfers each file once: the service worker keeps what the page has loaded', async () => {
+  const answers = [];
+  const counted = await serve(Site, 0, {}, (path, status, bytes) => answers.push({ path, status, bytes }));
+  const context = await launchChromium();
+  try {
+    const page = await newPage(context);
+    await page.goto(counted.url);
+    await pageReady(page);
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    const kept = await page.evaluate(async () => {
+      const names = await caches.keys();
+      const cache = await caches.open(names.find((n) => n.startsWith('tamrisk-')));
+      return (await cache.keys()).map((r) => new URL(r.url).pathname);
+    });
+    // Every file the worker keeps came from the server once, with a body;
+    // no file came twice (a 304 of a revalidation carries none).
+    const files = [...new Set(kept.map((p) => (p === '/' ? '/' : p)))];
+    const bodies = (path) => answers.filter((a) => a.path === path && a.status === 200);
+    const twice = answers.filter((a) => a.status === 200 && bodies(a.path).length > 1).map((a) => a.path);
+    assert.deepEqual([...new Set(twice)], []);
+    for (const path of files.filter((p) => p !== '/index.html')) {
+      assert.equal(bodies(path).length, 1, `${path}: ${JSON.stringify(answers.filter((a) => a.path === path))}`);
+    }
+    assert.ok(files.includes('/tamrisk.wasm') && files.includes('/index.html') && files.length >= 13, files.join(' '));
+    assert.deepEqual(answers.filter((a) => a.status !== 200 && a.status !== 304), []);
+    // Compressed: the module's transfer is well under its size.
+    const { statSync } = await import('node:fs');
+    assert.ok(bodies('/tamrisk.wasm')[0].bytes < statSync(`${Site}/tamrisk.wasm`).size / 2);
+  } finally {
+    await context.close();
+    await counted.close();
+  }
+});
