@@ -8,7 +8,13 @@
 //    soon as the page's elements exist. A first visit (new profile, nothing
 //    cached, the browser started 1.5 s before), a later visit (the service
 //    worker's cache), and a first visit at once after the browser's start.
-// 3. One calculation of 10 V and 5 Ω through the page's wrapper of the
+//    What a first visit transfers, file by file (the page's requests and
+//    the service worker's), from the local server (web/serve.mjs, gzip).
+// 3. The first 計算 after load: a new browser on the page, the inputs
+//    given a second after the lists are there (as a user types), then the
+//    time from the click on 計算 until the result is laid out in the result
+//    box; and the second 計算 after it.
+// 4. One calculation of 10 V and 5 Ω through the page's wrapper of the
 //    module (texts in, texts out), against the native run of the same input
 //    (Google Benchmark, BM_RunMatching), the two measured in turn.
 import { execFileSync } from 'node:child_process';
@@ -52,7 +58,15 @@ for (const file of files(site)) {
 console.log(`${String(bytes).padStart(9)} ${String(gzipped).padStart(8)}  in all (${(gzipped / 1024).toFixed(1)} KiB gzipped)`);
 
 // 2. First result.
-const server = await serve(site);
+const answers = [];
+const server = await serve(site, 0, {}, (path, status, bytes) => answers.push({ path, status, bytes }));
+// The server gzips each file once and keeps it, as a server with compressed
+// files at hand would: done here, before anything is measured.
+for (const file of files(site)) {
+  await fetch(new URL(relative(site, file), server.url), { headers: { 'Accept-Encoding': 'gzip' } })
+    .then((r) => r.arrayBuffer());
+}
+answers.length = 0;
 // Runs in the page before its own scripts: gives the inputs the moment the
 // form exists and presses 計算, as a user who types at once would.
 const giveInputs = () => {
@@ -110,10 +124,13 @@ async function visit(settle) {
   if (!first.text.includes('2.0000A')) throw new Error(`unexpected result: ${first.text}`);
   return { context, page, first: first.result };
 }
+let firstVisitAnswers = null;
 for (let i = 0; i < rounds; ++i) {
+  answers.length = 0;
   const { context, page, first } = await visit(true);
   firstVisit.push(first);
   await page.evaluate(() => navigator.serviceWorker.ready);
+  firstVisitAnswers ??= [...answers];
   await page.reload();
   laterVisit.push((await firstResult(page)).result);
   await context.close();
@@ -125,8 +142,50 @@ console.log('== first result after the page starts loading (ms)');
 console.log(`first visit:  ${spread(firstVisit)}  (${rounds} runs; new profile, browser idle ${Settle} ms)`);
 console.log(`later visit:  ${spread(laterVisit)}  (${rounds} runs; the service worker's cache)`);
 console.log(`first visit at once after the browser's start:  ${spread(firstAtStart)}  (${rounds} runs)`);
+console.log('== what the first visit transferred (status, bytes sent; the service worker\'s included)');
+const byPath = new Map();
+for (const a of firstVisitAnswers) byPath.set(a.path, [...(byPath.get(a.path) ?? []), a]);
+for (const [path, list] of byPath) {
+  console.log(`${list.map((a) => `${a.status} ${String(a.bytes).padStart(7)}`).join(', ').padEnd(28)} ${path}`);
+}
+const bodies = firstVisitAnswers.filter((a) => a.status === 200);
+const twice = [...byPath].filter(([, list]) => list.filter((a) => a.status === 200).length > 1).map(([p]) => p);
+console.log(`${firstVisitAnswers.length} requests, ${bodies.length} with a body, ` +
+            `${bodies.reduce((n, a) => n + a.bytes, 0)} bytes; files sent twice: ${twice.join(' ') || 'none'}`);
 
-// 3. One calculation, the page and the native program in turn.
+// 3. The first 計算 after load.
+const firstCalculation = [];
+const secondCalculation = [];
+for (let i = 0; i < rounds; ++i) {
+  const context = await launchChromium();
+  const page = await newPage(context);
+  await page.goto(server.url);
+  await pageReady(page);
+  await new Promise((done) => setTimeout(done, 1000));
+  const [first, second] = await page.evaluate(() => {
+    const set = (id, value) => { document.getElementById(id).value = value; };
+    set('Param_1', '10');
+    set('Unit_1', 'V');
+    set('Param_2', '5');
+    set('Unit_2', 'Ω');
+    const output = document.getElementById('Output');
+    return [1, 2].map(() => {
+      const t0 = performance.now();
+      document.getElementById('Go_Calculate').click();
+      output.getBoundingClientRect();
+      return performance.now() - t0;
+    });
+  });
+  if (!(await page.textContent('#Output')).includes('2.0000A')) throw new Error('no result');
+  firstCalculation.push(first);
+  secondCalculation.push(second);
+  await context.close();
+}
+console.log('== 計算 after load, from the click until the result is laid out (ms)');
+console.log(`first:   ${spread(firstCalculation)}  (${rounds} runs; a new browser, the inputs given 1 s after the lists)`);
+console.log(`second:  ${spread(secondCalculation)}`);
+
+// 4. One calculation, the page and the native program in turn.
 const context = await launchChromium();
 const page = await newPage(context);
 await page.goto(server.url);

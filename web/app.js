@@ -111,6 +111,18 @@ function calculate() {
   });
 }
 
+// 計算 is a plain button, and Enter in an entry calculates: a form's
+// submission would cost the browser's form handling first (a few
+// milliseconds in chromium).
+$('Go_Calculate').addEventListener('click', calculate);
+for (const p of params) {
+  p.entry.addEventListener('keydown', (event) => {
+    if (event.key !== 'Enter' || event.isComposing || event.altKey || event.ctrlKey || event.metaKey) return;
+    event.preventDefault();
+    calculate();
+  });
+}
+// Any other submission of the inputs calculates too, and never leaves the page.
 $('Picture2').addEventListener('submit', (event) => {
   event.preventDefault();
   calculate();
@@ -489,6 +501,45 @@ async function start() {
   params.forEach((p, i) => { p.entry.value = typed[i]; });
   $('Loading').hidden = true;
   for (const f of pending.splice(0)) f();
+  warmUp();
+}
+
+// Work that the first calculation would otherwise wait for, done while the
+// page is idle after its start: the browser compiles the module's code for
+// a calculation, a failed one and the units that go together at their first
+// call (and the engine works out which units go together once), and finds
+// and loads the result box's fonts at its first layout. Each step in an idle
+// moment of its own; the results are thrown away.
+function warmUp() {
+  const idle = (f) => (window.requestIdleCallback
+    ? requestIdleCallback(f, { timeout: 2000 }) : setTimeout(f, 100));
+  const year = new Date().getFullYear();
+  let sample = '';
+  const steps = [
+    () => { sample = engine.calculate(['10', ' ', 'V', '5', 'k', 'Ω', catalogue.noFilter], year).output; },
+    () => {
+      engine.calculate(['230', ' ', 'V', '50', ' ', 'Hz', catalogue.noFilter], year);
+      engine.unitsBeside(2, 'V', catalogue.noFilter, unitMask);
+      engine.unitsBeside(1, 'Hz', catalogue.noFilter, unitMask);
+    },
+    () => {
+      const probe = document.createElement('div');
+      probe.className = 'warm-up';
+      probe.setAttribute('aria-hidden', 'true');
+      const box = document.createElement('pre');
+      box.textContent = sample;
+      probe.append(box, `${partnerTexts.noFormula}${partnerTexts.wouldAnswer}`);
+      document.body.append(probe);
+      void probe.offsetHeight;
+      probe.remove();
+    },
+  ];
+  const next = () => {
+    if (!engine || steps.length === 0) return;
+    steps.shift()();
+    idle(next);
+  };
+  idle(next);
 }
 
 const started = start();
