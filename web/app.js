@@ -314,6 +314,13 @@ $('SearchForm').addEventListener('submit', (event) => {
   search(true, false);
 });
 $('FormulaClose').addEventListener('click', () => viewer.close());
+// Escape in the search box clears a search text first; in an empty box it
+// closes the list, as anywhere else in the dialog.
+keyword.addEventListener('keydown', (event) => {
+  if (event.key !== 'Escape' || event.isComposing || keyword.value === '') return;
+  event.preventDefault();
+  keyword.value = '';
+});
 
 // --- Which units go together ------------------------------------------------
 
@@ -404,11 +411,14 @@ partnerButton.addEventListener('click', () => whenReady(() => {
 }));
 $('PartnerClose').addEventListener('click', () => partnerWindow.close());
 
+// The chosen unit goes to the parameter and the calculation runs again, so
+// that the result shown is that of the inputs shown.
 function setPartner(parameter, unit) {
   partnerWindow.close();
   const p = params[parameter - 1];
   selectText(p.unit, unit);
   clearPartnerNotice();
+  calculate();
   p.entry.focus();
   p.entry.select();
 }
@@ -488,13 +498,7 @@ async function start() {
   const { instantiateWasm, failed } = instantiation(globalThis.tamriskCompiled);
   engine = await Promise.race([loadEngine(globalThis.createTamrisk, { instantiateWasm }), failed]);
   catalogue = engine.catalogue();
-  // A stored mask is used only when it is "0"s and "1"s of the default's
-  // length (anything else gives the default), its spare unit positions "0".
-  const usable = (stored, fallback, spareFrom = fallback.length + 1) =>
-    (stored?.length === fallback.length && /^[01]*$/.test(stored)
-      ? stored.slice(0, spareFrom - 1).padEnd(fallback.length, '0') : fallback);
-  prefixMask = usable(Storage.get(PrefixMaskKey), catalogue.defaultPrefixMask);
-  unitMask = usable(Storage.get(UnitMaskKey), catalogue.defaultUnitMask, catalogue.firstSpareUnitPosition);
+  loadMasks();
   // Keep what the user typed before the module was ready.
   const typed = params.map((p) => p.entry.value);
   populateLists();
@@ -541,6 +545,31 @@ function warmUp() {
   };
   idle(next);
 }
+
+// The masks kept in this browser, or the defaults.
+function loadMasks() {
+  // A stored mask is used only when it is "0"s and "1"s of the default's
+  // length (anything else gives the default), its spare unit positions "0".
+  const usable = (stored, fallback, spareFrom = fallback.length + 1) =>
+    (stored?.length === fallback.length && /^[01]*$/.test(stored)
+      ? stored.slice(0, spareFrom - 1).padEnd(fallback.length, '0') : fallback);
+  prefixMask = usable(Storage.get(PrefixMaskKey), catalogue.defaultPrefixMask);
+  unitMask = usable(Storage.get(UnitMaskKey), catalogue.defaultUnitMask, catalogue.firstSpareUnitPosition);
+}
+
+// Another tab of the page changed the masks (its customisation, or a unit
+// shown from 組合せ候補): the lists here follow, the inputs kept where the
+// lists still offer them, and the customisation's boxes show the new masks
+// unless it is open here.
+window.addEventListener('storage', (event) => {
+  if (!engine || (event.key !== null && event.key !== PrefixMaskKey && event.key !== UnitMaskKey)) return;
+  loadMasks();
+  if (!custom.open) {
+    boxes.forEach((box, i) => { box.checked = (i < 20 ? prefixMask[i] : unitMask[i - 20]) === '1'; });
+  }
+  keepingInputs(populateLists);
+  clearPartnerNotice();
+});
 
 const started = start();
 started.catch((error) => {

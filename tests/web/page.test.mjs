@@ -321,7 +321,7 @@ test('組合せ候補: after no formula the units that would answer; a hidden on
     assert.deepEqual(await page.evaluate(() => ['Param_1', 'Unit_1', 'Param_2', 'Unit_2', 'Unit_3']
       .map((id) => document.getElementById(id).value)), ['230', 'H', '50', 'Hz', NoFilter]);
     assert.equal(await page.$eval('#PartnerNotice', (e) => e.hidden), true);
-    await page.click('#Go_Calculate');
+    // The calculation has run again: the result is that of the inputs shown.
     assert.equal(await output(page), native(['230', ' ', 'H', '50', ' ', 'Hz', NoFilter]).output);
     // It stays in the lists over a reload, as a customisation would.
     await page.reload();
@@ -657,6 +657,25 @@ test('the accessibility audit finds nothing in the light and the dark scheme, in
   }
 });
 
+test('Escape in the search box: clears a text first, closes the list when the box is empty', async () => {
+  await withPage({}, async ({ page }) => {
+    const open = () => page.$eval('#Form7', (d) => d.open);
+    await page.click('#OpenFormula');
+    await page.fill('#keyword', '抵抗');
+    await page.press('#keyword', 'Escape');
+    assert.equal(await open(), true);
+    assert.equal(await page.inputValue('#keyword'), '');
+    await page.press('#keyword', 'Escape');
+    assert.equal(await open(), false);
+    await page.click('#OpenFormula');
+    await page.focus('#keyword');
+    await page.keyboard.press('Escape');
+    assert.equal(await open(), false);
+    // The help says so.
+    assert.match(await page.textContent('#HelpWindow'), /検索文字列の欄で Esc キーを押すと、文字列があればそれを消し、空なら一覧を閉じます。/);
+  });
+});
+
 test('while the module loads: 読み込み中, and a 計算 pressed then is answered once it is there', async () => {
   const context = await launchChromium();
   try {
@@ -746,5 +765,52 @@ test('a first visit transfers each file once: the service worker keeps what the 
   } finally {
     await context.close();
     await counted.close();
+  }
+});
+
+test('two tabs: a customisation or a unit shown in one tab reaches the other\'s lists', async () => {
+  const context = await launchChromium();
+  try {
+    const [a, b] = [await newPage(context), await context.newPage()];
+    for (const page of [a, b]) {
+      await page.goto(server.url);
+      await pageReady(page);
+    }
+    const prefixes = (page) => page.$$eval('#Sub_Unit_1 option', (os) => os.map((o) => o.value));
+    const units = (page) => page.$$eval('#Unit_2 option', (os) => os.map((o) => o.value));
+    // The user works in the tab in front (a dialog's close event waits for
+    // the tab's next frame, which a tab behind does not draw).
+    await a.bringToFront();
+    await a.fill('#Param_1', '42');
+    await a.selectOption('#Unit_1', 'V');
+    const box = (page, caption, frame) => page.locator(`#${frame} label`, { hasText: caption }).first().locator('input');
+    await b.bringToFront();
+    await b.click('#OpenCustom');
+    await box(b, 'μ', 'Frame1').uncheck();
+    await box(b, 'T', 'Frame1').check();
+    await b.click('#CustomOk');
+    const want = ['m', 'c', ' ', 'k', 'M', 'G', 'T'];
+    assert.deepEqual(await prefixes(b), want);
+    await a.waitForFunction(() => [...document.getElementById('Sub_Unit_1').options].some((o) => o.value === 'T'));
+    assert.deepEqual(await prefixes(a), want);
+    // What the user entered in the other tab stays.
+    assert.deepEqual([await a.inputValue('#Param_1'), await a.inputValue('#Unit_1')], ['42', 'V']);
+    // Its customisation shows the new boxes, so that its OK keeps them.
+    await a.bringToFront();
+    await a.click('#OpenCustom');
+    assert.deepEqual([await box(a, 'μ', 'Frame1').isChecked(), await box(a, 'T', 'Frame1').isChecked()], [false, true]);
+    await a.click('#CustomOk');
+    await a.waitForFunction(() => document.getElementById('Param_1').value === '0');
+    assert.deepEqual(await prefixes(b), want);
+
+    // A hidden unit shown from 組合せ候補 in one tab is offered in the other.
+    assert.ok(!(await units(b)).includes('H'));
+    await enter(a, ['230', ' ', 'V', '50', ' ', 'Hz', NoFilter]);
+    await a.click('#Partner_Hint');
+    await a.locator('#PartnerList1 button', { hasText: /^H　/ }).click();
+    await a.click('#PartnerShow');
+    await b.waitForFunction(() => [...document.getElementById('Unit_2').options].some((o) => o.value === 'H'));
+  } finally {
+    await context.close();
   }
 });
