@@ -657,6 +657,25 @@ test('the accessibility audit finds nothing in the light and the dark scheme, in
   }
 });
 
+test('the search repeats markup as text: nothing is made of it, nothing runs or is fetched', async () => {
+  await withPage({}, async ({ page }) => {
+    const fetched = [];
+    page.on('request', (r) => { if (/injected/.test(r.url())) fetched.push(r.url()); });
+    await page.click('#OpenFormula');
+    for (const text of ['<img src="injected.png" onerror="window.injected = true">', '<b>x</b>']) {
+      await page.fill('#keyword', text);
+      await page.click('#searchdown');
+      const note = await page.$eval('#SearchNote', (n) => ({ text: n.textContent, elements: n.children.length }));
+      assert.ok(note.text.includes(text), note.text);
+      assert.equal(note.elements, 0);
+      assert.equal(await page.$$eval('#Form7 img, #Form7 b', (es) => es.length), 0);
+    }
+    await page.waitForTimeout(200);
+    assert.equal(await page.evaluate(() => window.injected), undefined);
+    assert.deepEqual(fetched, []);
+  });
+});
+
 test('Escape in the search box: clears a text first, closes the list when the box is empty', async () => {
   await withPage({}, async ({ page }) => {
     const open = () => page.$eval('#Form7', (d) => d.open);
