@@ -1,5 +1,6 @@
-// The README's pictures of the page after 10 V and 5 Ω, on a desktop and
-// 360 px wide:
+// Pictures of the page after 10 V and 5 Ω: on a desktop, 360 px wide, in
+// the dark scheme, and the customisation on a 390 px phone (the first two
+// are the README's, docs/web-desktop.png and docs/web-360px.png):
 //   node tests/web/screenshots.mjs <site folder> <output folder>
 import { join } from 'node:path';
 import { launchChromium, newPage, pageReady } from './chromium.mjs';
@@ -14,10 +15,13 @@ const server = await serve(site);
 const shots = [
   ['web-desktop.png', { width: 960, height: 560 }],
   ['web-360px.png', { width: 360, height: 720 }],
+  ['web-dark.png', { width: 960, height: 560 }, { colorScheme: 'dark' }],
+  ['web-customisation-390px.png', { width: 390, height: 844 }, { open: '#OpenCustom' }],
 ];
-for (const [name, viewport] of shots) {
+for (const [name, viewport, { colorScheme, open } = {}] of shots) {
   const context = await launchChromium({ viewport });
   const page = await newPage(context);
+  if (colorScheme) await page.emulateMedia({ colorScheme });
   await page.goto(server.url);
   await pageReady(page);
   await page.fill('#Param_1', '10');
@@ -25,6 +29,7 @@ for (const [name, viewport] of shots) {
   await page.fill('#Param_2', '5');
   await page.selectOption('#Unit_2', 'Ω');
   await page.click('#Go_Calculate');
+  if (open) await page.click(open);
   await page.screenshot({ path: join(out, name) });
   await context.close();
 }
