@@ -1,6 +1,10 @@
 // The page's figures, in Debian's headless chromium (bench/web.sh builds
 // what it needs and runs this):
-//   node bench/web_page.mjs <site folder> <native bench program> [rounds]
+//   node bench/web_page.mjs <site folder> <native bench program> [rounds] [other site folder]
+//
+// With another site (say, the page of an earlier revision), its first visit
+// and later visit are measured too, each round in turn with this site's, so
+// that a busy machine slows both alike.
 //
 // 1. The page's files: bytes and gzip -9 bytes, each and in all.
 // 2. First result: the time from the start of the page's loading until the
@@ -24,7 +28,7 @@ import { gzipSync } from 'node:zlib';
 import { launchChromium, newPage, pageReady } from '../tests/web/chromium.mjs';
 import { serve } from '../web/serve.mjs';
 
-const [siteArg, nativeBench, roundsArg] = process.argv.slice(2);
+const [siteArg, nativeBench, roundsArg, otherSiteArg] = process.argv.slice(2);
 if (!nativeBench) {
   console.error('usage: node bench/web_page.mjs <site folder> <native bench program> [rounds]');
   process.exit(2);
@@ -114,18 +118,29 @@ const Settle = 1500;
 const firstVisit = [];
 const firstAtStart = [];
 const laterVisit = [];
-async function visit(settle) {
+async function visit(settle, url = server.url) {
   const context = await launchChromium();
   if (settle) await new Promise((done) => setTimeout(done, Settle));
   await context.addInitScript(giveInputs);
   const page = await newPage(context);
-  await page.goto(server.url);
+  await page.goto(url);
   const first = await firstResult(page);
   if (!first.text.includes('2.0000A')) throw new Error(`unexpected result: ${first.text}`);
   return { context, page, first: first.result };
 }
+const otherServer = otherSiteArg ? await serve(resolve(otherSiteArg)) : null;
+const otherFirstVisit = [];
+const otherLaterVisit = [];
 let firstVisitAnswers = null;
 for (let i = 0; i < rounds; ++i) {
+  if (otherServer) {
+    const other = await visit(true, otherServer.url);
+    otherFirstVisit.push(other.first);
+    await other.page.evaluate(() => navigator.serviceWorker.ready);
+    await other.page.reload();
+    otherLaterVisit.push((await firstResult(other.page)).result);
+    await other.context.close();
+  }
   answers.length = 0;
   const { context, page, first } = await visit(true);
   firstVisit.push(first);
@@ -142,6 +157,12 @@ console.log('== first result after the page starts loading (ms)');
 console.log(`first visit:  ${spread(firstVisit)}  (${rounds} runs; new profile, browser idle ${Settle} ms)`);
 console.log(`later visit:  ${spread(laterVisit)}  (${rounds} runs; the service worker's cache)`);
 console.log(`first visit at once after the browser's start:  ${spread(firstAtStart)}  (${rounds} runs)`);
+if (otherServer) {
+  console.log(`${otherSiteArg}, in turn with the above:`);
+  console.log(`  first visit:  ${spread(otherFirstVisit)}`);
+  console.log(`  later visit:  ${spread(otherLaterVisit)}`);
+  await otherServer.close();
+}
 console.log('== what the first visit transferred (status, bytes sent; the service worker\'s included)');
 const byPath = new Map();
 for (const a of firstVisitAnswers) byPath.set(a.path, [...(byPath.get(a.path) ?? []), a]);
