@@ -809,6 +809,8 @@ test('two tabs: a customisation or a unit shown in one tab reaches the other\'s 
     await box(b, 'T', 'Frame1').check();
     await b.click('#CustomOk');
     const want = ['m', 'c', ' ', 'k', 'M', 'G', 'T'];
+    // The dialog's OK fills the lists once the dialog has closed.
+    await b.waitForFunction(() => [...document.getElementById('Sub_Unit_1').options].some((o) => o.value === 'T'));
     assert.deepEqual(await prefixes(b), want);
     await a.waitForFunction(() => [...document.getElementById('Sub_Unit_1').options].some((o) => o.value === 'T'));
     assert.deepEqual(await prefixes(a), want);
