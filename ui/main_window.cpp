@@ -104,7 +104,8 @@ bool UnitListLess(const QString& a, const QString& b) {
   return UnitListLess(std::string_view(a.toStdString()), std::string_view(b.toStdString()));
 }
 
-MainWindow::MainWindow() {
+MainWindow::MainWindow()
+    : settings_([this](const char* name, const QString& text) { showNote(name, text); }) {
   setObjectName(QStringLiteral("MainWindow"));
   setWindowTitle(FromUtf16(captions::MainWindowTitle));
   setWindowIcon(ProgramIcon());
@@ -428,74 +429,27 @@ QString MainWindow::settingsPath() const {
 }
 
 bool MainWindow::LoadSettings() {
-  const QString path = settingsPath();
-  std::optional<SettingsRecord> record = path.isEmpty() ? std::nullopt : ReadSettingsFile(path);
-  if (record) MakeMasksUsable(*record);
-  const QString fileLine = FromUtf16(captions::SettingsFileLabel) + QDir::toNativeSeparators(path);
-  const QString backupLine = FromUtf16(captions::SettingsBackupLine2);
+  const std::optional<SettingsRecord> record = settings_.load(settingsPath());
   if (!record) {
-    // A file that is there but could not be read is kept as it was: the
-    // first save copies it aside before writing over it.
-    keepUnreadSettings_ = !path.isEmpty() && IsRegularFile(path);
-    if (keepUnreadSettings_)
-      showNote("SettingsUnreadable",
-               FromUtf16(captions::SettingsUnreadableLine1) + u'\n' + backupLine + u'\n' + fileLine);
-    startupTop_.reset();
-    startupLeft_.reset();
     state_.prefixMask = FromUtf8(DefaultPrefixMask);
     state_.unitMask = FromUtf8(DefaultUnitMask);
     state_.calculatorPath.clear();
-    pathLine_.clear();
     if (calculatorPathDialog_) calculatorPathDialog_->setPathText(QString());
     return false;
   }
-  // Bytes that are no code page 932 (a file saved by an editor in another
-  // encoding) read as U+FFFD: the file as it stands is kept as well.
-  keepUnreadSettings_ = record->undecodable;
-  if (keepUnreadSettings_)
-    showNote("SettingsUndecodable",
-             FromUtf16(captions::SettingsUndecodableLine1) + u'\n' + backupLine + u'\n' + fileLine);
-  startupTop_ = record->top;
-  startupLeft_ = record->left;
   move(qRound(*record->left / 15.0f), qRound(*record->top / 15.0f));
   state_.prefixMask = record->prefixMask;
   state_.unitMask = record->unitMask;
   state_.calculatorPath = record->calculatorPath;
-  pathLine_ = record->calculatorPathLine;
   if (calculatorPathDialog_) calculatorPathDialog_->setPathText(record->calculatorPath);
   return true;
 }
 
 void MainWindow::SaveSettings() {
-  SettingsRecord record;
-  if (isMinimized()) {
-    record.top = startupTop_;
-    record.left = startupLeft_;
-  } else {
-    record.top = static_cast<float>(pos().y()) * 15.0f;
-    record.left = static_cast<float>(pos().x()) * 15.0f;
-  }
-  record.prefixMask = state_.prefixMask;
-  record.unitMask = state_.unitMask;
-  record.calculatorPath = state_.calculatorPath;
-  record.calculatorPathLine = pathLine_;
-  const QString path = settingsPath();
-  bool written = false;
-  if (!path.isEmpty()) {
-    // A file that could not be read is only written over once it is kept.
-    if (keepUnreadSettings_ && (!IsRegularFile(path) || KeepSettingsBackup(path)))
-      keepUnreadSettings_ = false;
-    written = !keepUnreadSettings_ && WriteSettingsFile(path, record);
-  }
-  if (written) {
-    pathLine_ = SettingsPathLine(record.calculatorPath).value_or(pathLine_);
-  } else if (!toldNotSaved_) {
-    toldNotSaved_ = true;
-    showNote("SettingsNotSaved", FromUtf16(captions::SettingsNotSavedLine1) + u'\n' +
-                                     FromUtf16(captions::SettingsFileLabel) +
-                                     QDir::toNativeSeparators(path));
-  }
-  emit settingsSaved(written);
+  std::optional<SettingsKeeper::Place> place;
+  if (!isMinimized())
+    place = SettingsKeeper::Place{static_cast<float>(pos().y()) * 15.0f, static_cast<float>(pos().x()) * 15.0f};
+  emit settingsSaved(settings_.save(settingsPath(), place, state_));
 }
 
 void MainWindow::showNote(const char* name, const QString& text) {

@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "ui/app_state.h"
+#include "ui/settings_keeper.h"
 
 class QComboBox;
 class QLineEdit;
@@ -44,17 +45,13 @@ class MainWindow : public QMainWindow {
   // blank entries.
   void PopulateLists();
 
-  // Reads tamrisk.ini from the data folder; moves the window and sets the
-  // masks and the path dialog's entry. On a missing or unreadable file it
-  // sets the default masks and an empty entry and returns false. A file that
-  // is there but could not be read, or only in part, is kept as
-  // tamrisk.ini.bak by the first save; a note tells the user so.
+  // Reads tamrisk.ini from the data folder (SettingsKeeper::load); moves
+  // the window and sets the masks and the path dialog's entry. On a missing
+  // or unreadable file it sets the default masks and an empty entry and
+  // returns false.
   bool LoadSettings();
 
-  // Rewrites tamrisk.ini. When nothing could be written (the file or its
-  // folder is not writable, something other than a regular file stands at
-  // its name, or an unreadable file could not be kept first) the file is
-  // left as it was and a note tells the user, once.
+  // Rewrites tamrisk.ini (SettingsKeeper::save).
   void SaveSettings();
 
   // One calculation over the seven input controls; the result replaces the
@@ -102,8 +99,8 @@ class MainWindow : public QMainWindow {
 
   // The position values read at start-up, written back when the program
   // ends while the window is minimised.
-  std::optional<float> startupTop() const { return startupTop_; }
-  std::optional<float> startupLeft() const { return startupLeft_; }
+  std::optional<float> startupTop() const { return settings_.startupTop(); }
+  std::optional<float> startupLeft() const { return settings_.startupLeft(); }
 
  signals:
   // After every SaveSettings; `written` is false when the file could not be
@@ -148,16 +145,8 @@ class MainWindow : public QMainWindow {
   AppState state_;
   // Customisation boxes (1..100 at 0..99) that PopulateLists has ticked.
   std::bitset<100> ticked_;
-  std::optional<float> startupTop_;
-  std::optional<float> startupLeft_;
+  SettingsKeeper settings_;
   bool exiting_ = false;
-  // The settings file was there at start-up but could not be read, or only
-  // in part: the first save keeps it as tamrisk.ini.bak.
-  bool keepUnreadSettings_ = false;
-  // The calculator path's line as last read from or written to the file:
-  // written again when the path cannot be written.
-  QByteArray pathLine_;
-  bool toldNotSaved_ = false;
   struct PendingNote {
     const char* name;
     QString text;

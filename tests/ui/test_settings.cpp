@@ -1,19 +1,37 @@
-// The settings file on its own: bytes written, fields read back, damaged
-// files, and writing where no file can be written.
+// The settings file: on its own (bytes written, fields read back, damaged
+// files, and writing where no file can be written), then as the main window
+// reads it at start-up and writes it, and what it tells the user. Each
+// window test runs in its own temporary working directory.
+#include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <cerrno>
 #include <functional>
+#include <memory>
 
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "engine/catalogue.h"
+#include "tests/ui/next_modal.h"
+#include "tests/ui/working_folder.h"
+#include "ui/application.h"
+#include "ui/calculator_path_dialog.h"
+#include "ui/captions.h"
+#include "ui/main_window.h"
 #include "ui/private_folders.h"
 #include "ui/settings.h"
 
@@ -53,6 +71,70 @@ bool AsOrdinaryUser(const QStringList& give, const std::function<bool()>& write)
   return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
          WEXITSTATUS(status) == 0;
 }
+
+QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString T(const char16_t* s) { return QString::fromUtf16(s); }
+QString Unit(int position) { return Q(UnitCatalogue[static_cast<size_t>(position - 1)]); }
+QString Prefix(int position) { return Q(PrefixCatalogue[static_cast<size_t>(position - 1)].text); }
+const QString Blank = QStringLiteral(" ");
+const QString NoFilterText = Q(NoFilter);
+
+QString Mask(int length, std::initializer_list<int> ones) {
+  QString mask(length, u'0');
+  for (int position : ones) mask[position - 1] = u'1';
+  return mask;
+}
+
+QStringList Items(const QComboBox* box) {
+  QStringList items;
+  for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
+  return items;
+}
+
+QStringList FileLines(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  QStringList lines = DecodeCp932(file.readAll()).split(QStringLiteral("\r\n"));
+  if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+  return lines;
+}
+
+// The visible note of that name (a small window of the program's own), or
+// nothing.
+QMessageBox* Note(const char* name) {
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->isVisible() && w->objectName() == QLatin1String(name)) return qobject_cast<QMessageBox*>(w);
+  return nullptr;
+}
+
+int VisibleNotes() {
+  int count = 0;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->isVisible() && qobject_cast<QMessageBox*>(w)) ++count;
+  return count;
+}
+
+// Notes as they are shown: each note's name, and whether it was shown as a
+// window of the main window while the main window was shown and active. A
+// window manager puts a window shown before the new main window has been
+// made active, or one that does not take the keyboard, behind it.
+class NoteShowings : public QObject {
+ public:
+  NoteShowings() { qApp->installEventFilter(this); }
+  QStringList shown;
+  QStringList shownTooSoon;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::Show) return false;
+    if (auto* note = qobject_cast<QMessageBox*>(watched)) {
+      shown << note->objectName();
+      const auto* main = qobject_cast<const MainWindow*>(note->parentWidget());
+      if (!main || !main->isVisible() || !main->isActiveWindow()) shownTooSoon << note->objectName();
+    }
+    return false;
+  }
+};
 
 }  // namespace
 
@@ -547,5 +629,313 @@ class SettingsTest : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(SettingsTest)
+// The main window's settings: read at start-up, written by the saves, and
+// the notes that tell the user what could not be read or written.
+class WindowSettingsTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<testing::TemporaryWorkingFolder> dir_;
+  std::unique_ptr<QObject> watchers_;
+
+  QString iniPath() const { return dir_->filePath(SettingsFileName); }
+
+  // Calls `check` with the next modal window that opens, then closes it.
+  // Returns a flag that turns true once that happened.
+  std::shared_ptr<bool> onNextModal(std::function<void(QWidget*)> check) {
+    return testing::OnNextModal(watchers_.get(), std::move(check));
+  }
+
+  std::unique_ptr<MainWindow> start() {
+    auto window = std::make_unique<MainWindow>();
+    window->show();
+    if (!QTest::qWaitForWindowActive(window.get())) qWarning("window not active");
+    return window;
+  }
+
+  template <typename W>
+  static W* get(const QWidget* window, const char* name) {
+    W* w = window->findChild<W*>(QString::fromLatin1(name));
+    if (!w) qFatal("no control %s", name);
+    return w;
+  }
+
+  static QPoint centred() {
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    return {static_cast<int>((static_cast<float>(screen.width()) - Tw(9660)) / 2.0f),
+            static_cast<int>((static_cast<float>(screen.height()) - Tw(5715)) / 2.0f)};
+  }
+
+  void writeIni(float top, float left, const QString& prefixMask, const QString& unitMask,
+                const QString& path) {
+    SettingsRecord record;
+    record.top = top;
+    record.left = left;
+    record.prefixMask = prefixMask;
+    record.unitMask = unitMask;
+    record.calculatorPath = path;
+    QVERIFY(WriteSettingsFile(iniPath(), record));
+  }
+
+ private slots:
+  void initTestCase() {
+    PrepareApplication();  // as the program starts
+  }
+
+  void init() {
+    dir_ = std::make_unique<testing::TemporaryWorkingFolder>();
+    QVERIFY(dir_->isValid());
+    watchers_ = std::make_unique<QObject>();
+  }
+
+  void cleanup() {
+    watchers_.reset();
+    dir_.reset();
+  }
+
+  void startWithSettings() {
+    writeIni(1500.0f, 3000.0f, Mask(20, {13}), Mask(80, {1}), QStringLiteral("/opt/電卓/calc"));
+    auto w = start();
+    QCOMPARE(w->pos(), QPoint(200, 100));
+    QCOMPARE(Items(get<QComboBox>(w.get(), "Sub_Unit_1")), QStringList({Blank, Prefix(13)}));
+    QCOMPARE(Items(get<QComboBox>(w.get(), "Unit_1")), QStringList({Blank, Unit(1)}));
+    QCOMPARE(w->state().calculatorPath, QStringLiteral("/opt/電卓/calc"));
+    QCOMPARE(w->calculatorPathDialog()->pathText(), QStringLiteral("/opt/電卓/calc"));
+  }
+
+  // A mask of the wrong length is the default one, spare unit positions are
+  // "0"; the rest of the file is used.
+  void startWithUnusableMasks() {
+    writeIni(1500.0f, 3000.0f, QStringLiteral("11111"), Mask(80, {1, 75, 76, 77, 78, 79, 80}),
+             QStringLiteral("/opt/calc"));
+    auto w = start();
+    QCOMPARE(w->pos(), QPoint(200, 100));
+    QCOMPARE(w->state().prefixMask, Q(DefaultPrefixMask));
+    QCOMPARE(w->state().unitMask, Mask(80, {1}));
+    QCOMPARE(Items(get<QComboBox>(w.get(), "Unit_1")), QStringList({Blank, Unit(1)}));
+    QCOMPARE(get<QComboBox>(w.get(), "Unit_3")->currentText(), NoFilterText);
+    QCOMPARE(w->state().calculatorPath, QStringLiteral("/opt/calc"));
+  }
+
+  // A position that is no number makes the whole file unreadable: window
+  // centred, default masks, no path.
+  void startWithBadFile() {
+    QFile file(iniPath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("abc\r\n 3000 \r\n11111111111111111111\r\n1\r\n/opt/calc\r\n");
+    file.close();
+    auto w = start();
+    QCOMPARE(w->pos(), centred());
+    QCOMPARE(w->state().prefixMask, Q(DefaultPrefixMask));
+    QCOMPARE(w->state().unitMask, Q(DefaultUnitMask));
+    QCOMPARE(w->state().calculatorPath, QString());
+    QCOMPARE(w->calculatorPathDialog()->pathText(), QString());
+    QCOMPARE(get<QComboBox>(w.get(), "Sub_Unit_1")->count(), 7);
+  }
+
+  // Nothing a user had is destroyed: a file that could not be read at
+  // start-up is kept as tamrisk.ini.bak by the first save, and only then.
+  void unreadableSettingsKeptByFirstSave() {
+    const QByteArray old = "\xEF\xBB\xBF 1500 \r\n 3000 \r\n11111111111111111111\r\n1\r\n/opt/calc\r\n";
+    QFile file(iniPath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(old);
+    file.close();
+    NoteShowings showings;
+    auto w = start();
+    QCOMPARE(w->state().calculatorPath, QString());  // the BOM makes the file unreadable
+    // The user is told at once, in a note that leaves the window usable. It
+    // belongs to the main window, comes once the main window is shown and
+    // active, and takes the keyboard, so that it is seen in front.
+    QTRY_VERIFY(Note("SettingsUnreadable"));
+    QMessageBox* note = Note("SettingsUnreadable");
+    QCOMPARE(showings.shown, QStringList{QStringLiteral("SettingsUnreadable")});
+    QCOMPARE(showings.shownTooSoon, QStringList());
+    QCOMPARE(note->parentWidget(), w.get());
+    QTRY_COMPARE(QApplication::activeWindow(), note);
+    QCOMPARE(note->windowTitle(), T(captions::MessageTitle));
+    QCOMPARE(note->text(), T(captions::SettingsUnreadableLine1) + u'\n' +
+                               T(captions::SettingsBackupLine2) + u'\n' +
+                               T(captions::SettingsFileLabel) + iniPath());
+    QCOMPARE(note->windowModality(), Qt::NonModal);
+    QVERIFY(!QApplication::activeModalWidget());
+    get<QLineEdit>(w.get(), "Param_1")->setText(QStringLiteral("10"));
+    w->RunCalculation();
+    w->SaveSettings();
+    QFile backup(iniPath() + QStringLiteral(".bak"));
+    QVERIFY(backup.open(QIODevice::ReadOnly));
+    QCOMPARE(backup.readAll(), old);
+    backup.close();
+    QVERIFY2(ReadSettingsFile(iniPath()), "the new file is whole");
+    w->SaveSettings();
+    QVERIFY(backup.open(QIODevice::ReadOnly));
+    QCOMPARE(backup.readAll(), old);  // a later save leaves the copy alone
+  }
+
+  // A FIFO in place of the file: the window still starts, with defaults;
+  // saving leaves the FIFO as it is and tells the user, once, that the
+  // settings were not saved.
+  void fifoSettingsFile() {
+    QCOMPARE(mkfifo(QFile::encodeName(iniPath()).constData(), 0600), 0);
+    auto w = start();
+    QCOMPARE(w->pos(), centred());
+    QVERIFY(!Note("SettingsUnreadable"));  // nothing of the user's to keep
+    QSignalSpy saved(w.get(), &MainWindow::settingsSaved);
+    w->SaveSettings();
+    QCOMPARE(saved.first().first().toBool(), false);
+    struct stat st {};
+    QCOMPARE(::lstat(QFile::encodeName(iniPath()).constData(), &st), 0);
+    QVERIFY(S_ISFIFO(st.st_mode));
+    QVERIFY(!QFile::exists(iniPath() + QStringLiteral(".bak")));
+    QMessageBox* note = Note("SettingsNotSaved");
+    QVERIFY(note);
+    QCOMPARE(note->text(), T(captions::SettingsNotSavedLine1) + u'\n' +
+                               T(captions::SettingsFileLabel) + iniPath());
+    note->close();
+    w->SaveSettings();
+    QVERIFY2(!Note("SettingsNotSaved"), "told once");
+  }
+
+  // A file an editor saved in UTF-8 reads in part: its values are used, the
+  // user is told, and the first save keeps it as tamrisk.ini.bak. The path
+  // the program cannot read is written back as it stood, never with stand-ins.
+  void utf8SettingsFileKeptAsBackup() {
+    const QByteArray utf8Path = QStringLiteral("/opt/電卓/calc").toUtf8();
+    const QByteArray old = " 1500 \r\n 3000 \r\n00000000000011100000\r\n1\r\n" + utf8Path +
+                           "\r\n" + QStringLiteral("コメント").toUtf8() + "\r\n";
+    QFile file(iniPath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(old);
+    file.close();
+    auto w = start();
+    QCOMPARE(w->pos(), QPoint(200, 100));
+    QCOMPARE(w->state().prefixMask, QStringLiteral("00000000000011100000"));
+    QVERIFY(Note("SettingsUndecodable"));
+    QCOMPARE(Note("SettingsUndecodable")->text(),
+             T(captions::SettingsUndecodableLine1) + u'\n' + T(captions::SettingsBackupLine2) +
+                 u'\n' + T(captions::SettingsFileLabel) + iniPath());
+    w->SaveSettings();
+    QCOMPARE(FileBytes(iniPath() + QStringLiteral(".bak")), old);
+    const QByteArray written = FileBytes(iniPath());
+    QVERIFY(written.contains("\r\n" + utf8Path + "\r\n"));
+    QVERIFY(!written.contains('?'));
+    QVERIFY(!Note("SettingsNotSaved"));
+  }
+
+  // A readable file, or none, is written over without a copy.
+  void readableSettingsNeedNoCopy() {
+    auto w = start();
+    w->SaveSettings();
+    w->SaveSettings();
+    QVERIFY(!QFile::exists(iniPath() + QStringLiteral(".bak")));
+  }
+
+  // Minimised, the window writes the position read at start-up, or empty
+  // lines when there was none; empty lines read back as 0, 0.
+  void minimisedWindowKeepsStartPosition() {
+    {
+      auto w = start();
+      w->showMinimized();
+      QVERIFY(w->isMinimized());
+      w->SaveSettings();
+      const QStringList lines = FileLines(iniPath());
+      QCOMPARE(lines.mid(0, 2), QStringList({QString(), QString()}));
+    }
+    {
+      auto w = start();
+      QCOMPARE(w->pos(), QPoint(0, 0));
+    }
+    writeIni(1500.0f, 3000.0f, Q(DefaultPrefixMask), Q(DefaultUnitMask), QString());
+    {
+      auto w = start();
+      w->move(50, 60);
+      w->showMinimized();
+      w->SaveSettings();
+      QCOMPARE(FileLines(iniPath()).mid(0, 2),
+               QStringList({QStringLiteral(" 1500 "), QStringLiteral(" 3000 ")}));
+      w->showNormal();
+      w->SaveSettings();
+      QCOMPARE(FileLines(iniPath()).mid(0, 2),
+               QStringList({QStringLiteral(" 900 "), QStringLiteral(" 750 ")}));
+    }
+  }
+
+  // With the data folder gone, saving fails quietly: the dialogs' OK still
+  // works and the program still ends.
+  void unwritableSettings() {
+    auto w = start();
+    QSignalSpy saved(w.get(), &MainWindow::settingsSaved);
+    QVERIFY(QDir(dir_->path()).removeRecursively());
+    CalculatorPathDialog* dialog = w->calculatorPathDialog();
+    auto seen = onNextModal([](QWidget* modal) {
+      modal->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("/bin/true"));
+      QTest::mouseClick(modal->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+    });
+    dialog->openDialog();
+    QVERIFY(*seen);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(w->state().calculatorPath, QStringLiteral("/bin/true"));
+    QCOMPARE(saved.count(), 1);
+    QCOMPARE(saved.first().first().toBool(), false);
+    // The user is told, once, without a window that must be answered first.
+    QVERIFY(Note("SettingsNotSaved"));
+    QVERIFY(!QApplication::activeModalWidget());
+    w->EndProgram();
+    QVERIFY(!w->isVisible());
+    QCOMPARE(VisibleNotes(), 0);  // the note was closed with the program
+  }
+
+  // A save that fails first as the program ends is told then: the note is a
+  // window of its own that stays after the main window has gone (the program
+  // ends with its last window, once the note is closed).
+  void notSavedAtTheEnd() {
+    auto w = start();
+    QVERIFY(QDir(dir_->path()).removeRecursively());
+    w->EndProgram();
+    QVERIFY(!w->isVisible());
+    QPointer<QMessageBox> note = Note("SettingsNotSaved");
+    QVERIFY(note);
+    QVERIFY(!note->parent());
+    QCOMPARE(VisibleNotes(), 1);
+    note->close();
+    QTRY_VERIFY(!note);
+  }
+
+  // A confirmed path that the settings file cannot hold: the user is told at
+  // OK, the path is used until the program ends, and the file keeps the path
+  // it had; nothing is ever written as "?".
+  void pathTheFileCannotHold() {
+    writeIni(1500.0f, 3000.0f, Q(DefaultPrefixMask), Q(DefaultUnitMask), QStringLiteral("/opt/電卓/calc"));
+    const QString path = QStringLiteral("/opt/Rechner-für-alle/calc");
+    {
+      auto w = start();
+      auto seen = onNextModal([&path](QWidget* modal) {
+        modal->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(path);
+        QTest::mouseClick(modal->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+      });
+      w->calculatorPathDialog()->openDialog();
+      QVERIFY(*seen);
+      QMessageBox* note = Note("PathNotHeld");
+      QVERIFY(note);
+      QCOMPARE(note->text(), T(captions::PathNotHeldLine1) + u'\n' + T(captions::PathNotHeldLine2));
+      QCOMPARE(w->state().calculatorPath, path);
+      QCOMPARE(w->calculatorCommand(), path);
+      QCOMPARE(FileLines(iniPath()).value(4), QStringLiteral("/opt/電卓/calc"));
+      QVERIFY(!FileBytes(iniPath()).contains('?'));
+      QVERIFY(!Note("SettingsNotSaved"));
+      w->EndProgram();
+    }
+    auto again = start();
+    QCOMPARE(again->calculatorCommand(), QStringLiteral("/opt/電卓/calc"));
+  }
+};
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  SettingsTest file;
+  WindowSettingsTest window;
+  const int failedOnItsOwn = QTest::qExec(&file, argc, argv);
+  return failedOnItsOwn + QTest::qExec(&window, argc, argv);
+}
+
 #include "test_settings.moc"
