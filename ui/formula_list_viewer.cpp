@@ -26,11 +26,7 @@ namespace {
 constexpr int ClientWidth = 8940;
 constexpr int ClientHeight = 4575;
 
-// The notes a search that finds nothing shows under the search entry: the
-// text occurs nowhere, or not beyond the last match in that direction.
-const QString NotFoundNote = FromUtf16(captions::FormulaListNotFoundNote);
-const QString NoneBelowNote = FromUtf16(captions::FormulaListNoneBelowNote);
-const QString NoneAboveNote = FromUtf16(captions::FormulaListNoneAboveNote);
+// How long the note of a search that finds nothing stays.
 constexpr int NoteMilliseconds = 4000;
 
 }  // namespace
@@ -178,11 +174,9 @@ void FormulaListViewer::search(bool down, bool focusDocument) {
   }
   // The selection stays as it was; the user hears and reads why.
   QApplication::beep();
-  const QString& note = !search_.document().contains(keyword) ? NotFoundNote
-                        : down                                ? NoneBelowNote
-                                                              : NoneAboveNote;
   QToolTip::showText(keyword_->mapToGlobal(QPoint(0, keyword_->height())),
-                     LiteralToolTip(note.arg(keyword)), keyword_, QRect(), NoteMilliseconds);
+                     LiteralToolTip(search_.missNote(keyword, down)), keyword_, QRect(),
+                     NoteMilliseconds);
 }
 
 void FormulaListViewer::resizeEvent(QResizeEvent* event) {

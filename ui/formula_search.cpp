@@ -2,6 +2,9 @@
 
 #include <utility>
 
+#include "engine/search_note.h"
+#include "ui/app_state.h"
+
 namespace tamrisk {
 
 namespace {
@@ -27,6 +30,10 @@ std::optional<FormulaSearch::Match> FormulaSearch::searchDown(const QString& key
 
 std::optional<FormulaSearch::Match> FormulaSearch::searchUp(const QString& keyword) {
   return search_.searchUp(View(document_), View(keyword));
+}
+
+QString FormulaSearch::missNote(const QString& keyword, bool down) const {
+  return FromUtf8(SearchMissNote(View(document_), View(keyword), down));
 }
 
 }  // namespace tamrisk

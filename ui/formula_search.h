@@ -33,6 +33,10 @@ class FormulaSearch {
   // ... down to position 1.
   std::optional<Match> searchUp(const QString& keyword);
 
+  // Why the last step found nothing (engine/search_note.h): the text occurs
+  // nowhere, or not beyond the last match in that direction.
+  QString missNote(const QString& keyword, bool down) const;
+
   int searchPos() const { return search_.searchPos(); }
   int lastMatchPos() const { return search_.lastMatchPos(); }
 

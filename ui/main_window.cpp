@@ -19,9 +19,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
-#include <QTextCursor>
 #include <QTimer>
-#include <QToolTip>
 
 #include <algorithm>
 #include <array>
@@ -29,6 +27,7 @@
 #include <utility>
 
 #include "engine/catalogue.h"
+#include "engine/list_choices.h"
 #include "engine/unit_lists.h"
 #include "formulas/catalogue_run.h"
 #include "ui/calculator_path_dialog.h"
@@ -38,7 +37,7 @@
 #include "ui/formula_list_viewer.h"
 #include "ui/help_window.h"
 #include "ui/list_type_ahead.h"
-#include "ui/partner_hint.h"
+#include "ui/partner_controller.h"
 #include "ui/pictures.h"
 #include "ui/private_folders.h"
 #include "ui/regular_file.h"
@@ -262,10 +261,9 @@ void MainWindow::buildControls() {
   auto* calcExe = pictureButton("CalcExe", CalculatorIcon(), captions::CalcExeTip, 8880, 495);
 
   // Which units go with the chosen ones: in the free room above the filter.
-  partnerHint_ = new QPushButton(FromUtf16(captions::PartnerHintCaption), picture2_);
-  place(partnerHint_, "Partner_Hint", 6840, 60, 1275, 330);
-  partnerHint_->setToolTip(FromUtf16(captions::PartnerHintTip));
-  partnerHint_->setAutoDefault(false);
+  auto* partnerHint = new QPushButton(FromUtf16(captions::PartnerHintCaption), picture2_);
+  place(partnerHint, "Partner_Hint", 6840, 60, 1275, 330);
+  partnerHint->setAutoDefault(false);
 
   output_ = new QPlainTextEdit(central);
   output_->setObjectName(QStringLiteral("Output"));
@@ -278,6 +276,15 @@ void MainWindow::buildControls() {
   outputColours.setColor(QPalette::Text, QColor(0, 0, 192));
   output_->setPalette(outputColours);
   output_->setGeometry(0, Tw(OutputTop), Tw(9550), Tw(OutputStartHeight));
+
+  partnerHint_ = new PartnerController(
+      this, {unit1_, unit2_, unit3_, output_, partnerHint}, state_,
+      {[this] { relistKeepingInputs(); },
+       [this](int parameter) {
+         // The result answers the new units at once.
+         RunCalculation();
+         focusEntry(parameter == 1 ? param1_ : param2_);
+       }});
 
   connect(go, &QPushButton::clicked, this, &MainWindow::RunCalculation);
   connect(clear1, &QPushButton::clicked, this, [this] { clearRow(param1_, subUnit1_, unit1_); });
@@ -293,11 +300,6 @@ void MainWindow::buildControls() {
   connect(copyClip, &QPushButton::clicked, this, &MainWindow::copyResult);
   connect(calcExe, &QPushButton::clicked, this,
           [this] { LaunchCalculator(calculatorCommand(), this); });
-  connect(partnerHint_, &QPushButton::clicked, this, &MainWindow::OpenPartnerHint);
-  // The notice of a calculation without formula holds for its units only.
-  for (QComboBox* box : {unit1_, unit2_, unit3_}) {
-    connect(box, &QComboBox::currentIndexChanged, this, &MainWindow::clearPartnerNotice);
-  }
 
   // An entry that receives the focus shows its whole text selected.
   focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
@@ -307,7 +309,7 @@ void MainWindow::buildControls() {
   const std::array<QWidget*, 16> tabOrder = {param1_, subUnit1_, unit1_,   param2_, subUnit2_,
                                              unit2_,  go,        unit3_,   clear1,  help1,
                                              clear2,  help2,     output_,  calcExe, copyClip,
-                                             partnerHint_};
+                                             partnerHint};
   for (size_t i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
   for (QComboBox* box : {subUnit1_, subUnit2_, unit1_, unit2_, unit3_}) box->installEventFilter(this);
@@ -401,27 +403,19 @@ void MainWindow::PopulateLists() {
   for (int i = 1; i <= static_cast<int>(UnitCatalogue.size()); ++i)
     if (MaskOffers(unitMask, i)) tick(20 + i);
 
-  const ListContents lists = BuildListContents(prefixMask, unitMask);
-  auto fill = [](QComboBox* box, const std::vector<std::string_view>& entries) {
+  const ListChoices choices = ListChoicesFor(prefixMask, unitMask);
+  auto fill = [](QComboBox* box, const std::vector<std::string_view>& entries, int selected) {
     box->clear();
     for (std::string_view text : entries) box->addItem(FromUtf8(text));
+    box->setCurrentIndex(selected);
   };
-  fill(subUnit1_, lists.prefixes);
-  fill(subUnit2_, lists.prefixes);
-  subUnit1_->setCurrentIndex(lists.blankPrefixIndex);
-  subUnit2_->setCurrentIndex(lists.blankPrefixIndex);
-  fill(unit1_, lists.units);
-  fill(unit2_, lists.units);
-  fill(unit3_, lists.filters);
-  unit1_->setCurrentIndex(0);
-  unit2_->setCurrentIndex(0);
-  // By its text: an empty spare entry sorts before it, and a filter on the
-  // empty unit would hide every result.
-  SelectText(unit3_, NoFilterText());
-
+  fill(subUnit1_, choices.lists.prefixes, choices.prefixIndex);
+  fill(subUnit2_, choices.lists.prefixes, choices.prefixIndex);
+  fill(unit1_, choices.lists.units, choices.unitIndex);
+  fill(unit2_, choices.lists.units, choices.unitIndex);
+  fill(unit3_, choices.lists.filters, choices.filterIndex);
   param1_->setText(QStringLiteral("0"));
   param2_->setText(QStringLiteral("0"));
-  for (QComboBox* box : {unit1_, unit2_, subUnit1_, subUnit2_}) SelectText(box, Blank());
 }
 
 QString MainWindow::settingsPath() const {
@@ -484,7 +478,7 @@ void MainWindow::mainWindowSeen() {
 }
 
 void MainWindow::RunCalculation() {
-  clearPartnerNotice();
+  partnerHint_->clearNotice();
   param1_->selectAll();
   param2_->selectAll();
   RunOutput result;
@@ -508,107 +502,13 @@ void MainWindow::RunCalculation() {
   param1_->selectAll();
   param2_->selectAll();
   output_->setPlainText(ResultBoxText(QString::fromStdString(result.output)));
-  if (result.failed && !result.invalidInput) showPartnerNotice();
+  if (result.failed && !result.invalidInput) partnerHint_->showNotice();
 }
 
-PartnerPopup* MainWindow::partnerPopup() {
-  if (!partnerPopup_) {
-    partnerPopup_ = new PartnerPopup(this);
-    connect(partnerPopup_, &PartnerPopup::chosen, this, &MainWindow::ChoosePartner);
-  }
-  return partnerPopup_;
-}
-
-void MainWindow::OpenPartnerHint() {
-  const QString unit1 = unit1_->currentText();
-  const QString unit2 = unit2_->currentText();
-  const QString filter = unit3_->currentText();
-  QString heading = partnerNotice_ ? FromUtf16(captions::PartnerNoFormula) + u'\n' +
-                                         FromUtf16(captions::PartnerWouldAnswer)
-                                   : FromUtf16(captions::PartnerPopupHeading);
-  if (filter != NoFilterText()) heading += FromUtf16(captions::PartnerFilterNote).arg(filter);
-  const std::vector<PartnerEntry> forUnit2 = PartnerEntries(2, unit1, filter, state_.unitMask);
-  const std::vector<PartnerEntry> forUnit1 = PartnerEntries(1, unit2, filter, state_.unitMask);
-  const auto hidden = [](const PartnerEntry& e) { return e.hidden; };
-  if (std::any_of(forUnit2.begin(), forUnit2.end(), hidden) ||
-      std::any_of(forUnit1.begin(), forUnit1.end(), hidden)) {
-    heading += u'\n' + FromUtf16(captions::PartnerHiddenNote);
-  }
-  partnerPopup()->fill(heading, unit1, forUnit2, unit2, forUnit1);
-  partnerPopup_->openBelow(partnerHint_);
-}
-
-QString MainWindow::partnerTip() const {
-  constexpr std::size_t shown = 12;
-  const QString filter = unit3_->currentText();
-  QString tip = partnerNotice_ ? FromUtf16(captions::PartnerNoFormula) +
-                                     FromUtf16(captions::PartnerWouldAnswer)
-                               : FromUtf16(captions::PartnerHintTip);
-  if (filter != NoFilterText()) tip += FromUtf16(captions::PartnerFilterNote).arg(filter);
-  tip += u'\n' + FromUtf16(captions::PartnerForUnit1Line) +
-         PartnerSummary(PartnerEntries(1, unit2_->currentText(), filter, state_.unitMask), shown);
-  tip += u'\n' + FromUtf16(captions::PartnerForUnit2Line) +
-         PartnerSummary(PartnerEntries(2, unit1_->currentText(), filter, state_.unitMask), shown);
-  return tip;
-}
-
-void MainWindow::showPartnerNotice() {
-  partnerNotice_ = true;
-  QPalette notice = partnerHint_->palette();
-  notice.setColor(QPalette::ButtonText, QColor(192, 0, 0));
-  partnerHint_->setPalette(notice);
-  const QString tip = partnerTip();
-  partnerHint_->setToolTip(LiteralToolTip(tip));
-  if (partnerHint_->isVisible()) {
-    // In the result box under the message, where it covers no control. (A
-    // tip that has no room on the right of its place is shown on the left
-    // of it: under the button, it covered the second parameter's row and
-    // the calculate button.)
-    QTextCursor end(output_->document());
-    end.movePosition(QTextCursor::End);
-    const QPoint under(0, output_->cursorRect(end).bottom());
-    QToolTip::showText(output_->viewport()->mapToGlobal(under), LiteralToolTip(tip), partnerHint_);
-  }
-}
-
-void MainWindow::clearPartnerNotice() {
-  if (!partnerNotice_) return;
-  partnerNotice_ = false;
-  partnerHint_->setPalette(QPalette());
-  partnerHint_->setToolTip(FromUtf16(captions::PartnerHintTip));
-}
-
-void MainWindow::ChoosePartner(int parameter, const QString& unit) {
-  QComboBox* box = parameter == 1 ? unit1_ : unit2_;
-  if (box->findText(unit, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0) {
-    const int position = UnitPositionOf(unit.toStdString());
-    if (position == 0) return;
-    QMessageBox ask(QMessageBox::Question, FromUtf16(captions::MessageTitle),
-                    FromUtf16(captions::PartnerShowQuestion)
-                        .arg(unit, parameter == 1 ? QStringLiteral("１") : QStringLiteral("２")),
-                    QMessageBox::NoButton, this);
-    ask.setTextFormat(Qt::PlainText);
-    QPushButton* yes = ask.addButton(FromUtf16(captions::PartnerShowYes), QMessageBox::YesRole);
-    ask.addButton(FromUtf16(captions::PartnerShowNo), QMessageBox::NoRole);
-    ask.setDefaultButton(yes);
-    ask.exec();
-    if (ask.clickedButton() != yes) return;
-    showUnitInLists(position);
-  }
-  SelectText(box, unit);
-  // The result answers the new units at once.
-  RunCalculation();
-  focusEntry(parameter == 1 ? param1_ : param2_);
-}
-
-void MainWindow::showUnitInLists(int position) {
-  // The lists are made anew from the masks, as after the customisation
-  // dialog's OK, but what the user has entered stays.
+void MainWindow::relistKeepingInputs() {
   const QString texts[] = {param1_->text(),        param2_->text(),        subUnit1_->currentText(),
                            subUnit2_->currentText(), unit1_->currentText(), unit2_->currentText(),
                            unit3_->currentText()};
-  if (state_.unitMask.size() < position) state_.unitMask = state_.unitMask.leftJustified(position, u'0');
-  state_.unitMask[position - 1] = u'1';
   PopulateLists();
   param1_->setText(texts[0]);
   param2_->setText(texts[1]);
@@ -708,11 +608,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
       default:
         return false;
     }
-  }
-  // The hint's tooltip says what the units chosen now go with.
-  if (watched == partnerHint_ && event->type() == QEvent::ToolTip) {
-    partnerHint_->setToolTip(LiteralToolTip(partnerTip()));
-    return false;
   }
   if (event->type() != QEvent::KeyPress) return false;
   auto* box = qobject_cast<QComboBox*>(watched);

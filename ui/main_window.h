@@ -27,7 +27,7 @@ class VersionDialog;
 class CustomisationDialog;
 class CalculatorPathDialog;
 class FormulaListViewer;
-class PartnerPopup;
+class PartnerController;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -77,22 +77,8 @@ class MainWindow : public QMainWindow {
   CustomisationDialog* customisationDialog();
   CalculatorPathDialog* calculatorPathDialog();
 
-  // The 組合せ候補 window, made on first use: for each parameter, the units
-  // that give formulas beside the other parameter's unit.
-  PartnerPopup* partnerPopup();
-  // Fills it for the chosen units and shows it below its button.
-  void OpenPartnerHint();
-  // Sets the unit of parameter `parameter` (1 or 2) to `unit` and runs the
-  // calculation again. A unit the lists do not offer is offered to the user
-  // first: shown in the lists (the masks changed, the inputs kept and the
-  // settings saved), or nothing happens.
-  void ChoosePartner(int parameter, const QString& unit);
-  // The hint's tooltip: which units go with the chosen ones, and after a
-  // calculation that no formula answered, that these would have answered.
-  QString partnerTip() const;
-  // A calculation gave the "no formula" message and the units have not
-  // changed since.
-  bool partnerNotice() const { return partnerNotice_; }
+  // The 組合せ候補 button's work.
+  PartnerController* partnerHint() { return partnerHint_; }
 
   // The text the calculator button starts: the path dialog's entry.
   QString calculatorCommand() const;
@@ -138,9 +124,9 @@ class MainWindow : public QMainWindow {
   // The main window is shown and active (or has been shown for a while
   // without becoming active): the notes raised so far are shown.
   void mainWindowSeen();
-  void showPartnerNotice();
-  void clearPartnerNotice();
-  void showUnitInLists(int position);
+  // The lists made anew from the masks, as after the customisation's OK,
+  // but with what the user has entered kept; the settings saved.
+  void relistKeepingInputs();
 
   AppState state_;
   // Customisation boxes (1..100 at 0..99) that PopulateLists has ticked.
@@ -165,8 +151,7 @@ class MainWindow : public QMainWindow {
   QComboBox* unit2_ = nullptr;
   QComboBox* unit3_ = nullptr;
   QPlainTextEdit* output_ = nullptr;
-  QPushButton* partnerHint_ = nullptr;
-  bool partnerNotice_ = false;
+  PartnerController* partnerHint_ = nullptr;
   // The entry that a mouse click has just given the focus, until it sees
   // that click's press.
   QLineEdit* clickFocused_ = nullptr;
@@ -178,7 +163,6 @@ class MainWindow : public QMainWindow {
   CalculatorPathDialog* calculatorPathDialog_ = nullptr;
   HelpWindow* helpWindow_ = nullptr;
   FormulaListViewer* formulaListViewer_ = nullptr;
-  PartnerPopup* partnerPopup_ = nullptr;
 };
 
 // The result box shows text with the platform's line ends: every CR LF of

@@ -7,12 +7,7 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
-#include <string>
-
-#include "engine/catalogue.h"
-#include "formulas/catalogue_run.h"
 #include "ui/app_state.h"
-#include "ui/captions.h"
 
 namespace tamrisk {
 
@@ -28,35 +23,6 @@ constexpr int ListHeight = 3000;
 constexpr int ListGap = 120;
 
 }  // namespace
-
-std::vector<PartnerEntry> PartnerEntries(int parameter, const QString& otherUnit,
-                                         const QString& filter, const QString& unitMask) {
-  std::vector<PartnerEntry> entries;
-  for (const UnitChoice& choice : UnitsBeside(parameter, otherUnit.toStdString(),
-                                              filter.toStdString(), unitMask.toStdString())) {
-    entries.push_back({FromUtf8(UnitTexts[choice.unit]), choice.formulas, choice.hidden});
-  }
-  return entries;
-}
-
-QString PartnerUnitName(const QString& unit) {
-  return unit == FromUtf8(NoUnit) ? FromUtf16(captions::PartnerNoUnitName) : unit;
-}
-
-QString PartnerSummary(const std::vector<PartnerEntry>& entries, std::size_t limit) {
-  if (entries.empty()) return FromUtf16(captions::PartnerNone);
-  QStringList names;
-  for (std::size_t i = 0; i < entries.size() && i < limit; ++i) {
-    names << PartnerUnitName(entries[i].unit) +
-                 (entries[i].hidden ? FromUtf16(captions::PartnerHiddenTipMark) : QString());
-  }
-  QString summary = names.join(FromUtf16(captions::PartnerSeparator));
-  if (entries.size() > limit) {
-    summary += FromUtf16(captions::PartnerSeparator) +
-               FromUtf16(captions::PartnerMoreUnits).arg(entries.size() - limit);
-  }
-  return summary;
-}
 
 PartnerPopup::PartnerPopup(QWidget* owner) : QFrame(owner, Qt::Popup) {
   setObjectName(QStringLiteral("PartnerPopup"));
@@ -103,31 +69,23 @@ PartnerPopup::PartnerPopup(QWidget* owner) : QFrame(owner, Qt::Popup) {
   heading_->setFixedWidth(2 * Tw(ListWidth) + Tw(ListGap));
 }
 
-void PartnerPopup::fill(const QString& heading, const QString& unit1,
-                        const std::vector<PartnerEntry>& forUnit2, const QString& unit2,
-                        const std::vector<PartnerEntry>& forUnit1) {
-  heading_->setText(heading);
-  fillList(title2_, list2_, 2, unit1, forUnit2);
-  fillList(title1_, list1_, 1, unit2, forUnit1);
+void PartnerPopup::fill(const PartnerPopupTexts& texts) {
+  heading_->setText(FromUtf8(texts.heading));
+  fillList(title1_, list1_, texts.column1);
+  fillList(title2_, list2_, texts.column2);
+  focusParameter_ = texts.focusParameter;
 }
 
-void PartnerPopup::fillList(QLabel* title, QListWidget* list, int parameter,
-                            const QString& otherUnit, const std::vector<PartnerEntry>& entries) {
-  title->setText(FromUtf16(captions::PartnerColumnTitle).arg(PartnerUnitName(otherUnit)) +
-                 u'\n' +
-                 FromUtf16(parameter == 2 ? captions::PartnerSetsUnit2 : captions::PartnerSetsUnit1));
+void PartnerPopup::fillList(QLabel* title, QListWidget* list, const PartnerColumn& column) {
+  title->setText(FromUtf8(column.title));
   list->clear();
-  for (const PartnerEntry& entry : entries) {
-    QString text = FromUtf16(captions::PartnerItem)
-                       .arg(PartnerUnitName(entry.unit))
-                       .arg(entry.formulas);
-    if (entry.hidden) text += FromUtf16(captions::PartnerHiddenMark);
-    auto* item = new QListWidgetItem(text, list);
-    item->setData(UnitRole, entry.unit);
+  for (const PartnerItem& entry : column.items) {
+    auto* item = new QListWidgetItem(FromUtf8(entry.text), list);
+    item->setData(UnitRole, FromUtf8(entry.unit));
     if (entry.hidden) item->setForeground(QColor(96, 96, 96));
   }
-  if (entries.empty()) {
-    auto* item = new QListWidgetItem(FromUtf16(captions::PartnerNone), list);
+  if (column.items.empty()) {
+    auto* item = new QListWidgetItem(FromUtf8(column.empty), list);
     item->setFlags(Qt::NoItemFlags);
   } else {
     list->setCurrentRow(0);
@@ -157,7 +115,7 @@ void PartnerPopup::openBelow(const QWidget* anchor) {
   show();
   raise();
   activateWindow();
-  (list2_->count() > 0 && list2_->item(0)->flags() != Qt::NoItemFlags ? list2_ : list1_)->setFocus();
+  (focusParameter_ == 1 ? list1_ : list2_)->setFocus();
 }
 
 void PartnerPopup::choose(QListWidget* list, QListWidgetItem* item) {

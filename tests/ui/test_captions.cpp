@@ -28,6 +28,7 @@
 #include "ui/formula_list_viewer.h"
 #include "ui/help_window.h"
 #include "ui/main_window.h"
+#include "ui/partner_controller.h"
 #include "ui/partner_hint.h"
 #include "ui/version_dialog.h"
 
@@ -185,8 +186,8 @@ class CaptionsTest : public QObject {
     Check(main->calculatorPathDialog());
     Check(main->versionDialog());
     // The units hint, filled for the blank units of the start.
-    main->OpenPartnerHint();
-    Check(main->partnerPopup());
+    main->partnerHint()->open();
+    Check(main->partnerHint()->popup());
     HelpWindow help(dir_->path(), main);
     Check(&help);
     static const QString document = QStringLiteral("\r\n");

@@ -442,16 +442,12 @@ void FormulaListViewerTest::aSearchThatFindsNothingSaysSo_data() {
   QTest::addColumn<QString>("keyword");
   QTest::addColumn<QString>("clicks");
   QTest::addColumn<QString>("note");
-  const auto note = [](const char16_t* caption, const QString& keyword) {
-    return QString::fromUtf16(caption).arg(keyword);
-  };
-  using namespace tamrisk::captions;
   QTest::newRow("found nowhere") << QStringLiteral("DBX") << QStringLiteral("d")
-                                 << note(FormulaListNotFoundNote, QStringLiteral("DBX"));
+                                 << QStringLiteral("｢DBX｣は見つかりません");
   QTest::newRow("none after the last") << QStringLiteral("DB") << QStringLiteral("dd")
-                                       << note(FormulaListNoneBelowNote, QStringLiteral("DB"));
+                                       << QStringLiteral("｢DB｣はこれより下にはありません");
   QTest::newRow("none before the first") << QStringLiteral("抵抗") << QStringLiteral("ud uu")
-                                         << note(FormulaListNoneAboveNote, QStringLiteral("抵抗"));
+                                         << QStringLiteral("｢抵抗｣はこれより上にはありません");
 }
 
 void FormulaListViewerTest::aSearchThatFindsNothingSaysSo() {
@@ -506,8 +502,7 @@ void FormulaListViewerTest::markupInTheSearchTextIsShownAsTyped() {
       if (w->inherits("QTipLabel") && w->isVisible()) w->grab();
     char events[4096];
     QVERIFY2(read(watch, events, sizeof events) == -1 && errno == EAGAIN, "the picture was read");
-    QCOMPARE(ShownText(QToolTip::text()),
-             QString::fromUtf16(tamrisk::captions::FormulaListNotFoundNote).arg(keyword));
+    QCOMPARE(ShownText(QToolTip::text()), QStringLiteral("｢%1｣は見つかりません").arg(keyword));
     QToolTip::hideText();
   }
   close(watch);

@@ -18,14 +18,15 @@
 #include <memory>
 
 #include "engine/catalogue.h"
+#include "engine/partner_choices.h"
 #include "engine/run.h"
 #include "tests/ui/next_modal.h"
 #include "tests/ui/shown_text.h"
 #include "tests/ui/working_folder.h"
 #include "ui/application.h"
-#include "ui/captions.h"
 #include "ui/customisation_dialog.h"
 #include "ui/main_window.h"
+#include "ui/partner_controller.h"
 #include "ui/partner_hint.h"
 #include "ui/settings.h"
 
@@ -33,13 +34,12 @@ using namespace tamrisk;
 
 namespace {
 
-QString T(const char16_t* s) { return QString::fromUtf16(s); }
 QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // An item of the hint as the user reads it.
 QString Item(const QString& unit, int formulas, bool hidden = false) {
-  return T(captions::PartnerItem).arg(unit).arg(formulas) +
-         (hidden ? T(captions::PartnerHiddenMark) : QString());
+  return Q(partner_texts::Item).arg(unit).arg(formulas) +
+         (hidden ? Q(partner_texts::HiddenMark) : QString());
 }
 
 QStringList Texts(const QListWidget* list) {
@@ -100,7 +100,7 @@ class PartnerHintTest : public QObject {
     return w;
   }
   QListWidget* list(const char* name) const {
-    auto* l = w_->partnerPopup()->findChild<QListWidget*>(QString::fromLatin1(name));
+    auto* l = w_->partnerHint()->popup()->findChild<QListWidget*>(QString::fromLatin1(name));
     if (!l) qFatal("no list %s", name);
     return l;
   }
@@ -120,7 +120,7 @@ class PartnerHintTest : public QObject {
 
   void openHint() {
     QTest::mouseClick(get<QPushButton>("Partner_Hint"), Qt::LeftButton);
-    QTRY_VERIFY(w_->partnerPopup()->isVisible());
+    QTRY_VERIFY(w_->partnerHint()->popup()->isVisible());
   }
 
   // The hint's tooltip, as the button shows it when the pointer rests on it.
@@ -162,7 +162,7 @@ class PartnerHintTest : public QObject {
     openHint();
 
     const QStringList forUnit2 = Texts(list("Partners_For_Unit_2"));
-    QCOMPARE(forUnit2.first(), Item(T(captions::PartnerNoUnitName), 5));
+    QCOMPARE(forUnit2.first(), Item(Q(partner_texts::NoUnitName), 5));
     QVERIFY2(forUnit2.contains(Item(QStringLiteral("Ω"), 6)), qPrintable(forUnit2.join(u'|')));
     QVERIFY2(forUnit2.contains(Item(QStringLiteral("F"), 2, true)), qPrintable(forUnit2.join(u'|')));
     QVERIFY(!forUnit2.contains(Item(QStringLiteral("Hz"), 1)));
@@ -171,10 +171,10 @@ class PartnerHintTest : public QObject {
     const QStringList forUnit1 = Texts(list("Partners_For_Unit_1"));
     QVERIFY2(forUnit1.contains(Item(QStringLiteral("H"), 3, true)), qPrintable(forUnit1.join(u'|')));
     QVERIFY2(forUnit1.contains(Item(QStringLiteral("m/s"), 5)), qPrintable(forUnit1.join(u'|')));
-    auto* title2 = w_->partnerPopup()->findChild<QLabel*>(QStringLiteral("Partners_For_Unit_2_Title"));
-    QVERIFY(title2->text().startsWith(T(captions::PartnerColumnTitle).arg(QStringLiteral("V"))));
+    auto* title2 = w_->partnerHint()->popup()->findChild<QLabel*>(QStringLiteral("Partners_For_Unit_2_Title"));
+    QVERIFY(title2->text().startsWith(Q(partner_texts::ColumnTitle).arg(QStringLiteral("V"))));
     // Parameter 1 on the left, parameter 2 on the right, as in the window.
-    auto* title1 = w_->partnerPopup()->findChild<QLabel*>(QStringLiteral("Partners_For_Unit_1_Title"));
+    auto* title1 = w_->partnerHint()->popup()->findChild<QLabel*>(QStringLiteral("Partners_For_Unit_1_Title"));
     QVERIFY(OnScreen(title1).right() < OnScreen(title2).left());
     QVERIFY(OnScreen(list("Partners_For_Unit_1")).right() < OnScreen(list("Partners_For_Unit_2")).left());
 
@@ -182,7 +182,7 @@ class PartnerHintTest : public QObject {
     QCOMPARE(Items(get<QComboBox>("Unit_1")), units);
     // Escape closes it and changes nothing.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    QTRY_VERIFY(!w_->partnerPopup()->isVisible());
+    QTRY_VERIFY(!w_->partnerHint()->popup()->isVisible());
     QCOMPARE(get<QComboBox>("Unit_2")->currentText(), QStringLiteral("Hz"));
   }
 
@@ -209,7 +209,7 @@ class PartnerHintTest : public QObject {
     const QString current = forUnit2->currentItem()->data(Qt::UserRole).toString();
     QCOMPARE(current, QStringLiteral(" "));
     QTest::keyClick(forUnit2, Qt::Key_Return);
-    QTRY_VERIFY(!w_->partnerPopup()->isVisible());
+    QTRY_VERIFY(!w_->partnerHint()->popup()->isVisible());
     QCOMPARE(get<QComboBox>("Unit_2")->currentText(), current);
   }
 
@@ -224,7 +224,7 @@ class PartnerHintTest : public QObject {
     QListWidget* forUnit2 = list("Partners_For_Unit_2");
     QListWidgetItem* ohm = Find(forUnit2, QStringLiteral("Ω"));
     QTest::mouseClick(forUnit2->viewport(), Qt::LeftButton, {}, forUnit2->visualItemRect(ohm).center());
-    QTRY_VERIFY(!w_->partnerPopup()->isVisible());
+    QTRY_VERIFY(!w_->partnerHint()->popup()->isVisible());
     QCOMPARE(get<QComboBox>("Unit_2")->currentText(), QStringLiteral("Ω"));
     QCOMPARE(get<QComboBox>("Unit_1")->currentText(), QStringLiteral("V"));
     QCOMPARE(QApplication::focusWidget(), get<QLineEdit>("Param_2"));
@@ -239,7 +239,7 @@ class PartnerHintTest : public QObject {
     forUnit1->setFocus();
     forUnit1->setCurrentItem(Find(forUnit1, QStringLiteral("A")));
     QTest::keyClick(forUnit1, Qt::Key_Return);
-    QTRY_VERIFY(!w_->partnerPopup()->isVisible());
+    QTRY_VERIFY(!w_->partnerHint()->popup()->isVisible());
     QCOMPARE(get<QComboBox>("Unit_1")->currentText(), QStringLiteral("A"));
     QCOMPARE(QApplication::focusWidget(), get<QLineEdit>("Param_1"));
     QVERIFY(get<QPlainTextEdit>("Output")->toPlainText().contains(QStringLiteral("50.000V")));
@@ -263,11 +263,11 @@ class PartnerHintTest : public QObject {
     auto seen = testing::OnNextModal(watchers_.get(), [&](QWidget* modal) {
       asked = static_cast<QMessageBox*>(modal)->text();
       for (QPushButton* b : modal->findChildren<QPushButton*>())
-        if (b->text() == T(captions::PartnerShowNo)) b->click();
+        if (b->text() == Q(partner_texts::ShowNo)) b->click();
     });
     QTest::mouseClick(forUnit2->viewport(), Qt::LeftButton, {}, forUnit2->visualItemRect(henry).center());
     QTRY_VERIFY(*seen);
-    QCOMPARE(asked, T(captions::PartnerShowQuestion).arg(QStringLiteral("H"), QStringLiteral("２")));
+    QCOMPARE(asked, Q(partner_texts::ShowQuestion).arg(QStringLiteral("H"), QStringLiteral("２")));
     QCOMPARE(get<QComboBox>("Unit_2")->currentText(), QStringLiteral(" "));
     QCOMPARE(get<QPlainTextEdit>("Output")->toPlainText(), QString());  // nothing was run
     QVERIFY(get<QComboBox>("Unit_2")->findText(QStringLiteral("H")) < 0);
@@ -280,7 +280,7 @@ class PartnerHintTest : public QObject {
     henry = Find(forUnit2, QStringLiteral("H"));
     seen = testing::OnNextModal(watchers_.get(), [&](QWidget* modal) {
       for (QPushButton* b : modal->findChildren<QPushButton*>())
-        if (b->text() == T(captions::PartnerShowYes)) b->click();
+        if (b->text() == Q(partner_texts::ShowYes)) b->click();
     });
     QTest::mouseClick(forUnit2->viewport(), Qt::LeftButton, {}, forUnit2->visualItemRect(henry).center());
     QTRY_VERIFY(*seen);
@@ -301,7 +301,7 @@ class PartnerHintTest : public QObject {
     QVERIFY(ini.open(QIODevice::ReadOnly));
     QCOMPARE(DecodeCp932(ini.readAll()).split(QStringLiteral("\r\n")).value(3), mask);
     // The calculation has answered, and the unit is no longer marked.
-    QVERIFY(!w_->partnerNotice());
+    QVERIFY(!w_->partnerHint()->notice());
     QVERIFY(get<QPlainTextEdit>("Output")->toPlainText().contains(QStringLiteral("62.832")));
     openHint();
     QVERIFY(Texts(list("Partners_For_Unit_2")).contains(Item(QStringLiteral("H"), 3)));
@@ -313,12 +313,12 @@ class PartnerHintTest : public QObject {
   // box under the message, where it covers no control.
   void afterNoFormulaTheHintSaysWhatWouldAnswer() {
     const QString normal = tip();
-    QVERIFY(normal.startsWith(T(captions::PartnerHintTip)));
+    QVERIFY(normal.startsWith(Q(partner_texts::HintTip)));
     enter(QStringLiteral("230"), QStringLiteral("V"), QStringLiteral("50"), QStringLiteral("Hz"),
           QStringLiteral("W"));
     QTest::mouseClick(get<QPushButton>("Go_Calculate"), Qt::LeftButton);
     QCOMPARE(get<QPlainTextEdit>("Output")->toPlainText(), ResultBoxText(Q(NoFormulaMessage)));
-    QVERIFY(w_->partnerNotice());
+    QVERIFY(w_->partnerHint()->notice());
     QWidget* shown = ShownTip();
     QVERIFY(shown);
     auto* output = get<QPlainTextEdit>("Output");
@@ -332,31 +332,31 @@ class PartnerHintTest : public QObject {
     }
     const QStringList lines = tip().split(u'\n');
     QCOMPARE(lines.size(), 3);
-    QCOMPARE(lines[0], T(captions::PartnerNoFormula) + T(captions::PartnerWouldAnswer) +
-                           T(captions::PartnerFilterNote).arg(QStringLiteral("W")));
-    const QString hidden = T(captions::PartnerHiddenTipMark);
-    QCOMPARE(lines[1], T(captions::PartnerForUnit1Line) + T(captions::PartnerNoUnitName) +
+    QCOMPARE(lines[0], Q(partner_texts::NoFormula) + Q(partner_texts::WouldAnswer) +
+                           Q(partner_texts::FilterNote).arg(QStringLiteral("W")));
+    const QString hidden = Q(partner_texts::HiddenTipMark);
+    QCOMPARE(lines[1], Q(partner_texts::ForUnit1Line) + Q(partner_texts::NoUnitName) +
                            QStringLiteral("、℃、dB") + hidden + QStringLiteral("、K") + hidden);
-    QCOMPARE(lines[2], T(captions::PartnerForUnit2Line) + QStringLiteral("A、Ω"));
+    QCOMPARE(lines[2], Q(partner_texts::ForUnit2Line) + QStringLiteral("A、Ω"));
     openHint();
-    auto* heading = w_->partnerPopup()->findChild<QLabel*>(QStringLiteral("Partner_Heading"));
-    QVERIFY(heading->text().startsWith(T(captions::PartnerNoFormula)));
+    auto* heading = w_->partnerHint()->popup()->findChild<QLabel*>(QStringLiteral("Partner_Heading"));
+    QVERIFY(heading->text().startsWith(Q(partner_texts::NoFormula)));
     QCOMPARE(Texts(list("Partners_For_Unit_2")),
              (QStringList{Item(QStringLiteral("A"), 1), Item(QStringLiteral("Ω"), 3)}));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    QTRY_VERIFY(!w_->partnerPopup()->isVisible());
+    QTRY_VERIFY(!w_->partnerHint()->popup()->isVisible());
     QCOMPARE(get<QPlainTextEdit>("Output")->toPlainText(), ResultBoxText(Q(NoFormulaMessage)));
 
     get<QComboBox>("Unit_2")->setCurrentText(QStringLiteral("A"));
-    QVERIFY(!w_->partnerNotice());
-    QVERIFY(tip().startsWith(T(captions::PartnerHintTip)));
+    QVERIFY(!w_->partnerHint()->notice());
+    QVERIFY(tip().startsWith(Q(partner_texts::HintTip)));
 
     // A calculation whose formulas fail on the numbers had formulas: no notice.
     enter(QStringLiteral("10"), QStringLiteral("V"), QStringLiteral("0"), QStringLiteral("Ω"),
           QStringLiteral("A"));
     w_->RunCalculation();
     QCOMPARE(get<QPlainTextEdit>("Output")->toPlainText(), ResultBoxText(Q(InvalidInputMessage)));
-    QVERIFY(!w_->partnerNotice());
+    QVERIFY(!w_->partnerHint()->notice());
   }
 };
 
