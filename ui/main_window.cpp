@@ -28,7 +28,6 @@
 
 #include "engine/catalogue.h"
 #include "engine/list_choices.h"
-#include "engine/unit_lists.h"
 #include "formulas/catalogue_run.h"
 #include "ui/calculator_path_dialog.h"
 #include "ui/caption_fit.h"
@@ -97,10 +96,6 @@ QString ResultBoxText(const QString& text) {
   QString shown = text;
   shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   return shown;
-}
-
-bool UnitListLess(const QString& a, const QString& b) {
-  return UnitListLess(std::string_view(a.toStdString()), std::string_view(b.toStdString()));
 }
 
 MainWindow::MainWindow()

@@ -169,9 +169,4 @@ class MainWindow : public QMainWindow {
 // the engine's text becomes one line break.
 QString ResultBoxText(const QString& text);
 
-// The order of the sorted unit lists: entries that are empty or begin with a
-// blank come first (the empty spare entry before the blank ones), the rest in
-// the Japanese locale's case-insensitive order.
-bool UnitListLess(const QString& a, const QString& b);
-
 }  // namespace tamrisk
