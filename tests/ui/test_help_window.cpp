@@ -393,6 +393,9 @@ void HelpWindowTest::shippedHelpTextHasAllTopics() {
   QVERIFY(bytes.contains("\r\n"));
   QVERIFY(!bytes.contains("\n\n"));          // every line end is CR LF
   QVERIFY(!bytes.startsWith("\xEF\xBB\xBF"));  // no UTF-8 mark
+  // The page's paragraphs, and the marker lines around either platform's,
+  // are not in the window program's text.
+  QVERIFY(!bytes.contains("\n#if ") && !bytes.contains("\n#endif"));
 
   const auto sections = tamrisk::ReadHelpSections(path);
   QVERIFY(sections);
