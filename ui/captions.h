@@ -30,31 +30,9 @@ inline constexpr char16_t GoCalculateTip[] = u"計算実行";
 inline constexpr char16_t Unit3Tip[] = u"指定単位の計算結果のみ表示";
 inline constexpr char16_t CopyClipTip[] = u"計算結果をクリップボードにコピー";
 inline constexpr char16_t CalcExeTip[] = u"電卓ソフト起動";
-// The hint of which units go with the chosen ones (ui/partner_hint.h).
+// The button of which units go with the chosen ones (ui/partner_controller.h);
+// what the hint says is the engine's (engine/partner_choices.h).
 inline constexpr char16_t PartnerHintCaption[] = u"組合せ候補";
-inline constexpr char16_t PartnerHintTip[] = u"選んだ単位と組み合わせて計算できる単位を表示";
-inline constexpr char16_t PartnerNoFormula[] = u"この組合せで答えが出る計算式はありません。";
-inline constexpr char16_t PartnerWouldAnswer[] = u"次の単位なら答えが出ます。";
-inline constexpr char16_t PartnerForUnit2Line[] = u"パラメータ２の単位に：";
-inline constexpr char16_t PartnerForUnit1Line[] = u"パラメータ１の単位に：";
-inline constexpr char16_t PartnerSeparator[] = u"、";
-inline constexpr char16_t PartnerMoreUnits[] = u"ほか%1単位";
-inline constexpr char16_t PartnerNoUnitName[] = u"単位なし";
-inline constexpr char16_t PartnerNone[] = u"候補はありません";
-inline constexpr char16_t PartnerPopupHeading[] = u"単位を選ぶと、もう一方のパラメータの単位に設定します。";
-inline constexpr char16_t PartnerHiddenNote[] = u"（非表示）の単位は、一覧に表示するかどうかを確認します。";
-inline constexpr char16_t PartnerFilterNote[] = u"結果単位「%1」の計算式に限っています。";
-inline constexpr char16_t PartnerColumnTitle[] = u"「%1」と組み合わせる単位";
-inline constexpr char16_t PartnerSetsUnit2[] = u"（パラメータ２に設定）";
-inline constexpr char16_t PartnerSetsUnit1[] = u"（パラメータ１に設定）";
-inline constexpr char16_t PartnerItem[] = u"%1　%2式";
-inline constexpr char16_t PartnerHiddenMark[] = u"　（非表示）";
-// The same mark in the tooltip's lists of units, right after the unit.
-inline constexpr char16_t PartnerHiddenTipMark[] = u"（非表示）";
-inline constexpr char16_t PartnerShowQuestion[] =
-    u"単位「%1」は一覧に表示されていません。\n一覧に表示して、パラメータ%2の単位に設定しますか？";
-inline constexpr char16_t PartnerShowYes[] = u"表示する";
-inline constexpr char16_t PartnerShowNo[] = u"表示しない";
 inline constexpr char16_t Tamrisk_End_MenuCaption[] = u"終了(&F)";
 inline constexpr char16_t Tamrisk_EndCaption[] = u"Tamriskの終了(&X)";
 inline constexpr char16_t SettingMenuCaption[] = u"設定(&S)";
@@ -107,11 +85,6 @@ inline constexpr char16_t FormulaListLabel1Caption[] = u"検索文字列";
 inline constexpr char16_t SearchDownCaption[] = u"▼下検索";
 inline constexpr char16_t SearchUpCaption[] = u"▲上検索";
 inline constexpr char16_t FormulaListCommand1Caption[] = u"閉じる";
-// The notes under the search entry when a search finds nothing; %1 is the
-// search text.
-inline constexpr char16_t FormulaListNotFoundNote[] = u"\uFF62%1\uFF63は見つかりません";
-inline constexpr char16_t FormulaListNoneBelowNote[] = u"\uFF62%1\uFF63はこれより下にはありません";
-inline constexpr char16_t FormulaListNoneAboveNote[] = u"\uFF62%1\uFF63はこれより上にはありません";
 // The help window's text when readme.txt is not read: not found, or found
 // but longer than MaxHelpLines lines or MaxHelpBytes bytes (ui/help_text.h).
 inline constexpr char16_t HelpNotFoundText[] = u"ヘルプエラー　Readme.txtファイルが見つかりません。";

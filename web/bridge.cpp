@@ -1,17 +1,21 @@
 // The page's entry points into the engine, compiled to WebAssembly. Texts go
-// in and out as UTF-8 with their length in bytes, so that a NUL inside a
-// text is read as the native program reads it. A returned text stays valid
-// until the next call of the same function; its length is that of
+// in as UTF-8 with their length in bytes, so that a NUL inside a text is read
+// as the native program reads it. Answers come back as one UTF-8 text, JSON
+// whose members are read by name (a calculation's three texts, the
+// explanation and the formula list document as they are). A returned text stays valid until
+// the next call of the same function; its length is that of
 // tamrisk_returned_size, and the caller copies it at once.
 //
 // A call that runs out of memory (a text too large for the module) answers
 // with its own failure value, and the module goes on answering.
 //
 // Everything here only hands the engine's own results through: the lists,
-// the calculation, the explanations, the formula list and its search are the
-// ones the window program uses.
+// the calculation, the explanations, the formula list and its search, the
+// units that go together and every text said about them are the ones the
+// window program uses.
 #include <emscripten/emscripten.h>
 
+#include <array>
 #include <new>
 #include <stdexcept>
 #include <string>
@@ -21,23 +25,99 @@
 #include "engine/catalogue.h"
 #include "engine/document_search.h"
 #include "engine/explanations.h"
+#include "engine/list_choices.h"
+#include "engine/partner_choices.h"
+#include "engine/search_note.h"
 #include "engine/unit_lists.h"
-#include "engine/version.h"
 #include "formulas/catalogue_run.h"
 
 namespace {
 
-using tamrisk::RunOutput;
+// Writes one JSON text: values, and objects and arrays as they are opened
+// and closed, the members of an object by name. Strings are written as
+// the engine made them: only the quote, the backslash and the control
+// characters are escaped.
+class Json {
+ public:
+  explicit Json(std::string& out) : out_(out) { out_.clear(); }
 
-// Joins texts with one separator character.
-std::string Join(const std::vector<std::string_view>& texts, char separator) {
-  std::string joined;
-  for (size_t i = 0; i < texts.size(); ++i) {
-    if (i > 0) joined.push_back(separator);
-    joined.append(texts[i]);
+  Json& object() { return open('{'); }
+  Json& array() { return open('['); }
+  Json& end() {
+    out_ += closers_.back();
+    closers_.pop_back();
+    first_ = false;
+    return *this;
   }
-  return joined;
-}
+  // The next member's name; its value follows.
+  Json& key(std::string_view name) {
+    value(name);
+    out_ += ':';
+    first_ = true;
+    return *this;
+  }
+  Json& value(std::string_view text) {
+    separate();
+    out_ += '"';
+    for (const char c : text) {
+      switch (c) {
+        case '"': out_ += "\\\""; break;
+        case '\\': out_ += "\\\\"; break;
+        case '\n': out_ += "\\n"; break;
+        case '\r': out_ += "\\r"; break;
+        case '\t': out_ += "\\t"; break;
+        default:
+          if (static_cast<unsigned char>(c) < 0x20) {
+            constexpr char hex[] = "0123456789abcdef";
+            out_ += "\\u00";
+            out_ += hex[(c >> 4) & 0xF];
+            out_ += hex[c & 0xF];
+          } else {
+            out_ += c;
+          }
+      }
+    }
+    out_ += '"';
+    return *this;
+  }
+  Json& value(const char* text) { return value(std::string_view(text)); }
+  Json& value(int number) {
+    separate();
+    out_ += std::to_string(number);
+    return *this;
+  }
+  Json& value(bool truth) {
+    separate();
+    out_ += truth ? "true" : "false";
+    return *this;
+  }
+  template <typename T>
+  Json& member(std::string_view name, const T& v) {
+    return key(name).value(v);
+  }
+  Json& strings(std::string_view name, const std::vector<std::string_view>& texts) {
+    key(name).array();
+    for (std::string_view text : texts) value(text);
+    return end();
+  }
+
+ private:
+  Json& open(char opener) {
+    separate();
+    out_ += opener;
+    closers_.push_back(opener == '{' ? '}' : ']');
+    first_ = true;
+    return *this;
+  }
+  void separate() {
+    if (!first_) out_ += ',';
+    first_ = false;
+  }
+
+  std::string& out_;
+  std::string closers_;
+  bool first_ = true;
+};
 
 // UTF-8 to UTF-16, for the search, which counts UTF-16 characters. The texts
 // come from the engine or from the page's string conversion and are well
@@ -67,7 +147,7 @@ std::u16string ToUtf16(std::string_view s) {
   return out;
 }
 
-RunOutput lastRun;
+tamrisk::RunOutput lastRun;
 std::string lastText;
 size_t returnedSize = 0;
 
@@ -89,12 +169,37 @@ R Guarded(F f, R outOfMemory) {
   }
 }
 
+// A text of the page: a pointer and a length in bytes.
+std::string_view View(const char* text, size_t size) { return {text, size}; }
+
 const std::u16string& DocumentUtf16() {
   static const std::u16string document = ToUtf16(tamrisk::FormulaListDocument());
   return document;
 }
 
 tamrisk::DocumentSearch search;
+
+// The units parameter `parameter` may take beside the other one's unit.
+std::vector<tamrisk::PartnerUnit> UnitsFor(int parameter, std::string_view otherUnit,
+                                           std::string_view filter, std::string_view unitMask) {
+  std::vector<tamrisk::PartnerUnit> units;
+  for (const tamrisk::UnitChoice& c : tamrisk::UnitsBeside(parameter, otherUnit, filter, unitMask))
+    units.push_back({c.unit, c.formulas, c.hidden});
+  return units;
+}
+
+void WriteColumn(Json& json, const tamrisk::PartnerColumn& column) {
+  json.object().member("parameter", column.parameter).member("title", column.title);
+  json.key("items").array();
+  for (const tamrisk::PartnerItem& item : column.items) {
+    json.object().member("unit", item.unit).member("text", item.text).member("hidden", item.hidden).end();
+  }
+  json.end().member("empty", column.empty).end();
+}
+
+void WriteMasks(Json& json, std::string_view prefixMask, std::string_view unitMask) {
+  json.object().member("prefixMask", prefixMask).member("unitMask", unitMask).end();
+}
 
 }  // namespace
 
@@ -103,7 +208,10 @@ extern "C" {
 // One calculation run over the seven input texts (each a pointer and a
 // length) and the current year. Returns 1 when the result text is one of the
 // two failure messages, else 0, plus 2 when some input was invalid; -1 when
-// the memory ran out. The texts are then read with tamrisk_run_text.
+// the memory ran out. The texts are then read with tamrisk_run_text. (The
+// one call that is not answered in JSON: a calculation is the page's most
+// frequent call, and reading its three texts directly costs the page less
+// than parsing them.)
 EMSCRIPTEN_KEEPALIVE int tamrisk_calculate(const char* param1, size_t param1Size,
                                            const char* subUnit1, size_t subUnit1Size,
                                            const char* unit1, size_t unit1Size,
@@ -139,95 +247,189 @@ EMSCRIPTEN_KEEPALIVE const char* tamrisk_run_text(int which) {
 // The length in bytes of the text that the last call returned.
 EMSCRIPTEN_KEEPALIVE size_t tamrisk_returned_size() { return returnedSize; }
 
-// The five lists for two masks: the index of the blank prefix entry, the
-// prefix list, the unit list and the filter list, separated by form feeds;
-// the entries of a list are separated by line feeds. Null when the memory
-// ran out.
+// The five lists for two masks: { prefixes, units, filters } and the entry
+// each selects when the lists are made, { prefixIndex, unitIndex,
+// filterIndex }. Null when the memory ran out.
 EMSCRIPTEN_KEEPALIVE const char* tamrisk_lists(const char* prefixMask, size_t prefixMaskSize,
                                                const char* unitMask, size_t unitMaskSize) {
   return Guarded([&] {
-    const tamrisk::ListContents lists = tamrisk::BuildListContents(
-        std::string_view(prefixMask, prefixMaskSize), std::string_view(unitMask, unitMaskSize));
-    lastText = std::to_string(lists.blankPrefixIndex) + '\f' + Join(lists.prefixes, '\n') + '\f' +
-               Join(lists.units, '\n') + '\f' + Join(lists.filters, '\n');
+    const tamrisk::ListChoices choices =
+        tamrisk::ListChoicesFor(View(prefixMask, prefixMaskSize), View(unitMask, unitMaskSize));
+    Json(lastText).object()
+        .strings("prefixes", choices.lists.prefixes)
+        .strings("units", choices.lists.units)
+        .strings("filters", choices.lists.filters)
+        .member("prefixIndex", choices.prefixIndex)
+        .member("unitIndex", choices.unitIndex)
+        .member("filterIndex", choices.filterIndex)
+        .end();
     return Returned(lastText);
   }, static_cast<const char*>(nullptr));
 }
 
-// What the customisation offers, separated by form feeds: the 20 prefix
-// texts and the 80 unit texts (line feeds between them; spare positions
-// empty), the unit box grid (unit positions row by row, commas between
-// them), the first spare unit position, the two default masks, and the
-// no-prefix, no-unit and no-filter entries.
+// Two stored masks as the program uses them (UsablePrefixMask,
+// UsableUnitMask): { prefixMask, unitMask }. Null when the memory ran out.
+EMSCRIPTEN_KEEPALIVE const char* tamrisk_usable_masks(const char* prefixMask, size_t prefixMaskSize,
+                                                      const char* unitMask, size_t unitMaskSize) {
+  return Guarded([&] {
+    Json json(lastText);
+    WriteMasks(json, tamrisk::UsablePrefixMask(View(prefixMask, prefixMaskSize)),
+               tamrisk::UsableUnitMask(View(unitMask, unitMaskSize)));
+    return Returned(lastText);
+  }, static_cast<const char*>(nullptr));
+}
+
+// The masks from the customisation's boxes 1..100: `ticks` holds "1" for
+// each ticked box, anything else for the others (MasksFromTicks):
+// { prefixMask, unitMask }. Null when the memory ran out.
+EMSCRIPTEN_KEEPALIVE const char* tamrisk_masks_from_ticks(const char* ticks, size_t ticksSize) {
+  return Guarded([&] {
+    std::array<bool, tamrisk::CheckBoxCount> ticked{};
+    for (size_t i = 0; i < ticked.size() && i < ticksSize; ++i) ticked[i] = ticks[i] == '1';
+    const tamrisk::Masks masks = tamrisk::MasksFromTicks(ticked);
+    Json json(lastText);
+    WriteMasks(json, masks.prefixMask, masks.unitMask);
+    return Returned(lastText);
+  }, static_cast<const char*>(nullptr));
+}
+
+// What the customisation offers: { prefixes, units } (the 20 prefix and the
+// 80 unit texts by position, spare positions empty), unitGrid (the unit box
+// grid, rows of unit positions), firstSpareUnitPosition, the default masks
+// { defaultPrefixMask, defaultUnitMask }, the entries { noPrefix, noUnit,
+// noFilter }, and partnerHintTip, the 組合せ候補 button's tip.
 EMSCRIPTEN_KEEPALIVE const char* tamrisk_catalogue() {
   std::vector<std::string_view> prefixes;
   for (const tamrisk::PrefixEntry& p : tamrisk::PrefixCatalogue) prefixes.push_back(p.text);
   const std::vector<std::string_view> units(tamrisk::UnitCatalogue.begin(),
                                             tamrisk::UnitCatalogue.end());
-  std::string grid;
+  Json json(lastText);
+  json.object().strings("prefixes", prefixes).strings("units", units);
+  json.key("unitGrid").array();
   for (const auto& row : tamrisk::UnitBoxGrid) {
-    for (int position : row) {
-      if (!grid.empty()) grid.push_back(',');
-      grid += std::to_string(position);
-    }
+    json.array();
+    for (int position : row) json.value(position);
+    json.end();
   }
-  lastText = Join(prefixes, '\n') + '\f' + Join(units, '\n') + '\f' + grid + '\f' +
-             std::to_string(tamrisk::FirstSpareUnitPosition) + '\f' +
-             std::string(tamrisk::DefaultPrefixMask) + '\f' +
-             std::string(tamrisk::DefaultUnitMask) + '\f' + std::string(tamrisk::NoPrefix) + '\f' +
-             std::string(tamrisk::NoUnit) + '\f' + std::string(tamrisk::NoFilter);
+  json.end()
+      .member("firstSpareUnitPosition", tamrisk::FirstSpareUnitPosition)
+      .member("defaultPrefixMask", tamrisk::DefaultPrefixMask)
+      .member("defaultUnitMask", tamrisk::DefaultUnitMask)
+      .member("noPrefix", tamrisk::NoPrefix)
+      .member("noUnit", tamrisk::NoUnit)
+      .member("noFilter", tamrisk::NoFilter)
+      .member("partnerHintTip", tamrisk::partner_texts::HintTip)
+      .end();
   return Returned(lastText);
 }
 
-// The explanation of a prefix and a unit for the result box; empty when
-// neither has one. Null when the memory ran out.
+// The explanation of a prefix and a unit for the result box, as it is;
+// empty when neither has one. Null when the memory ran out.
 EMSCRIPTEN_KEEPALIVE const char* tamrisk_explanation(const char* prefix, size_t prefixSize,
                                                      const char* unit, size_t unitSize) {
   return Guarded([&] {
-    lastText = tamrisk::UnitExplanationText(std::string_view(prefix, prefixSize),
-                                            std::string_view(unit, unitSize));
+    lastText = tamrisk::UnitExplanationText(View(prefix, prefixSize), View(unit, unitSize));
     return Returned(lastText);
   }, static_cast<const char*>(nullptr));
 }
 
-// The formula list document, built on the first call.
+// The formula list document as it is, built on the first call.
 EMSCRIPTEN_KEEPALIVE const char* tamrisk_formula_document() {
   return Returned(tamrisk::FormulaListDocument());
 }
 
 // The search in the formula list document: back to the top, or one click of
-// the forward (down != 0) or backward button. Returns the 1-based UTF-16
-// position of the match to select, 0 when the selection stays, or -1 when
-// the memory ran out.
+// the forward (down != 0) or backward button: { position } (the 1-based
+// UTF-16 position of the match to select), or, when the selection stays,
+// position 0 and the note that says why. Null when the memory ran out.
 EMSCRIPTEN_KEEPALIVE void tamrisk_search_reset() { search.reset(); }
 
-EMSCRIPTEN_KEEPALIVE int tamrisk_search(int down, const char* keyword, size_t keywordSize) {
+EMSCRIPTEN_KEEPALIVE const char* tamrisk_search(int down, const char* keyword, size_t keywordSize) {
   return Guarded([&] {
-    const std::u16string k = ToUtf16(std::string_view(keyword, keywordSize));
+    const std::u16string k = ToUtf16(View(keyword, keywordSize));
     const auto match = down ? search.searchDown(DocumentUtf16(), k)
                             : search.searchUp(DocumentUtf16(), k);
-    return match ? match->position : 0;
-  }, -1);
+    Json json(lastText);
+    json.object().member("position", match ? match->position : 0);
+    if (!match) json.member("note", tamrisk::SearchMissNote(DocumentUtf16(), k, down != 0));
+    json.end();
+    return Returned(lastText);
+  }, static_cast<const char*>(nullptr));
 }
 
 // The units that parameter `parameter` (1 or 2) may take beside the other
-// parameter's unit `otherUnit`, under the result-unit filter `filter`: a line
-// each, the unit text, a TAB, the number of formulas, a TAB and 1 when the
-// unit mask `unitMask` hides the unit, else 0. Null when the memory ran out.
+// parameter's unit `otherUnit`, under the result-unit filter `filter`, in
+// catalogue order: [{ unit, formulas, hidden }], hidden when the unit mask
+// `unitMask` leaves the unit out. Null when the memory ran out.
 EMSCRIPTEN_KEEPALIVE const char* tamrisk_units_beside(int parameter,
                                                       const char* otherUnit, size_t otherUnitSize,
                                                       const char* filter, size_t filterSize,
                                                       const char* unitMask, size_t unitMaskSize) {
   return Guarded([&] {
-    lastText.clear();
-    for (const tamrisk::UnitChoice& choice : tamrisk::UnitsBeside(
-             parameter, std::string_view(otherUnit, otherUnitSize),
-             std::string_view(filter, filterSize), std::string_view(unitMask, unitMaskSize))) {
-      if (!lastText.empty()) lastText.push_back('\n');
-      lastText.append(tamrisk::UnitTexts[choice.unit]);
-      lastText.push_back('\t');
-      lastText += std::to_string(choice.formulas);
-      lastText += choice.hidden ? "\t1" : "\t0";
+    Json json(lastText);
+    json.array();
+    for (const tamrisk::PartnerUnit& u : UnitsFor(parameter, View(otherUnit, otherUnitSize),
+                                                  View(filter, filterSize), View(unitMask, unitMaskSize))) {
+      json.object()
+          .member("unit", tamrisk::UnitTexts[u.unit])
+          .member("formulas", u.formulas)
+          .member("hidden", u.hidden)
+          .end();
+    }
+    json.end();
+    return Returned(lastText);
+  }, static_cast<const char*>(nullptr));
+}
+
+// 組合せ候補 for the units `unit1` and `unit2` and the filter `filter`, with
+// the unit mask `unitMask`, after a calculation that no formula answered
+// (noFormula != 0) or not: { popup: { heading, columns: [parameter 1's,
+// parameter 2's], focusParameter }, note }, each column { parameter,
+// title, items: [{ unit, text, hidden }], empty } (PartnerPopupFor,
+// PartnerNote). Null when the memory ran out.
+EMSCRIPTEN_KEEPALIVE const char* tamrisk_partner_hint(const char* unit1, size_t unit1Size,
+                                                      const char* unit2, size_t unit2Size,
+                                                      const char* filter, size_t filterSize,
+                                                      const char* unitMask, size_t unitMaskSize,
+                                                      int noFormula) {
+  return Guarded([&] {
+    const std::string_view u1 = View(unit1, unit1Size);
+    const std::string_view u2 = View(unit2, unit2Size);
+    const std::string_view f = View(filter, filterSize);
+    const std::string_view mask = View(unitMask, unitMaskSize);
+    const std::vector<tamrisk::PartnerUnit> forUnit1 = UnitsFor(1, u2, f, mask);
+    const std::vector<tamrisk::PartnerUnit> forUnit2 = UnitsFor(2, u1, f, mask);
+    const tamrisk::PartnerSituation situation{u1, u2, f, forUnit1, forUnit2, noFormula != 0};
+    const tamrisk::PartnerPopupTexts popup = tamrisk::PartnerPopupFor(situation);
+    Json json(lastText);
+    json.object().key("popup").object().member("heading", popup.heading);
+    json.key("columns").array();
+    WriteColumn(json, popup.column1);
+    WriteColumn(json, popup.column2);
+    json.end().member("focusParameter", popup.focusParameter).end();
+    json.member("note", tamrisk::PartnerNote(situation)).end();
+    return Returned(lastText);
+  }, static_cast<const char*>(nullptr));
+}
+
+// Before the unit `unit`, which the lists hide, is shown and set for
+// parameter `parameter`: { question, yes, no } (the question and its two
+// answers) and unitMask, the unit mask `unitMask` with the unit shown; null
+// (the JSON text) for a text that is no catalogue unit. Null when the
+// memory ran out.
+EMSCRIPTEN_KEEPALIVE const char* tamrisk_show_unit(int parameter, const char* unit, size_t unitSize,
+                                                   const char* unitMask, size_t unitMaskSize) {
+  return Guarded([&] {
+    const auto question = tamrisk::AskToShowUnit(parameter, View(unit, unitSize));
+    if (!question) {
+      lastText = "null";
+    } else {
+      Json(lastText).object()
+          .member("question", question->text)
+          .member("yes", question->yes)
+          .member("no", question->no)
+          .member("unitMask", tamrisk::UnitMaskShowing(View(unitMask, unitMaskSize), question->position))
+          .end();
     }
     return Returned(lastText);
   }, static_cast<const char*>(nullptr));

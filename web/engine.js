@@ -31,9 +31,9 @@ export async function loadEngine(createTamrisk, options = {}) {
       for (let i = 0; i < args.length; i += 2) m._free(args[i]);
     }
   }
-  // The bytes of the text the module just returned, as they are, and as
-  // text. A call that ran out of memory returns no text (null), or -1 for a
-  // number.
+  // The text the module just returned: its bytes as they are, as text, and
+  // read as JSON. A call that ran out of memory returns no text (null), or
+  // -1 for a number.
   const outOfMemory = () => new RangeError('the engine ran out of memory');
   const decoder = new TextDecoder();
   const bytes = (p) => m.HEAPU8.slice(p, p + m._tamrisk_returned_size());
@@ -41,12 +41,16 @@ export async function loadEngine(createTamrisk, options = {}) {
     if (p === 0) throw outOfMemory();
     return decoder.decode(m.HEAPU8.subarray(p, p + m._tamrisk_returned_size()));
   };
+  const json = (p) => JSON.parse(text(p));
+  // The texts of the last calculation, by name.
+  const RunText = { param1: 0, param2: 1, output: 2 };
 
   return {
     // One calculation run over the seven texts of the input controls:
-    // { param1, param2, output } (the rewritten entries and the result text)
-    // and `failed` when the result is one of the two failure messages,
-    // `invalidInput` when some input was invalid.
+    // { param1, param2, output } (the rewritten entries and the result text;
+    // their UTF-8 bytes with `asBytes`) and `failed` when the result is one
+    // of the two failure messages, `invalidInput` when some input was
+    // invalid.
     calculate(fields, thisYear, asBytes = false) {
       if (fields.length !== 7) throw new Error('seven input texts expected');
       const status = withTexts(fields, (...p) => m._tamrisk_calculate(...p, thisYear));
@@ -55,46 +59,38 @@ export async function loadEngine(createTamrisk, options = {}) {
       return {
         failed: (status & 1) !== 0,
         invalidInput: (status & 2) !== 0,
-        param1: read(m._tamrisk_run_text(0)),
-        param2: read(m._tamrisk_run_text(1)),
-        output: read(m._tamrisk_run_text(2)),
+        param1: read(m._tamrisk_run_text(RunText.param1)),
+        param2: read(m._tamrisk_run_text(RunText.param2)),
+        output: read(m._tamrisk_run_text(RunText.output)),
       };
     },
 
-    // The lists for two masks: { prefixes, blankPrefixIndex, units, filters }.
+    // The lists for two masks, { prefixes, units, filters }, and the entry
+    // each selects when the lists are made, { prefixIndex, unitIndex,
+    // filterIndex }.
     lists(prefixMask, unitMask) {
-      const [blank, prefixes, units, filters] =
-        withTexts([prefixMask, unitMask], (...p) => text(m._tamrisk_lists(...p))).split('\f');
-      return {
-        blankPrefixIndex: Number(blank),
-        prefixes: prefixes.split('\n'),
-        units: units.split('\n'),
-        filters: filters.split('\n'),
-      };
+      return withTexts([prefixMask, unitMask], (...p) => json(m._tamrisk_lists(...p)));
+    },
+
+    // Masks kept in the browser as the program uses them: a malformed one is
+    // the default. { prefixMask, unitMask }
+    usableMasks(prefixMask, unitMask) {
+      return withTexts([prefixMask, unitMask], (...p) => json(m._tamrisk_usable_masks(...p)));
+    },
+
+    // The masks from the customisation's boxes 1..100 (true when ticked):
+    // { prefixMask, unitMask }.
+    masksFromTicks(ticked) {
+      const ticks = ticked.map((t) => (t ? '1' : '0')).join('');
+      return withTexts([ticks], (...p) => json(m._tamrisk_masks_from_ticks(...p)));
     },
 
     // What the customisation offers: the prefix and unit texts by position
     // (0-based here), the unit box grid (rows of 1-based unit positions), the
-    // first spare unit position, the default masks and the entries for no
-    // prefix, no unit and no filter.
+    // first spare unit position, the default masks, the entries for no
+    // prefix, no unit and no filter, and the 組合せ候補 button's tip.
     catalogue() {
-      const [prefixes, units, grid, firstSpare, prefixMask, unitMask, noPrefix, noUnit, noFilter] =
-        text(m._tamrisk_catalogue()).split('\f');
-      const positions = grid.split(',').map(Number);
-      const columns = positions.length / 10;
-      const rows = [];
-      for (let r = 0; r < 10; ++r) rows.push(positions.slice(r * columns, (r + 1) * columns));
-      return {
-        prefixes: prefixes.split('\n'),
-        units: units.split('\n'),
-        unitGrid: rows,
-        firstSpareUnitPosition: Number(firstSpare),
-        defaultPrefixMask: prefixMask,
-        defaultUnitMask: unitMask,
-        noPrefix,
-        noUnit,
-        noFilter,
-      };
+      return json(m._tamrisk_catalogue());
     },
 
     // The explanation of a prefix and a unit; '' when neither has one.
@@ -107,28 +103,39 @@ export async function loadEngine(createTamrisk, options = {}) {
     },
 
     // The search in the formula list document: back to the top, or one
-    // click forward (down) or backward. Returns the 1-based position (in
-    // UTF-16 characters) of the match to select, or 0 when the selection
-    // stays.
+    // click forward (down) or backward: { position } of the match to select
+    // (1-based, in UTF-16 characters), or position 0 and the note that says
+    // why the selection stays.
     searchReset() {
       m._tamrisk_search_reset();
     },
     search(down, keyword) {
-      const position = withTexts([keyword], (...k) => m._tamrisk_search(down ? 1 : 0, ...k));
-      if (position === -1) throw outOfMemory();
-      return position;
+      return withTexts([keyword], (...k) => json(m._tamrisk_search(down ? 1 : 0, ...k)));
     },
 
     // The units parameter `parameter` (1 or 2) may take beside the other
     // parameter's unit, under the result-unit filter, in catalogue order:
     // [{ unit, formulas, hidden }], hidden when the unit mask leaves it out.
     unitsBeside(parameter, otherUnit, filterUnit, unitMask) {
-      const lines = withTexts([otherUnit, filterUnit, unitMask],
-                              (...p) => text(m._tamrisk_units_beside(parameter, ...p)));
-      return lines === '' ? [] : lines.split('\n').map((line) => {
-        const [unit, formulas, hidden] = line.split('\t');
-        return { unit, formulas: Number(formulas), hidden: hidden === '1' };
-      });
+      return withTexts([otherUnit, filterUnit, unitMask],
+                       (...p) => json(m._tamrisk_units_beside(parameter, ...p)));
+    },
+
+    // 組合せ候補 for the chosen units and filter: { popup, note }. The popup
+    // is { heading, columns, focusParameter }, parameter 1's column first,
+    // each { parameter, title, items: [{ unit, text, hidden }], empty }; the
+    // note is the tip, or after a calculation that no formula answered
+    // (noFormula) what would have answered.
+    partnerHint(unit1, unit2, filterUnit, unitMask, noFormula) {
+      return withTexts([unit1, unit2, filterUnit, unitMask],
+                       (...p) => json(m._tamrisk_partner_hint(...p, noFormula ? 1 : 0)));
+    },
+
+    // Before a unit the lists hide is shown for parameter `parameter`:
+    // { question, yes, no, unitMask } (the unit mask with the unit shown), or
+    // null for a text that is no catalogue unit.
+    showUnit(parameter, unit, unitMask) {
+      return withTexts([unit, unitMask], (...p) => json(m._tamrisk_show_unit(parameter, ...p)));
     },
   };
 }

@@ -53,6 +53,6 @@ for (const [name, call, error] of cases) {
     assert.equal(engine.explanation('k', 'V').split('\r\n')[0], '【単位解説】');
     assert.equal(engine.lists('1'.repeat(20), '1'.repeat(74) + '0'.repeat(6)).units.length, 75);
     engine.searchReset();
-    assert.ok(engine.search(true, '抵抗') > 0);
+    assert.ok(engine.search(true, '抵抗').position > 0);
   });
 }

@@ -281,7 +281,9 @@ test('stored masks: a malformed one gives the defaults; spare positions make no 
     assert.equal(filter, NoFilter);
     await page.click('#OpenCustom');
     await page.click('#CustomOk');
-    assert.equal(await page.evaluate(() => localStorage.getItem('tamrisk.unitMask')), '1'.repeat(74) + '0'.repeat(6));
+    // The dialog's close event, which keeps the masks, comes a moment after.
+    await page.waitForFunction((mask) => localStorage.getItem('tamrisk.unitMask') === mask,
+                               '1'.repeat(74) + '0'.repeat(6));
   });
 });
 
@@ -293,12 +295,22 @@ test('組合せ候補: after no formula the units that would answer; a hidden on
     await enter(page, fields);
     await page.click('#Go_Calculate');
     assert.equal(await output(page), native(fields).output);
+    // Parameter 1's units first, as in the window; those the lists do not
+    // offer marked.
     const notice = await page.$eval('#PartnerNotice', (e) => (e.hidden ? null : e.textContent));
-    assert.match(notice, /^この組合せで答えが出る計算式はありません。次の単位なら答えが出ます。\nパラメータ２の単位に：単位なし、J、V、/);
+    assert.match(notice, new RegExp('^この組合せで答えが出る計算式はありません。次の単位なら答えが出ます。\n' +
+                                    'パラメータ１の単位に：単位なし、m、deg（非表示）、rad（非表示）、sec、m/s、.*\n' +
+                                    'パラメータ２の単位に：単位なし、J（非表示）、V、A、W、Ω、'));
+    assert.equal(notice.split('\n').length, 3);
 
-    // The two columns: what the command line's --partners counts, in its
-    // order, the units the lists do not offer marked.
+    // The two columns, parameter 1's on the left: what the command line's
+    // --partners counts, in its order, the units the lists do not offer
+    // marked.
     await page.click('#Partner_Hint');
+    const [left1, left2] = await page.evaluate(() => [1, 2].map((n) =>
+      document.getElementById(`PartnerList${n}`).getBoundingClientRect().left));
+    assert.ok(left1 < left2);
+    assert.equal(await page.textContent('#PartnerTitle1'), '「Hz」と組み合わせる単位\n（パラメータ１に設定）');
     const shown = await page.evaluate(() => [2, 1].map((n) =>
       [...document.querySelectorAll(`#PartnerList${n} button`)].map((b) => b.textContent)));
     const offered = await page.$$eval('#Unit_1 option', (os) => os.map((o) => o.value));
@@ -691,7 +703,35 @@ test('Escape in the search box: clears a text first, closes the list when the bo
     await page.keyboard.press('Escape');
     assert.equal(await open(), false);
     // The help says so.
-    assert.match(await page.textContent('#HelpWindow'), /検索文字列の欄で Esc キーを押すと、文字列があればそれを消し、空なら一覧を閉じます。/);
+    assert.match(await page.textContent('#HelpWindow'), /｢検索文字列｣の欄で Esc キーを押すと、文字列があればそれを消し、空なら一覧を閉じます。/);
+  });
+});
+
+test('the help is the window program\'s help text, with the page\'s paragraphs in place of its own', async () => {
+  await withPage({}, async ({ page }) => {
+    await page.click('#OpenHelp');
+    const topics = await page.$$eval('#HelpWindow .help-topics button', (bs) => bs.map((b) => b.textContent));
+    // The topics of the text, but for those only the window program has.
+    assert.deepEqual(topics, ['概要', '使用方法', 'カスタマイズ', 'インストール', '免責事項', '著作権', '作者連絡先', 'その他']);
+    const text = await page.textContent('#HelpText');
+    // A paragraph's lines run on as one; an item or an indented line starts
+    // a line of its own.
+    assert.ok(text.includes('数値は 1.5、-20、2.2E-6（2.2×10^-6）のように入力できます。&H で始めると16進数、&O で始めると8進数として読みます。'));
+    const lines = await page.$$eval('#HelpText p', (ps) => ps.flatMap((p) => p.innerText.split('\n')));
+    assert.ok(lines.includes('　1. ｢パラメータ１｣の数値欄に数値を入力します。'), lines.slice(0, 20).join('|'));
+    // The page's own paragraphs; none of the window program's.
+    assert.ok(text.includes('選んだ内容はこのブラウザに保存され、次に開いたときも使われます。'));
+    assert.ok(text.includes('一度開いたページは、インターネットにつながっていなくても使えます。'));
+    for (const windowOnly of ['tamrisk.ini', 'Ctrl+X', '電卓ｿﾌﾄ設定', 'sudo apt', '音が鳴って', '#if', '#endif']) {
+      assert.ok(!text.includes(windowOnly), windowOnly);
+    }
+    // A topic's button brings it to the top of the text.
+    await page.click('#HelpWindow .help-topics button:text-is("カスタマイズ")');
+    const [topicTop, textTop] = await page.evaluate(() => [
+      document.getElementById('HelpTopic3').getBoundingClientRect().top,
+      document.getElementById('HelpText').getBoundingClientRect().top]);
+    assert.ok(Math.abs(topicTop - textTop) <= 1, `${topicTop} ${textTop}`);
+    await page.keyboard.press('Escape');
   });
 });
 
@@ -776,10 +816,16 @@ test('a first visit transfers each file once: the service worker keeps what the 
     for (const path of files.filter((p) => p !== '/index.html')) {
       assert.equal(bodies(path).length, 1, `${path}: ${JSON.stringify(answers.filter((a) => a.path === path))}`);
     }
-    assert.ok(files.includes('/tamrisk.wasm') && files.includes('/index.html') && files.length >= 13, files.join(' '));
+    // Every file of the site but the worker itself (the page's modules too).
+    const { readdirSync, statSync } = await import('node:fs');
+    const siteFiles = [
+      ...readdirSync(Site).filter((n) => n !== 'icons' && n !== 'sw.js').map((n) => `/${n}`),
+      ...readdirSync(`${Site}/icons`).map((n) => `/icons/${n}`),
+    ];
+    assert.deepEqual(files.filter((p) => p !== '/').sort(), siteFiles.sort());
+    assert.ok(files.includes('/') && files.includes('/lists.js'), files.join(' '));
     assert.deepEqual(answers.filter((a) => a.status !== 200 && a.status !== 304), []);
     // Compressed: the module's transfer is well under its size.
-    const { statSync } = await import('node:fs');
     assert.ok(bodies('/tamrisk.wasm')[0].bytes < statSync(`${Site}/tamrisk.wasm`).size / 2);
   } finally {
     await context.close();

@@ -1,6 +1,8 @@
 // Pictures of the page after 10 V and 5 Ω: on a desktop, 360 px wide, in
-// the dark scheme, and the customisation on a 390 px phone (the first two
-// are the README's, docs/web-desktop.png and docs/web-360px.png):
+// the dark scheme, and the customisation and the help on a 390 px phone
+// (the first two are the README's, docs/web-desktop.png and
+// docs/web-360px.png); and after 230 V and 50 Hz, which no formula answers,
+// 組合せ候補 open, and a unit chosen from it:
 //   node tests/web/screenshots.mjs <site folder> <output folder>
 import { join } from 'node:path';
 import { launchChromium, newPage, pageReady } from './chromium.mjs';
@@ -17,19 +19,24 @@ const shots = [
   ['web-360px.png', { width: 360, height: 720 }],
   ['web-dark.png', { width: 960, height: 560 }, { colorScheme: 'dark' }],
   ['web-customisation-390px.png', { width: 390, height: 844 }, { open: '#OpenCustom' }],
+  ['web-help-390px.png', { width: 390, height: 844 }, { open: '#OpenHelp' }],
+  ['web-partner-hint.png', { width: 960, height: 720 }, { noFormula: true, open: '#Partner_Hint' }],
+  ['web-partner-chosen.png', { width: 960, height: 560 },
+   { noFormula: true, open: '#Partner_Hint', choose: '#PartnerList2 button:text-is("Ω　6式")' }],
 ];
-for (const [name, viewport, { colorScheme, open } = {}] of shots) {
+for (const [name, viewport, { colorScheme, noFormula, open, choose } = {}] of shots) {
   const context = await launchChromium({ viewport });
   const page = await newPage(context);
   if (colorScheme) await page.emulateMedia({ colorScheme });
   await page.goto(server.url);
   await pageReady(page);
-  await page.fill('#Param_1', '10');
+  await page.fill('#Param_1', noFormula ? '230' : '10');
   await page.selectOption('#Unit_1', 'V');
-  await page.fill('#Param_2', '5');
-  await page.selectOption('#Unit_2', 'Ω');
+  await page.fill('#Param_2', noFormula ? '50' : '5');
+  await page.selectOption('#Unit_2', noFormula ? 'Hz' : 'Ω');
   await page.click('#Go_Calculate');
   if (open) await page.click(open);
+  if (choose) await page.click(choose);
   await page.screenshot({ path: join(out, name) });
   await context.close();
 }
