@@ -19,7 +19,7 @@ int IndexOf(const std::vector<std::string_view>& entries, std::string_view text)
 ListChoices ListChoicesFor(std::string_view prefixMask, std::string_view unitMask) {
   ListChoices choices;
   choices.lists = BuildListContents(prefixMask, unitMask);
-  choices.prefixIndex = IndexOf(choices.lists.prefixes, NoPrefix);
+  choices.prefixIndex = choices.lists.blankPrefixIndex;
   choices.unitIndex = IndexOf(choices.lists.units, NoUnit);
   choices.filterIndex = IndexOf(choices.lists.filters, NoFilter);
   return choices;

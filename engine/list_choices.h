@@ -11,7 +11,8 @@ namespace tamrisk {
 
 // The five lists for two masks (BuildListContents) and the entry each
 // selects when the lists are made: the blank prefix, the blank unit and the
-// no-filter entry, each found by its text.
+// no-filter entry (the unit lists' entries found by their text, so that no
+// entry sorted before them is ever selected).
 struct ListChoices {
   ListContents lists;
   int prefixIndex = 0;  // in lists.prefixes
