@@ -4,6 +4,7 @@
 
 #include "engine/catalogue.h"
 #include "engine/numtext.h"
+#include "engine/powers_of_ten.h"
 
 namespace tamrisk {
 

@@ -1,12 +1,14 @@
 #include "engine/format.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <vector>
+#include <span>
 
 #include "engine/numtext.h"
+#include "engine/powers_of_ten.h"
 
 namespace tamrisk {
 
@@ -27,27 +29,49 @@ struct Band {
   const char* prefix;
 };
 
-// Builds the rows of a formatter: each band spans `decades` decades, with
-// `firstDecimals` decimals in its first decade and one fewer per decade.
-std::vector<BandRow> BuildRows(std::initializer_list<Band> bands, int decades, int firstDecimals) {
-  std::vector<BandRow> rows;
+constexpr BandRow Row(int lowerExp, int factorExp, int decimals, const char* prefix) {
+  return {lowerExp, factorExp, decimals, prefix, PowerOfTen(lowerExp),
+          PowerOfTen(factorExp < 0 ? -factorExp : factorExp)};
+}
+
+// The rows of a formatter: each band spans `Decades` decades, with
+// `firstDecimals` decimals in its first decade and one fewer per decade;
+// room for `Extra` rows more is left at the end.
+template <size_t Decades, size_t Extra = 0, size_t Bands>
+constexpr std::array<BandRow, Bands * Decades + Extra> Rows(const Band (&bands)[Bands],
+                                                            int firstDecimals) {
+  std::array<BandRow, Bands * Decades + Extra> rows{};
+  size_t n = 0;
   for (const Band& b : bands) {
-    for (int i = 0; i < decades; ++i) {
-      rows.push_back({b.factorExp + i, b.factorExp, firstDecimals - i, b.prefix});
+    for (int i = 0; i < static_cast<int>(Decades); ++i) {
+      rows[n++] = Row(b.factorExp + i, b.factorExp, firstDecimals - i, b.prefix);
     }
   }
   return rows;
 }
 
-std::vector<BandRow> WithPowers(std::vector<BandRow> rows) {
-  for (BandRow& r : rows) {
-    r.lower = PowerOfTen(r.lowerExp);
-    r.factor = PowerOfTen(r.factorExp < 0 ? -r.factorExp : r.factorExp);
-  }
-  return rows;
-}
+constexpr Band Eng5Bands[] = {{-24, "y"}, {-21, "z"}, {-18, "a"}, {-15, "f"}, {-12, "p"},
+                              {-9, "n"},  {-6, "μ"},  {-3, "m"},  {0, ""},    {3, "k"},
+                              {6, "M"},   {9, "G"},   {12, "T"},  {15, "P"},  {18, "E"},
+                              {21, "Z"},  {24, "Y"}};
+constexpr auto Eng5Rows = Rows<3>(Eng5Bands, 4);
 
-std::string FormatWithRows(double x, const std::vector<BandRow>& rows) {
+constexpr Band Eng8Bands[] = {{-42, "z"}, {-36, "a"}, {-30, "f"}, {-24, "p"}, {-18, "n"},
+                              {-12, "μ"}, {-6, "m"},  {0, ""},    {6, "k"},   {12, "M"},
+                              {18, "G"},  {24, "T"},  {30, "P"},  {36, "E"}};
+constexpr auto Eng8Rows = Rows<6>(Eng8Bands, 7);
+
+constexpr Band Eng11Bands[] = {{-36, "p"}, {-27, "n"}, {-18, "μ"}, {-9, "m"},
+                               {0, ""},    {9, "k"},   {18, "M"}};
+constexpr auto Eng11Rows = [] {
+  auto rows = Rows<9, 8>(Eng11Bands, 10);
+  // The "G" band shows one digit fewer: 9 decimals from 10^27 down to 3
+  // decimals at 10^33, and 2 decimals from 10^34 upward.
+  for (int i = 0; i < 8; ++i) rows[rows.size() - 8 + i] = Row(27 + i, 27, 9 - i, "G");
+  return rows;
+}();
+
+std::string FormatWithRows(double x, std::span<const BandRow> rows) {
   if (x == 0) return "0";
   const double mag = std::fabs(x);
   // The last row whose lower bound the magnitude reaches; the lowest row
@@ -61,35 +85,6 @@ std::string FormatWithRows(double x, const std::vector<BandRow>& rows) {
   return RoundHalfAway(scaled, row.decimals) + row.prefix;
 }
 
-const std::vector<BandRow>& Eng5Rows() {
-  static const std::vector<BandRow> rows = WithPowers(BuildRows(
-      {{-24, "y"}, {-21, "z"}, {-18, "a"}, {-15, "f"}, {-12, "p"}, {-9, "n"}, {-6, "μ"},
-       {-3, "m"}, {0, ""}, {3, "k"}, {6, "M"}, {9, "G"}, {12, "T"}, {15, "P"}, {18, "E"},
-       {21, "Z"}, {24, "Y"}},
-      3, 4));
-  return rows;
-}
-
-const std::vector<BandRow>& Eng8Rows() {
-  static const std::vector<BandRow> rows = WithPowers(BuildRows(
-      {{-42, "z"}, {-36, "a"}, {-30, "f"}, {-24, "p"}, {-18, "n"}, {-12, "μ"}, {-6, "m"},
-       {0, ""}, {6, "k"}, {12, "M"}, {18, "G"}, {24, "T"}, {30, "P"}, {36, "E"}},
-      6, 7));
-  return rows;
-}
-
-const std::vector<BandRow>& Eng11Rows() {
-  static const std::vector<BandRow> rows = [] {
-    std::vector<BandRow> r = BuildRows(
-        {{-36, "p"}, {-27, "n"}, {-18, "μ"}, {-9, "m"}, {0, ""}, {9, "k"}, {18, "M"}}, 9, 10);
-    // The "G" band shows one digit fewer: 9 decimals from 10^27 down to 3
-    // decimals at 10^33, and 2 decimals from 10^34 upward.
-    for (int i = 0; i < 8; ++i) r.push_back({27 + i, 27, 9 - i, "G"});
-    return WithPowers(r);
-  }();
-  return rows;
-}
-
 std::string TwoDigits(std::string digits) {
   if (digits.size() < 2) digits.insert(0, 2 - digits.size(), '0');
   return digits;
@@ -101,9 +96,9 @@ std::string WholeNumberText(double v) {
 
 }  // namespace
 
-std::string FormatEng5(double x) { return FormatWithRows(x, Eng5Rows()); }
-std::string FormatEng8(double x) { return FormatWithRows(x, Eng8Rows()); }
-std::string FormatEng11(double x) { return FormatWithRows(x, Eng11Rows()); }
+std::string FormatEng5(double x) { return FormatWithRows(x, Eng5Rows); }
+std::string FormatEng8(double x) { return FormatWithRows(x, Eng8Rows); }
+std::string FormatEng11(double x) { return FormatWithRows(x, Eng11Rows); }
 
 std::string FormatHms(double x) {
   // A negative span is "-" and the span's magnitude. Fractions of a second

@@ -517,17 +517,4 @@ std::optional<Decimal15> Decimal15ByIntegers(double x) {
   return std::nullopt;
 }
 
-double PowerOfTen(int e) {
-  static const auto table = [] {
-    std::array<double, 649> t{};
-    for (int k = -340; k <= 308; ++k) {
-      double v = 0;
-      ReadDecimal("1e" + std::to_string(k), v);
-      t[static_cast<size_t>(k + 340)] = v;
-    }
-    return t;
-  }();
-  return table[static_cast<size_t>(e + 340)];
-}
-
 }  // namespace tamrisk

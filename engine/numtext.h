@@ -57,7 +57,4 @@ std::optional<double> DecimalToDoubleByIntegers(std::string_view text);
 // ToDecimal15 for about 10^-18 <= |x| < 10^47.
 std::optional<Decimal15> Decimal15ByIntegers(double x);
 
-// The double nearest to 10^e, for -340 <= e <= 308.
-double PowerOfTen(int e);
-
 }  // namespace tamrisk

@@ -1,6 +1,7 @@
 // The conversions by integer arithmetic (used where the standard library has
 // no floating-point from_chars and to_chars) give exactly what from_chars and
 // to_chars give, wherever they give anything.
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -13,9 +14,41 @@
 #include <gtest/gtest.h>
 
 #include "engine/numtext.h"
+#include "engine/powers_of_ten.h"
 
 namespace tamrisk {
 namespace {
+
+// The powers of ten that a double holds exactly are the products of tens.
+constexpr bool ExactPowersOfTen() {
+  double p = 1;
+  for (int e = 0; e <= 22; ++e, p *= 10) {
+    if (PowerOfTen(e) != p) return false;
+  }
+  return true;
+}
+static_assert(ExactPowersOfTen());
+static_assert(PowerOfTen(-324) == 0 && PowerOfTen(-340) == 0);
+
+// The double that from_chars reads from "1e<e>"; 0 where it says the number
+// lies below the double range.
+double ReadPowerOfTen(int e) {
+  const std::string text = "1e" + std::to_string(e);
+  double v = 0;
+  const auto res = std::from_chars(text.data(), text.data() + text.size(), v);
+  if (res.ec == std::errc::result_out_of_range && e < 0) return 0;
+  EXPECT_EQ(res.ec, std::errc()) << text;
+  return v;
+}
+
+TEST(PowerOfTenTest, EveryPowerIsTheNearestDouble) {
+  for (int e = -340; e <= 308; ++e) {
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(PowerOfTen(e)), std::bit_cast<std::uint64_t>(ReadPowerOfTen(e)))
+        << "10^" << e;
+  }
+  EXPECT_EQ(PowerOfTen(-323), 1e-323);  // a denormal number
+  EXPECT_EQ(PowerOfTen(308), 1e308);
+}
 
 // The 15 significant digits of |x| by to_chars, correctly rounded.
 std::string ToCharsDigits(double x) {
