@@ -1,6 +1,8 @@
 // Locale-independent number texts: the number-parsing rule of the entries,
 // the general 15-digit format, the sign-reserving format of labels, and the
-// decimal rounding shared by every result formatter.
+// decimal rounding shared by every result formatter. Decimal texts are read
+// by fast_float and digits made by fmt, in the native programs and the page
+// alike.
 #pragma once
 
 #include <optional>
@@ -36,25 +38,13 @@ std::string FormatSignReserving(double x);
 // itself, also negative zero, has no sign.
 std::string RoundHalfAway(double x, int decimals, int minIntDigits = 1);
 
-// The 15 significant decimal digits of |x| and the power of ten of the first
-// one: |x| = d0.d1d2...d14 x 10^exponent. For x == 0 the digits are zeros and
-// the exponent is 0.
+// The 15 significant decimal digits of |x|, correctly rounded (ties to even),
+// and the power of ten of the first one: |x| = d0.d1d2...d14 x 10^exponent.
+// For x == 0 the digits are zeros and the exponent is 0.
 struct Decimal15 {
   char digits[15];
   int exponent;
 };
 Decimal15 ToDecimal15(double x);
-
-// Conversions by exact integer arithmetic, for where the standard library has
-// no floating-point from_chars and to_chars and the C library's conversions
-// are slow. Each covers the common range and returns nothing outside it; the
-// tests hold them to from_chars and to_chars.
-//
-// A decimal number (digits with at most one point, an optional exponent) as
-// the nearest double: numbers of at most 16 significant digits (below 2^53)
-// times 10^-22 to 10^22.
-std::optional<double> DecimalToDoubleByIntegers(std::string_view text);
-// ToDecimal15 for about 10^-18 <= |x| < 10^47.
-std::optional<Decimal15> Decimal15ByIntegers(double x);
 
 }  // namespace tamrisk
