@@ -20,19 +20,12 @@ struct BandRow {
   int factorExp;  // the band's prefix power of ten
   int decimals;
   const char* prefix;
-  double lower = 0;   // 10^lowerExp
-  double factor = 1;  // 10^|factorExp|
 };
 
 struct Band {
   int factorExp;
   const char* prefix;
 };
-
-constexpr BandRow Row(int lowerExp, int factorExp, int decimals, const char* prefix) {
-  return {lowerExp, factorExp, decimals, prefix, PowerOfTen(lowerExp),
-          PowerOfTen(factorExp < 0 ? -factorExp : factorExp)};
-}
 
 // The rows of a formatter: each band spans `Decades` decades, with
 // `firstDecimals` decimals in its first decade and one fewer per decade;
@@ -44,7 +37,7 @@ constexpr std::array<BandRow, Bands * Decades + Extra> Rows(const Band (&bands)[
   size_t n = 0;
   for (const Band& b : bands) {
     for (int i = 0; i < static_cast<int>(Decades); ++i) {
-      rows[n++] = Row(b.factorExp + i, b.factorExp, firstDecimals - i, b.prefix);
+      rows[n++] = {b.factorExp + i, b.factorExp, firstDecimals - i, b.prefix};
     }
   }
   return rows;
@@ -67,7 +60,7 @@ constexpr auto Eng11Rows = [] {
   auto rows = Rows<9, 8>(Eng11Bands, 10);
   // The "G" band shows one digit fewer: 9 decimals from 10^27 down to 3
   // decimals at 10^33, and 2 decimals from 10^34 upward.
-  for (int i = 0; i < 8; ++i) rows[rows.size() - 8 + i] = Row(27 + i, 27, 9 - i, "G");
+  for (int i = 0; i < 8; ++i) rows[rows.size() - 8 + i] = {27 + i, 27, 9 - i, "G"};
   return rows;
 }();
 
@@ -76,12 +69,13 @@ std::string FormatWithRows(double x, std::span<const BandRow> rows) {
   const double mag = std::fabs(x);
   // The last row whose lower bound the magnitude reaches; the lowest row
   // also takes every smaller magnitude.
-  auto above = std::upper_bound(rows.begin() + 1, rows.end(), mag,
-                                [](double m, const BandRow& r) { return m < r.lower; });
+  auto above = std::upper_bound(
+      rows.begin() + 1, rows.end(), mag,
+      [](double m, const BandRow& r) { return m < PowerOfTen(r.lowerExp); });
   const BandRow& row = *(above - 1);
   double scaled = x;
-  if (row.factorExp < 0) scaled = x * row.factor;
-  else if (row.factorExp > 0) scaled = x / row.factor;
+  if (row.factorExp < 0) scaled = x * PowerOfTen(-row.factorExp);
+  else if (row.factorExp > 0) scaled = x / PowerOfTen(row.factorExp);
   return RoundHalfAway(scaled, row.decimals) + row.prefix;
 }
 
