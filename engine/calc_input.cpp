@@ -12,13 +12,20 @@ namespace {
 constexpr std::string_view SquareMetre = "\xE3\x8E\xA1";  // "㎡" U+33A1
 constexpr std::string_view SquareInch = "in2";
 constexpr std::string_view Vswr = "VSWR";
-}  // namespace
 
-std::string MakeLabel(double typed, const std::string& prefix, const std::string& unit) {
-  std::string label = FormatSignReserving(typed);
+// The label of a typed number whose general format is `general`: the
+// sign-reserving format is that text after a blank or its own "-".
+std::string LabelOf(double typed, const std::string& general, const std::string& prefix,
+                    const std::string& unit) {
+  std::string label = typed < 0 ? general : " " + general;
   if (prefix != NoPrefix) label += prefix;
   if (unit != Vswr) label += unit;
   return label;
+}
+}  // namespace
+
+std::string MakeLabel(double typed, const std::string& prefix, const std::string& unit) {
+  return LabelOf(typed, FormatGeneral(typed), prefix, unit);
 }
 
 std::optional<double> ScaleByPrefix(double typed, const std::string& prefix,
@@ -50,8 +57,8 @@ std::optional<NormalizedInput> NormalizeInput(const RunInput& in) {
   c.filter = in.unit3;
   c.prefix1 = in.subUnit1;
   c.prefix2 = in.subUnit2;
-  c.label1 = MakeLabel(*t1, c.prefix1, c.unit1);
-  c.label2 = MakeLabel(*t2, c.prefix2, c.unit2);
+  c.label1 = LabelOf(*t1, out.param1Text, c.prefix1, c.unit1);
+  c.label2 = LabelOf(*t2, out.param2Text, c.prefix2, c.unit2);
   const std::optional<double> v1 = ScaleByPrefix(*t1, c.prefix1, c.unit1);
   const std::optional<double> v2 = ScaleByPrefix(*t2, c.prefix2, c.unit2);
   if (!v1 || !v2) return std::nullopt;
