@@ -13,7 +13,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
-#include <iostream>
 #include <new>
 #include <string>
 #include <vector>
@@ -31,18 +30,31 @@ int CurrentYear() {
   return local.tm_year + 1900;
 }
 
-// The system's reason for the first failed write, 0 while none failed.
+// Whether a write to standard output has failed, and the system's reason
+// for the first failure (0 when it gave none).
+bool outputFailed = false;
 int writeError = 0;
 
 // Writes to standard output; false once a write has failed (a full disk, a
 // closed pipe), so that the program can say so instead of reporting success.
+// Standard output and standard error go through stdio alone: the program
+// never sets up iostreams and their locales.
 bool Write(const std::string& text, bool flush = false) {
-  if (!std::cout) return false;
+  if (outputFailed) return false;
   errno = 0;
-  std::cout << text;
-  if (flush) std::cout.flush();
-  if (!std::cout) writeError = errno;
-  return static_cast<bool>(std::cout);
+  if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
+      (flush && std::fflush(stdout) != 0)) {
+    outputFailed = true;
+    writeError = errno;
+  }
+  return !outputFailed;
+}
+
+// Says on standard error that something failed, with the system's reason if
+// it gave one. Allocates nothing, so it also serves when memory ran out.
+void ComplainOfFailure(const char* what, int error) {
+  std::fprintf(stderr, "tamrisk-cli: %s%s%s\n", what, error != 0 ? ": " : "",
+               error != 0 ? std::strerror(error) : "");
 }
 
 // True when more input has arrived: in standard input's buffer, or ready to
@@ -58,23 +70,21 @@ bool InputWaiting() {
 // Flushes standard output and returns `status`, or the output error's status
 // when anything written could not be delivered.
 int Finish(int status) {
-  if (std::cout) {
+  if (!outputFailed) {
     errno = 0;
-    std::cout.flush();
-    if (!std::cout) writeError = errno;
+    if (std::fflush(stdout) != 0) {
+      outputFailed = true;
+      writeError = errno;
+    }
   }
-  if (std::cout) return status;
-  std::cerr << "tamrisk-cli: cannot write the output";
-  if (writeError != 0) std::cerr << ": " << std::strerror(writeError);
-  std::cerr << "\n";
+  if (!outputFailed) return status;
+  ComplainOfFailure("cannot write the output", writeError);
   return tamrisk::kStatusOutputError;
 }
 
 // Says that the input could not be read and gives the input error's status.
 int InputError(int error) {
-  std::cerr << "tamrisk-cli: cannot read the input";
-  if (error != 0) std::cerr << ": " << std::strerror(error);
-  std::cerr << "\n";
+  ComplainOfFailure("cannot read the input", error);
   return tamrisk::kStatusInputError;
 }
 
@@ -85,7 +95,8 @@ int main(int argc, char** argv) {
   tamrisk::CliCommand cmd;
   std::string error;
   if (!tamrisk::ParseCliArgs(args, cmd, error)) {
-    std::cerr << "tamrisk-cli: " << error << "; see tamrisk-cli --help\n";
+    const std::string message = "tamrisk-cli: " + error + "; see tamrisk-cli --help\n";
+    std::fwrite(message.data(), 1, message.size(), stderr);
     return tamrisk::kStatusUsageError;
   }
   using Mode = tamrisk::CliCommand::Mode;
@@ -135,8 +146,10 @@ int main(int argc, char** argv) {
         // Under a memory limit: the answers so far are delivered, and the
         // run ends as a failed read does, never as if the input had ended.
         std::string().swap(line);
-        std::cerr << "tamrisk-cli: out of memory at line " << lines + 1
-                  << " of the input; the lines before it are answered\n";
+        std::fprintf(stderr,
+                     "tamrisk-cli: out of memory at line %lld of the input; "
+                     "the lines before it are answered\n",
+                     lines + 1);
         return Finish(tamrisk::kStatusInputError);
       }
       const int status = Finish(tamrisk::kStatusAnswered);
