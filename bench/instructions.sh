@@ -3,7 +3,9 @@
 # else the machine is doing. Counts the difference between 2,000 runs and 1
 # run, divided by 1,999. Then the instructions of the whole process
 # tamrisk-cli, from its start to its exit, for one calculation and for
-# --version (which calculates nothing).
+# --version (which calculates nothing), and those of tamrisk-cli --batch per
+# line of the mixed input of bench/batch_input.sh: 2,000 lines less an empty
+# input, divided by 2,000.
 #
 #   bench/instructions.sh [BUILD_DIR]
 set -euo pipefail
@@ -31,3 +33,9 @@ measure "3.3 kΩ (nearest resistor pairs)" 3.3 k Ω "" " " " " " 指定なし"
 measure "2 and 3 (plain numbers)" 2 " " " " 3 " " " " " 指定なし"
 printf '%-40s %8d instructions\n' "tamrisk-cli 1 m (whole process)" "$(instructions "$cli" 1 m)"
 printf '%-40s %8d instructions\n' "tamrisk-cli --version (whole process)" "$(instructions "$cli" --version)"
+lines=$(mktemp)
+trap 'rm -f "$lines"' EXIT
+bash bench/batch_input.sh 2000 >"$lines"
+empty=$(instructions "$cli" --batch --this-year 2026 </dev/null)
+mixed=$(instructions "$cli" --batch --this-year 2026 <"$lines")
+printf '%-40s %8d instructions per line\n' "tamrisk-cli --batch (mixed input)" $(((mixed - empty) / 2000))
