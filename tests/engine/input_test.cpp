@@ -100,12 +100,23 @@ TEST(ParseNumberTest, RewrittenLargestDoubleReadsBack) {
   // above it; that text must read back as the largest double.
   const double max = std::numeric_limits<double>::max();
   EXPECT_EQ(FormatGeneral(max), "1.79769313486232E+308");
-  for (const char* text : {"1.79769313486232E+308", "1.797693134862324e308", "-1.79769313486232E+308"}) {
+  // So does every number above the largest double that rounds to that text,
+  // however it is written; 1.797693134862325e308 and above are beyond it.
+  const std::string justBelow = "1797693134862324" + std::string(30, '9');
+  for (const std::string& text :
+       {std::string("1.79769313486232E+308"), std::string("1.797693134862324e308"),
+        std::string("-1.79769313486232E+308"), "1." + justBelow.substr(1) + "e308",
+        "0.0" + justBelow + "e310", justBelow + std::string(293 - 30, '0') + ".5"}) {
     const std::optional<double> v = ParseNumber(text);
     ASSERT_TRUE(v.has_value()) << text;
     EXPECT_EQ(std::fabs(*v), max) << text;
   }
   EXPECT_EQ(*ParseNumber("-1.79769313486232E+308"), -max);
+  for (const std::string& text :
+       {std::string("1.797693134862325e308"), std::string("1.7976931348623250000e308"),
+        "1797693134862325" + std::string(293, '0'), std::string("0.1797693134862325000001e309")}) {
+    EXPECT_FALSE(ParseNumber(text).has_value()) << text;
+  }
 }
 
 TEST(FormatGeneralTest, FifteenDigits) {
