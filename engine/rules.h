@@ -59,7 +59,11 @@
 
 namespace tamrisk {
 
-// Shared constants of the catalogue.
+// Shared constants of the catalogue. They are the catalogue's own rounded
+// figures (the speed of light 299792500 m/s, Boltzmann's constant
+// 1.38e-23 J/K, π to 15 digits), not the current recommended values, and the
+// tests pin the results made with them: do not replace them with more exact
+// ones.
 inline constexpr double Pi = 3.14159265358979;
 inline constexpr double LightSpeed = 299792500;
 inline constexpr double Boltzmann = 1.38 * 1e-23;

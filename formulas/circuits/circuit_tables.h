@@ -8,6 +8,10 @@
 
 namespace tamrisk {
 
+// The peak-to-peak voltage of a square wave over that of its fundamental
+// sine wave (π/4, rounded).
+inline constexpr double SquareToFundamental = 0.7854;
+
 extern const RuleTable OhmsLawTable;
 // Decibel ratios, tolerance ranges and the forms of an AC voltage.
 extern const RuleTable DecibelsRangesTable;

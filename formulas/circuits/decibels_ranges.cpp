@@ -78,7 +78,7 @@ constexpr auto DecibelsRangesRows = TableRows{
         "　　 正弦波実効値電圧(Vrms)　 =方形波ﾋﾟｰｸ-ﾋﾟｰｸ電圧(Vp-p)/0.7854/2/x√(2)",
     }),
     Rule(Either("V", " "), Filter{"V"},
-         [](const Ctx& c) { return R{Eng5(c["V"] / 0.7854), Eng5(c["V"] / 0.7854 / 2 / Sqr(2))}; },
+         [](const Ctx& c) { return R{Eng5(c["V"] / SquareToFundamental), Eng5(c["V"] / SquareToFundamental / 2 / Sqr(2))}; },
          "● ピーク-ピーク間電圧が{V}p-p の方形波の基本周波数成分の正弦波は {r1}Vp-p､{r2}Vrms"),
 };
 constinit const RuleTable DecibelsRangesTable{DecibelsRangesRows};

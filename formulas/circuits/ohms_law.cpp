@@ -89,7 +89,7 @@ constexpr auto OhmsLawRows = TableRows{
         "　　 電力(dBm)=10xLog10((電圧(V)/(0.7854x2x√2))^2/抵抗値(Ω)x1000)",
     }),
     Rule(Either("V", "Ω"), Filter{"W", "dBm"},
-         [](const Ctx& c) { return R{Eng5(Sq(c["V"] / 0.7854 / (Sqr(2) * 2)) / c["Ω"]), Fmt("0.000dBm", Log(Sq(c["V"] / 0.7854 / (Sqr(2) * 2)) / c["Ω"] * 1000) * 10 / Log(10))}; },
+         [](const Ctx& c) { return R{Eng5(Sq(c["V"] / SquareToFundamental / (Sqr(2) * 2)) / c["Ω"]), Fmt("0.000dBm", Log(Sq(c["V"] / SquareToFundamental / (Sqr(2) * 2)) / c["Ω"] * 1000) * 10 / Log(10))}; },
          "●{Ω}の抵抗にピーク-ピーク間電圧{V}の方形波を印加時の基本波成分電力は {r1}W または {r2}"),
     Doc({
         " ● 抵抗器に印加する電圧と消費される電力から､抵抗値を求める",

@@ -1,6 +1,7 @@
 // A time span written as hours:minutes:seconds and converted between
 // seconds, minutes, hours, days, months and years.
 #include "formulas/conversion/conversion_tables.h"
+#include "formulas/unit_factors.h"
 
 namespace tamrisk {
 
@@ -88,9 +89,9 @@ constexpr auto TimeRows = TableRows{
          "● 時間{month}は {r1}hour または {r2}sec"),
     Rule(Either("year", " "), Filter{"day", "hour", "sec"},
          [](const Ctx& c) {
-           return R{Fmt("0.00000", c["year"] * 365.2422),
-                    Fmt("0.00000", c["year"] * 24 * 365.2422),
-                    Fmt("0.00000", c["year"] * 3600 * 24 * 365.2422)};
+           return R{Fmt("0.00000", c["year"] * DaysPerYear),
+                    Fmt("0.00000", c["year"] * 24 * DaysPerYear),
+                    Fmt("0.00000", c["year"] * 3600 * 24 * DaysPerYear)};
          },
          "● 時間{year}は {r1}day または {r2}hour または {r3}sec"),
 };

@@ -2,11 +2,9 @@
 // temperature and power. Each rule takes the quantity in one parameter, the
 // other parameter carrying no unit, and writes it in the related units.
 #include "formulas/conversion/conversion_tables.h"
+#include "formulas/unit_factors.h"
 
 namespace tamrisk {
-
-// Kelvin at zero degrees Celsius (273.16 K would be the triple point of water).
-constexpr double ZeroCelsius = 273.15;
 
 constexpr auto UnitConversionRows = TableRows{
     Doc({
@@ -71,11 +69,11 @@ constexpr auto UnitConversionRows = TableRows{
     }),
     Rule(Either("m", " "), Filter{"ft", "in", "mile", "n_mile", "yd"},
          [](const Ctx& c) {
-           return R{Eng5(c["m"] / 0.0254),
-                    Eng5(c["m"] / 0.3048),
-                    Eng5(c["m"] / 0.9144),
-                    Eng5(c["m"] / 1609.3),
-                    Eng5(c["m"] / 1852)};
+           return R{Eng5(c["m"] / MetresPerInch),
+                    Eng5(c["m"] / MetresPerFoot),
+                    Eng5(c["m"] / MetresPerYard),
+                    Eng5(c["m"] / MetresPerMile),
+                    Eng5(c["m"] / MetresPerNauticalMile)};
          },
          "● 長さ{m}は {r1}in, {r2}ft, {r3}yd, {r4}mile, {r5}n_mile"),
     Rule(Either("m", " "), Filter{"Å"},
@@ -87,59 +85,59 @@ constexpr auto UnitConversionRows = TableRows{
          "● 長さ{Å}は {r}m"),
     Rule(Either("m", " "), Filter{"AU"},
          [](const Ctx& c) { return c["m"] > 100000000; },
-         [](const Ctx& c) { return R{Eng5(c["m"] / 149600000000)}; },
+         [](const Ctx& c) { return R{Eng5(c["m"] / MetresPerAU)}; },
          "● 長さ{m}は {r}AU"),
     Rule(Either("AU", " "), Filter{"m"},
-         [](const Ctx& c) { return R{Eng5(c["AU"] * 149600000000)}; },
+         [](const Ctx& c) { return R{Eng5(c["AU"] * MetresPerAU)}; },
          "● 長さ{AU}は {r}m"),
     Rule(Either("in", " "), Filter{"ft", "m"},
-         [](const Ctx& c) { return R{Eng5(c["in"] * 0.0254), Fmt("0.00000", c["in"] / 12)}; },
+         [](const Ctx& c) { return R{Eng5(c["in"] * MetresPerInch), Fmt("0.00000", c["in"] / 12)}; },
          "● 長さ{in}は {r1}m, {r2}ft"),
     Rule(Either("ft", " "), Filter{"in", "m", "mile", "n_mile", "yd"},
          [](const Ctx& c) {
-           return R{Eng5(c["ft"] * 0.3048),
+           return R{Eng5(c["ft"] * MetresPerFoot),
                     Fmt("0.00000", c["ft"] * 12),
                     Fmt("0.00000", c["ft"] / 3),
                     Fmt("0.00000", c["ft"] / 5280),
-                    Fmt("0.00000", c["ft"] * 0.3048 / 1852)};
+                    Fmt("0.00000", c["ft"] * MetresPerFoot / MetresPerNauticalMile)};
          },
          "● 長さ{ft}は {r1}m, {r2}in, {r3}yd, {r4}mile, {r5}n_mile"),
     Rule(Either("yd", " "), Filter{"ft", "m", "mile", "n_mile"},
          [](const Ctx& c) {
-           return R{Eng5(c["yd"] * 0.9144),
+           return R{Eng5(c["yd"] * MetresPerYard),
                     Fmt("0.00000", c["yd"] * 3),
                     Fmt("0.00000", c["yd"] / 1760),
-                    Fmt("0.00000", c["yd"] * 0.9144 / 1852)};
+                    Fmt("0.00000", c["yd"] * MetresPerYard / MetresPerNauticalMile)};
          },
          "● 長さ{yd}は {r1}m, {r2}ft, {r3}mile, {r4}n_mile"),
     Rule(Either("mile", " "), Filter{"ft", "m", "yd"},
          [](const Ctx& c) {
-           return R{Eng5(c["mile"] * 1609.3),
+           return R{Eng5(c["mile"] * MetresPerMile),
                     Fmt("0.00000", c["mile"] * 1760),
                     Fmt("0.00000", c["mile"] * 5280),
-                    Fmt("0.00000", c["mile"] * 1609.3 / 1852)};
+                    Fmt("0.00000", c["mile"] * MetresPerMile / MetresPerNauticalMile)};
          },
          "● 長さ{mile}は {r1}m, {r2}yd, {r3}ft, {r4}n_mile"),
     Rule(Either("n_mile", " "), Filter{"ft", "m", "mile", "yd"},
          [](const Ctx& c) {
-           return R{Eng5(c["n_mile"] * 1852),
-                    Fmt("0.00000", c["n_mile"] * 1852 / 0.3048),
-                    Fmt("0.00000", c["n_mile"] * 1852 / 0.9144),
-                    Fmt("0.00000", c["n_mile"] * 1852 / 1609.3)};
+           return R{Eng5(c["n_mile"] * MetresPerNauticalMile),
+                    Fmt("0.00000", c["n_mile"] * MetresPerNauticalMile / MetresPerFoot),
+                    Fmt("0.00000", c["n_mile"] * MetresPerNauticalMile / MetresPerYard),
+                    Fmt("0.00000", c["n_mile"] * MetresPerNauticalMile / MetresPerMile)};
          },
          "● 長さ{n_mile}は {r1}m, {r2}ft, {r3}yd, {r4}mile"),
     Rule(Either("m", " "), Filter{"寸", "尺", "町", "里", "間"},
          [](const Ctx& c) {
-           return R{Eng5(c["m"] * 3.3),
-                    Eng5(c["m"] * 33),
-                    Eng5(c["m"] * 3.3 / 6),
-                    Eng5(c["m"] * 3.3 / 6 / 60),
-                    Eng5(c["m"] * 3.3 / 6 / 60 / 36)};
+           return R{Eng5(c["m"] * ShakuPerMetre),
+                    Eng5(c["m"] * SunPerMetre),
+                    Eng5(c["m"] * ShakuPerMetre / 6),
+                    Eng5(c["m"] * ShakuPerMetre / 6 / 60),
+                    Eng5(c["m"] * ShakuPerMetre / 6 / 60 / 36)};
          },
          "● 長さ{m}は {r1}尺, {r2}寸, {r3}間, {r4}町, {r5}里"),
     Rule(Either("尺", " "), Filter{"m", "寸", "町", "里", "間"},
          [](const Ctx& c) {
-           return R{Eng5(c["尺"] / 3.3),
+           return R{Eng5(c["尺"] / ShakuPerMetre),
                     Fmt("0.00000", c["尺"] * 10),
                     Fmt("0.00000", c["尺"] / 6),
                     Fmt("0.00000", c["尺"] / 6 / 60),
@@ -148,7 +146,7 @@ constexpr auto UnitConversionRows = TableRows{
          "● 長さ{尺}は {r1}m, {r2}寸, {r3}間, {r4}町, {r5}里"),
     Rule(Either("寸", " "), Filter{"m", "尺", "町", "里", "間"},
          [](const Ctx& c) {
-           return R{Eng5(c["寸"] / 33),
+           return R{Eng5(c["寸"] / SunPerMetre),
                     Fmt("0.00000", c["寸"] / 10),
                     Fmt("0.00000", c["寸"] / 60),
                     Fmt("0.00000", c["寸"] / 60 / 60),
@@ -199,24 +197,24 @@ constexpr auto UnitConversionRows = TableRows{
     }),
     Rule(Either("g", " "), Filter{"lbs", "oz"},
          [](const Ctx& c) {
-           return R{Fmt("0.00000", c["g"] / 28.3495),
-                    Fmt("0.0000", c["g"] / 453.6)};
+           return R{Fmt("0.00000", c["g"] / GramsPerOunce),
+                    Fmt("0.0000", c["g"] / GramsPerPound)};
          },
          "● 質量{g}は {r1}oz, {r2}lbs"),
     Rule(Either("oz", " "), Filter{"g", "lbs"},
-         [](const Ctx& c) { return R{Eng5(c["oz"] * 28.3495), Fmt("0.0000", c["oz"] / 16)}; },
+         [](const Ctx& c) { return R{Eng5(c["oz"] * GramsPerOunce), Fmt("0.0000", c["oz"] / 16)}; },
          "● 質量{oz}は {r1}g, {r2}lbs"),
     Rule(Either("lbs", " "), Filter{"g", "oz"},
-         [](const Ctx& c) { return R{Eng5(c["lbs"] * 453.6), Fmt("0.0000", c["lbs"] * 16)}; },
+         [](const Ctx& c) { return R{Eng5(c["lbs"] * GramsPerPound), Fmt("0.0000", c["lbs"] * 16)}; },
          "● 質量{lbs}は {r1}g, {r2}oz"),
     Rule(Either("g", " "), Filter{"匁", "貫"},
-         [](const Ctx& c) { return R{Eng5(c["g"] / 3750), Eng5(c["g"] / 3.75)}; },
+         [](const Ctx& c) { return R{Eng5(c["g"] / GramsPerKan), Eng5(c["g"] / GramsPerMonme)}; },
          "● 質量{g}は {r1}貫, {r2}匁"),
     Rule(Either("貫", " "), Filter{"g", "匁"},
-         [](const Ctx& c) { return R{Eng5(c["貫"] * 3750), Fmt("0.0000", c["貫"] * 1000)}; },
+         [](const Ctx& c) { return R{Eng5(c["貫"] * GramsPerKan), Fmt("0.0000", c["貫"] * 1000)}; },
          "● 質量{貫}は {r1}g, {r2}匁"),
     Rule(Either("匁", " "), Filter{"g", "貫"},
-         [](const Ctx& c) { return R{Eng5(c["匁"] * 3.75), Fmt("0.0000", c["匁"] / 1000)}; },
+         [](const Ctx& c) { return R{Eng5(c["匁"] * GramsPerMonme), Fmt("0.0000", c["匁"] / 1000)}; },
          "● 質量{匁}は {r1}g, {r2}貫"),
     Doc({
         " ● 容積の単位変換",
@@ -240,30 +238,32 @@ constexpr auto UnitConversionRows = TableRows{
         "　　 容積(斗)    =容積(合)/100",
     }),
     Rule(Either("l", " "), Filter{"gal UK", "gal US"},
-         [](const Ctx& c) { return R{Eng5(c["l"] / 4.546), Eng5(c["l"] / 3.785)}; },
+         [](const Ctx& c) {
+           return R{Eng5(c["l"] / LitresPerImperialGallon), Eng5(c["l"] / LitresPerUSGallon)};
+         },
          "● 体積{l}は {r1}gal UK, {r2}gal US"),
     Rule(Either("gal UK", " "), Filter{"gal US", "l"},
          [](const Ctx& c) {
-           return R{Eng5(c["gal UK"] * 4.546),
-                    Eng5(c["gal UK"] * 4.546 / 3.785)};
+           return R{Eng5(c["gal UK"] * LitresPerImperialGallon),
+                    Eng5(c["gal UK"] * LitresPerImperialGallon / LitresPerUSGallon)};
          },
          "● 体積{gal UK} は {r1}l, {r2}gal US"),
     Rule(Either("gal US", " "), Filter{"gal UK", "l"},
          [](const Ctx& c) {
-           return R{Eng5(c["gal US"] * 3.785),
-                    Eng5(c["gal US"] / 4.546 * 3.785)};
+           return R{Eng5(c["gal US"] * LitresPerUSGallon),
+                    Eng5(c["gal US"] / LitresPerImperialGallon * LitresPerUSGallon)};
          },
          "● 体積{gal US} は {r1}l, {r2}gal UK"),
     Rule(Either("l", " "), Filter{"升", "合", "斗"},
          [](const Ctx& c) {
-           return R{Eng5(c["l"] / 1.8039),
-                    Eng5(c["l"] / 1.8039 * 10),
-                    Eng5(c["l"] / 1.8039 / 10)};
+           return R{Eng5(c["l"] / LitresPerShou),
+                    Eng5(c["l"] / LitresPerShou * 10),
+                    Eng5(c["l"] / LitresPerShou / 10)};
          },
          "● 体積{l}は {r1}升, {r2}合, {r3}斗"),
     Rule(Either("升", " "), Filter{"l", "合", "斗"},
          [](const Ctx& c) {
-           return R{Eng5(c["升"] * 1.8039),
+           return R{Eng5(c["升"] * LitresPerShou),
                     Fmt("0.0000", c["升"] * 10),
                     Fmt("0.0000", c["升"] / 10)};
          },
@@ -317,23 +317,23 @@ constexpr auto UnitConversionRows = TableRows{
     Rule(Either("㎡", " "), Filter{"a", "in2"},
          [](const Ctx& c) { return c["㎡"] >= 0; },
          [](const Ctx& c) {
-           return R{Eng8(c["㎡"] / Sq(0.0254)),
+           return R{Eng8(c["㎡"] / Sq(MetresPerInch)),
                     Fmt("0.00000", c["㎡"] / 100)};
          },
          "● 面積{㎡} は {r1}in2, {r2}a"),
     Rule(Either("in2", " "), Filter{"㎡"},
          [](const Ctx& c) { return c["in2"] >= 0; },
-         [](const Ctx& c) { return R{Eng8(Sq(0.0254) * c["in2"])}; },
+         [](const Ctx& c) { return R{Eng8(Sq(MetresPerInch) * c["in2"])}; },
          "● 面積{in2}は {r}㎡"),
     Rule(Either("㎡", " "), Filter{"坪"},
          [](const Ctx& c) { return c["㎡"] >= 0; },
-         [](const Ctx& c) { return R{Eng5(c["㎡"] / 3.3058)}; },
+         [](const Ctx& c) { return R{Eng5(c["㎡"] / SquareMetresPerTsubo)}; },
          "● 面積{㎡} は {r}坪"),
     // Like every result in square metres, written with the area formatter, whose
     // prefix steps are 10^6 (a "k" before the square-metre sign means a square kilometre).
     Rule(Either("坪", " "), Filter{"㎡"},
          [](const Ctx& c) { return c["坪"] >= 0; },
-         [](const Ctx& c) { return R{Eng8(c["坪"] * 3.3058)}; },
+         [](const Ctx& c) { return R{Eng8(c["坪"] * SquareMetresPerTsubo)}; },
          "● 面積{坪} は {r}㎡"),
     Doc({
         " ● 温度の単位変換",
@@ -372,16 +372,18 @@ constexpr auto UnitConversionRows = TableRows{
         "　　 英馬力(HP)=仏馬力(PS)x735.49875/745.7",
     }),
     Rule(Either("W", " "), Filter{"HP", "PS"},
-         [](const Ctx& c) { return R{Eng5(c["W"] / 735.49875), Eng5(c["W"] / 745.7)}; },
+         [](const Ctx& c) { return R{Eng5(c["W"] / WattsPerPS), Eng5(c["W"] / WattsPerHP)}; },
          "● 仕事率{W}を仏馬力で表すと {r1}PS､英馬力で表すと {r2}HP"),
     Rule(Either("PS", " "), Filter{"HP", "W"},
          [](const Ctx& c) {
-           return R{Eng5(c["PS"] * 735.49875 / 745.7),
-                    Eng5(c["PS"] * 735.49875)};
+           return R{Eng5(c["PS"] * WattsPerPS / WattsPerHP),
+                    Eng5(c["PS"] * WattsPerPS)};
          },
          "● 仏馬力{PS}を英馬力で表すと {r1}HP､Wattで表すと {r2}W"),
     Rule(Either("HP", " "), Filter{"PS", "W"},
-         [](const Ctx& c) { return R{Eng5(c["HP"] * 745.7 / 735.49875), Eng5(c["HP"] * 745.7)}; },
+         [](const Ctx& c) {
+           return R{Eng5(c["HP"] * WattsPerHP / WattsPerPS), Eng5(c["HP"] * WattsPerHP)};
+         },
          "● 英馬力{HP}を仏馬力で表すと {r1}PS､Wattで表すと {r2}W"),
 };
 constinit const RuleTable UnitConversionTable{UnitConversionRows};

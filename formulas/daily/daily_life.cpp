@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "formulas/daily/daily_tables.h"
+#include "formulas/unit_factors.h"
 
 namespace tamrisk {
 
@@ -96,7 +97,7 @@ R<2> Discomfort(Num d) { return R{Fmt("0.000", d), Lookup(DiscomfortTable, d)}; 
 
 // Screen height and width for a diagonal in inches and an aspect angle.
 R<2> Screen(const Ctx& c, Num aspect) {
-  return R{Eng5(c["in"] * 0.0254 * Sin(aspect)), Eng5(c["in"] * 0.0254 * Cos(aspect))};
+  return R{Eng5(c["in"] * MetresPerInch * Sin(aspect)), Eng5(c["in"] * MetresPerInch * Cos(aspect))};
 }
 
 }  // namespace

@@ -2,10 +2,16 @@
 // by height in a three-layer standard atmosphere, pressure units, the
 // barometric height formula both ways, and the boiling point of water.
 #include "formulas/earth/earth_tables.h"
+#include "formulas/unit_factors.h"
 
 namespace tamrisk {
 
 namespace {
+
+// The barometric height formula: metres of height per decade of pressure,
+// and the sea-level pressure (1013 hPa) of the rules that take none.
+constexpr double BarometricHeight = 18410;
+constexpr double SeaLevelPressure = 101300;
 
 // The layers of the standard atmosphere, by height in metres: the air cools
 // by 0.0065 ℃ per metre up to 11000 m, keeps its temperature up to 20000 m
@@ -78,12 +84,12 @@ constexpr auto EarthScienceRows = TableRows{
          [](const Ctx& c) { return R{Fmt("0.00000", DifferenceToGround(c["m"]))}; },
          "● 高度{m}での気温は､地上の気温に対して約 {r}℃"),
     Rule(Either("℃", "ft"), Filter{"℃"},
-         [](const Ctx& c) { return c["ft"] <= Num(32000) / 0.3048; },
-         [](const Ctx& c) { return R{Fmt("0.00000", TemperatureAt(c["℃"], c["ft"] * 0.3048))}; },
+         [](const Ctx& c) { return c["ft"] <= Num(32000) / MetresPerFoot; },
+         [](const Ctx& c) { return R{Fmt("0.00000", TemperatureAt(c["℃"], c["ft"] * MetresPerFoot))}; },
          "● 地上の気温{℃}のとき､高度{ft}であるところの気温は約 {r}℃"),
     Rule(Either("ft", " "), Filter{"℃"},
-         [](const Ctx& c) { return c["ft"] <= Num(32000) / 0.3048; },
-         [](const Ctx& c) { return R{Fmt("0.00000", DifferenceToGround(c["ft"] * 0.3048))}; },
+         [](const Ctx& c) { return c["ft"] <= Num(32000) / MetresPerFoot; },
+         [](const Ctx& c) { return R{Fmt("0.00000", DifferenceToGround(c["ft"] * MetresPerFoot))}; },
          "● 高度{ft}での気温は､地上の気温に対して約 {r}℃"),
     Doc({
         " ● 気圧の単位変換",
@@ -100,15 +106,15 @@ constexpr auto EarthScienceRows = TableRows{
     Rule(ThisOrder("Pa", "Pa"), Filter{"ft", "m"},
          [](const Ctx& c) { return c["Pa#1"] > c["Pa#2"]; },
          [](const Ctx& c) {
-           const Num height = (Log(c["Pa#1"]) / Log(10) - Log(c["Pa#2"]) / Log(10)) * 18410;
-           return R{Eng5(height), Fmt("0.00000", height / 0.3048)};
+           const Num height = (Log(c["Pa#1"]) / Log(10) - Log(c["Pa#2"]) / Log(10)) * BarometricHeight;
+           return R{Eng5(height), Fmt("0.00000", height / MetresPerFoot)};
          },
          "● 海面気圧{Pa#1}のとき､気圧が{Pa#2}であるところの高度は約 {r1}m または {r2}ft"),
     Rule(ThisOrder("Pa", "Pa"), Filter{"ft", "m"},
          [](const Ctx& c) { return c["Pa#2"] > c["Pa#1"]; },
          [](const Ctx& c) {
-           const Num height = (Log(c["Pa#2"]) / Log(10) - Log(c["Pa#1"]) / Log(10)) * 18410;
-           return R{Eng5(height), Fmt("0.00000", height / 0.3048)};
+           const Num height = (Log(c["Pa#2"]) / Log(10) - Log(c["Pa#1"]) / Log(10)) * BarometricHeight;
+           return R{Eng5(height), Fmt("0.00000", height / MetresPerFoot)};
          },
          "● 海面気圧{Pa#2}のとき､気圧が{Pa#1}であるところの高度は約 {r1}m または {r2}ft"),
     Doc({
@@ -118,8 +124,8 @@ constexpr auto EarthScienceRows = TableRows{
     }),
     Rule(Either("Pa", " "), Filter{"ft", "m"},
          [](const Ctx& c) {
-           const Num height = (Log(101300) / Log(10) - Log(c["Pa"]) / Log(10)) * 18410;
-           return R{Eng5(height), Fmt("0.00000", height / 0.3048)};
+           const Num height = (Log(SeaLevelPressure) / Log(10) - Log(c["Pa"]) / Log(10)) * BarometricHeight;
+           return R{Eng5(height), Fmt("0.00000", height / MetresPerFoot)};
          },
          "● 海面気圧を 1013hPa としたとき､気圧が{Pa}であるところの高度は約 {r1}m または {r2}ft"),
     Doc({
@@ -129,10 +135,10 @@ constexpr auto EarthScienceRows = TableRows{
     }),
     Rule(Either("Pa", "m"), Filter{"Pa"},
          [](const Ctx& c) { return c["m"] >= 1; },
-         [](const Ctx& c) { return R{Fmt("0.00000", Pow(10, Log(c["Pa"]) / Log(10) - c["m"] / 18410) / 100)}; },
+         [](const Ctx& c) { return R{Fmt("0.00000", Pow(10, Log(c["Pa"]) / Log(10) - c["m"] / BarometricHeight) / 100)}; },
          "● 海面気圧{Pa}のとき､高度{m}における気圧は約 {r}hPa"),
     Rule(Either("Pa", "ft"), Filter{"Pa"},
-         [](const Ctx& c) { return R{Fmt("0.00000", Pow(10, Log(c["Pa"]) / Log(10) - c["ft"] * 0.3048 / 18410) / 100)}; },
+         [](const Ctx& c) { return R{Fmt("0.00000", Pow(10, Log(c["Pa"]) / Log(10) - c["ft"] * MetresPerFoot / BarometricHeight) / 100)}; },
          "● 海面気圧{Pa}のとき､高度{ft}における気圧は約 {r}hPa"),
     Doc({
         " ● 海面気圧1013hPa時の､ある地点の高度から､その高度における気圧を求める",
@@ -141,10 +147,10 @@ constexpr auto EarthScienceRows = TableRows{
     }),
     Rule(Either("m", " "), Filter{"Pa"},
          [](const Ctx& c) { return c["m"] >= 1; },
-         [](const Ctx& c) { return R{Fmt("0.00000", Pow(10, Log(101300) / Log(10) - c["m"] / 18410) / 100)}; },
+         [](const Ctx& c) { return R{Fmt("0.00000", Pow(10, Log(SeaLevelPressure) / Log(10) - c["m"] / BarometricHeight) / 100)}; },
          "● 海面気圧を 1013hPa としたとき､高度{m}における気圧は約 {r}hPa"),
     Rule(Either("ft", " "), Filter{"Pa"},
-         [](const Ctx& c) { return R{Fmt("0.00000", Pow(10, Log(101300) / Log(10) - c["ft"] * 0.3048 / 18410) / 100)}; },
+         [](const Ctx& c) { return R{Fmt("0.00000", Pow(10, Log(SeaLevelPressure) / Log(10) - c["ft"] * MetresPerFoot / BarometricHeight) / 100)}; },
          "● 海面気圧を 1013hPa としたとき､高度{ft}における気圧は約 {r}hPa"),
     Doc({
         " ● 気圧から､水の沸点を求める",

@@ -4,13 +4,11 @@
 // MTTR, the failure interval for a daily operating time, and operating time
 // per hour, day, week, month and year.
 #include "formulas/information/information_tables.h"
+#include "formulas/unit_factors.h"
 
 namespace tamrisk {
 
 namespace {
-
-// Days in a year, as every period conversion of this domain counts them.
-constexpr double DaysPerYear = 365.2422;
 
 // 2^bits - 1, the largest unsigned number of the width.
 Num LargestUnsigned(const Ctx& c) { return Pow(2, c["bit"]) - 1; }

@@ -2,6 +2,7 @@
 // ellipses and sectors, from one or two known lengths, areas or angles.
 // Angles in deg enter as [deg]/180*Pi; angle results leave as x/Pi*180.
 #include "formulas/math/math_tables.h"
+#include "formulas/unit_factors.h"
 
 namespace tamrisk {
 
@@ -19,7 +20,7 @@ constexpr auto PlaneFiguresRows = TableRows{
          "● 面積が{㎡} の正方形の､一辺の長さは {r1}m､対角線の長さは {r2}m"),
     Rule(Either("in2", " "), Filter{"m"},
          [](const Ctx& c) { return c["in2"] >= 0; },
-         [](const Ctx& c) { return R{Eng5(Sqr(Sq(0.0254) * c["in2"]))}; },
+         [](const Ctx& c) { return R{Eng5(Sqr(Sq(MetresPerInch) * c["in2"]))}; },
          "● 面積が{in2} の正方形の､一辺の長さは {r}m"),
     Rule(Either("a", " "), Filter{"m"},
          [](const Ctx& c) { return c["a"] >= 0; },
@@ -35,7 +36,7 @@ constexpr auto PlaneFiguresRows = TableRows{
          [](const Ctx& c) { return c["m"] >= 0; },
          [](const Ctx& c) {
            return R{Eng8(Sq(c["m"])),
-                    Eng5(Sq(c["m"]) / 3.3058),
+                    Eng5(Sq(c["m"]) / SquareMetresPerTsubo),
                     Eng5(c["m"] * Sqr(2))};
          },
          "● 一辺の長さ{m}の正方形の面積は {r1}㎡ または {r2}坪､対角線の長さは {r3}m"),
@@ -49,7 +50,7 @@ constexpr auto PlaneFiguresRows = TableRows{
          [](const Ctx& c) { return c["m#1"] >= 0 && c["m#2"] >= 0; },
          [](const Ctx& c) {
            return R{Eng8(c["m#1"] * c["m#2"]),
-                    Eng5(c["m#1"] * c["m#2"] / 3.3058),
+                    Eng5(c["m#1"] * c["m#2"] / SquareMetresPerTsubo),
                     Eng5(Sqr(Sq(c["m#2"]) + Sq(c["m#1"])))};
          },
          "● 二辺の長さを{m#1}および{m#2}とする長方形の面積は {r1}㎡ または {r2}坪､{crlf}　　　　　　　　　　　　　　　　　　　　　　　　　　　　　　　　　対角線の長さは {r3}m"),

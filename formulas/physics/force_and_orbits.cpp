@@ -4,6 +4,13 @@
 
 namespace tamrisk {
 
+namespace {
+
+// The radius of the earth in metres, as the satellite rules take it.
+constexpr double EarthRadius = 6378000;
+
+}  // namespace
+
 constexpr auto ForceAndOrbitsRows = TableRows{
     Doc({
         " ● 物体の質量と加速度から､与えられる力を求める",
@@ -110,8 +117,8 @@ constexpr auto ForceAndOrbitsRows = TableRows{
     }),
     Rule(Either("m", " "), Filter{"hour", "m/s"},
          [](const Ctx& c) {
-           return R{Eng5(Sqr(Sq(6378000) * Gravity / (c["m"] + 6378000))),
-                    Fmt("0.000", Pow(c["m"] + 6378000, 1.5) * Pi * 2 / (Sqr(Gravity) * 6378000) / 3600)};
+           return R{Eng5(Sqr(Sq(EarthRadius) * Gravity / (c["m"] + EarthRadius))),
+                    Fmt("0.000", Pow(c["m"] + EarthRadius, 1.5) * Pi * 2 / (Sqr(Gravity) * EarthRadius) / 3600)};
          },
          "● 高度{m}で円軌道を描いて飛んでいる人工衛星の速度は {r1}m/s､周期は {r2}hour"),
     Doc({
@@ -122,8 +129,8 @@ constexpr auto ForceAndOrbitsRows = TableRows{
     Rule(Either("hour", " "), Filter{"m"},
          [](const Ctx& c) {
            // A period shorter than an orbit at the ground's level has none.
-           return R{Eng5(NotNegative(Pow(c["hour"] * 6378000 * Sqr(Gravity) * 3600 / (Pi * 2), 2.0 / 3) - 6378000)),
-                    Eng5(Pow(Sq(6378000) * Pi * 2 * Gravity / (c["hour"] * 3600), 1.0 / 3))};
+           return R{Eng5(NotNegative(Pow(c["hour"] * EarthRadius * Sqr(Gravity) * 3600 / (Pi * 2), 2.0 / 3) - EarthRadius)),
+                    Eng5(Pow(Sq(EarthRadius) * Pi * 2 * Gravity / (c["hour"] * 3600), 1.0 / 3))};
          },
          "● 周期{hour}で円軌道を描いて飛んでいる人工衛星の高度は {r1}m,速度は {r2}m/s"),
 };

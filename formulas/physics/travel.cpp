@@ -1,6 +1,7 @@
 // Distance covered at a constant speed in a given time, and the time a
 // distance takes at a constant speed.
 #include "formulas/physics/physics_tables.h"
+#include "formulas/unit_factors.h"
 
 namespace tamrisk {
 
@@ -47,37 +48,37 @@ constexpr auto TravelRows = TableRows{
     Rule(Either("mile/h", "hour"), Filter{"m", "mile"},
          [](const Ctx& c) {
            return R{Eng5(c["mile/h"] * c["hour"]),
-                    Eng5(c["mile/h"] * 1609.3 * c["hour"])};
+                    Eng5(c["mile/h"] * MetresPerMile * c["hour"])};
          },
          "● 速度{mile/h}で時間{hour}間に移動する距離は {r1}mile または {r2}m"),
     Rule(Either("mile/h", "min"), Filter{"m", "mile"},
          [](const Ctx& c) {
            return R{Eng5(c["mile/h"] * c["min"] / 60),
-                    Eng5(c["mile/h"] * 1609.3 * c["min"] / 60)};
+                    Eng5(c["mile/h"] * MetresPerMile * c["min"] / 60)};
          },
          "● 速度{mile/h}で時間{min}間に移動する距離は {r1}mile または {r2}m"),
     Rule(Either("mile/h", "sec"), Filter{"m", "mile"},
          [](const Ctx& c) {
            return R{Eng5(c["mile/h"] * c["sec"] / 3600),
-                    Eng5(c["mile/h"] * 1609.3 * c["sec"] / 3600)};
+                    Eng5(c["mile/h"] * MetresPerMile * c["sec"] / 3600)};
          },
          "● 速度{mile/h}で時間{sec}間に移動する距離は {r1}mile または {r2}m"),
     Rule(Either("knot", "hour"), Filter{"m", "n_mile"},
          [](const Ctx& c) {
            return R{Eng5(c["knot"] * c["hour"]),
-                    Eng5(c["knot"] * 1852 * c["hour"])};
+                    Eng5(c["knot"] * MetresPerNauticalMile * c["hour"])};
          },
          "● 速度{knot}で時間{hour}間に移動する距離は {r1}n_mile または {r2}m"),
     Rule(Either("knot", "min"), Filter{"m", "n_mile"},
          [](const Ctx& c) {
            return R{Eng5(c["knot"] * c["min"] / 60),
-                    Eng5(c["knot"] * 1852 * c["min"] / 60)};
+                    Eng5(c["knot"] * MetresPerNauticalMile * c["min"] / 60)};
          },
          "● 速度{knot}で時間{min}間に移動する距離は {r1}n_mile または {r2}m"),
     Rule(Either("knot", "sec"), Filter{"m", "n_mile"},
          [](const Ctx& c) {
            return R{Eng5(c["knot"] * c["sec"] / 3600),
-                    Eng5(c["knot"] * 1852 * c["sec"] / 3600)};
+                    Eng5(c["knot"] * MetresPerNauticalMile * c["sec"] / 3600)};
          },
          "● 速度{knot}で時間{sec}間に移動する距離は {r1}n_mile または {r2}m"),
     Doc({
@@ -107,8 +108,8 @@ constexpr auto TravelRows = TableRows{
          "● 速度{m/s}で距離{m}を移動するために要する時間は {r}sec"),
     Rule(Either("knot", "m"), Filter{"hour", "sec"},
          [](const Ctx& c) {
-           return R{Eng5(c["m"] / (c["knot"] * 1852) * 3600),
-                    Fmt("0.00000", c["m"] / (c["knot"] * 1852))};
+           return R{Eng5(c["m"] / (c["knot"] * MetresPerNauticalMile) * 3600),
+                    Fmt("0.00000", c["m"] / (c["knot"] * MetresPerNauticalMile))};
          },
          "● 速度{knot}で距離{m}を移動するために要する時間は {r1}sec または {r2}hour"),
 };

@@ -2,6 +2,7 @@
 // with the name of the band), lengths in wavelengths, the speed of sound and
 // sound travel, and the Doppler effect for sound and for a radio source.
 #include "formulas/physics/physics_tables.h"
+#include "formulas/unit_factors.h"
 
 namespace tamrisk {
 
@@ -13,6 +14,12 @@ std::string_view WaveBandName(double hz) {
 }
 
 namespace {
+
+// The speed of sound in air: 331.5 m/s at 0 ℃, 0.6 m/s faster per degree,
+// and 341 m/s where a rule takes it at room temperature.
+constexpr double SoundSpeedAtZeroCelsius = 331.5;
+constexpr double SoundSpeedPerCelsius = 0.6;
+constexpr double SoundSpeed = 341;
 
 // The band name follows a wave's figure only without a filter or with the
 // filter "Hz"; a frequency of zero or below has none.
@@ -33,7 +40,7 @@ constexpr auto WavesAndSoundRows = TableRows{
     Rule(Either("sec", " "), Filter{"AU", "m"},
          [](const Ctx& c) {
            return R{Eng5(LightSpeed * c["sec"]),
-                    Eng5(LightSpeed * c["sec"] / 149600000000)};
+                    Eng5(LightSpeed * c["sec"] / MetresPerAU)};
          },
          "● 時間{sec}間に真空中で光および電磁波の進む距離は {r1}m または {r2}AU"),
     Doc({
@@ -99,8 +106,8 @@ constexpr auto WavesAndSoundRows = TableRows{
     }),
     Rule(Either("℃", " "), Filter{"m/h", "m/s"},
          [](const Ctx& c) {
-           return R{Eng5(c["℃"] * 0.6 + 331.5),
-                    Eng5((c["℃"] * 0.6 + 331.5) * 3600)};
+           return R{Eng5(c["℃"] * SoundSpeedPerCelsius + SoundSpeedAtZeroCelsius),
+                    Eng5((c["℃"] * SoundSpeedPerCelsius + SoundSpeedAtZeroCelsius) * 3600)};
          },
          "● 気温{℃}での音速は {r1}m/s または {r2}m/h"),
     Doc({
@@ -108,28 +115,28 @@ constexpr auto WavesAndSoundRows = TableRows{
         "　　 距離(m)=(331.5+0.6x気温(℃))x時間(sec)",
     }),
     Rule(Either("sec", "℃"), Filter{"m"},
-         [](const Ctx& c) { return R{Eng5((c["℃"] * 0.6 + 331.5) * c["sec"])}; },
+         [](const Ctx& c) { return R{Eng5((c["℃"] * SoundSpeedPerCelsius + SoundSpeedAtZeroCelsius) * c["sec"])}; },
          "● 気温{℃}で{sec}間に音が進む距離は {r}m"),
     Doc({
         " ● 常温において､音の伝わる時間から､音源までの距離を求める",
         "　　 距離(m)=341x時間(sec)",
     }),
     Rule(Either("sec", " "), Filter{"m"},
-         [](const Ctx& c) { return R{Eng5(c["sec"] * 341)}; },
+         [](const Ctx& c) { return R{Eng5(c["sec"] * SoundSpeed)}; },
          "● 音速を 341m/sとした場合の{sec}間に音が進む距離は {r}m"),
     Doc({
         " ● 気温と音の伝わる距離から､要する時間を求める",
         "　　 時間(sec)=距離(m)/(331.5+0.6x気温(℃))",
     }),
     Rule(Either("m", "℃"), Filter{"sec"},
-         [](const Ctx& c) { return R{Eng5(c["m"] / (c["℃"] * 0.6 + 331.5))}; },
+         [](const Ctx& c) { return R{Eng5(c["m"] / (c["℃"] * SoundSpeedPerCelsius + SoundSpeedAtZeroCelsius))}; },
          "● 気温{℃}で音が{m}進むのに要する時間は {r}sec"),
     Doc({
         " ● 常温において､音の伝わる距離から､要する時間を求める",
         "　　 時間(sec)=距離(m)/341",
     }),
     Rule(Either("m", " "), Filter{"sec"},
-         [](const Ctx& c) { return R{Eng5(c["m"] / 341)}; },
+         [](const Ctx& c) { return R{Eng5(c["m"] / SoundSpeed)}; },
          "● 音速を 341m/sとした場合の､音が{m}進むのに要する時間は {r}sec"),
     Doc({
         " ● 音源の周波数と音源が近づく速度から､観測点での周波数を求める",
@@ -152,28 +159,28 @@ constexpr auto WavesAndSoundRows = TableRows{
         "　　 観測点周波数(Hz)=音源周波数(Hz)x(341-観測点離脱速度(m/h)/3600)/341",
     }),
     Rule(Either("Hz", "m/s"), Filter{"Hz"},
-         [](const Ctx& c) { return R{Eng5(c["Hz"] * 341 / NotNegative(341 - c["m/s"]))}; },
+         [](const Ctx& c) { return R{Eng5(c["Hz"] * SoundSpeed / NotNegative(SoundSpeed - c["m/s"]))}; },
          "● 周波数{Hz}の音源が速度{m/s}で近づく時の､観測点における周波数は {r}Hz"),
     Rule(Either("Hz", "m/s"), Filter{"Hz"},
-         [](const Ctx& c) { return R{Eng5(c["Hz"] * 341 / NotNegative(c["m/s"] + 341))}; },
+         [](const Ctx& c) { return R{Eng5(c["Hz"] * SoundSpeed / NotNegative(c["m/s"] + SoundSpeed))}; },
          "● 周波数{Hz}の音源が速度{m/s}で遠ざかる時の､観測点における周波数は {r}Hz"),
     Rule(Either("Hz", "m/s"), Filter{"Hz"},
-         [](const Ctx& c) { return R{Eng5(NotNegative(c["m/s"] + 341) * c["Hz"] / 341)}; },
+         [](const Ctx& c) { return R{Eng5(NotNegative(c["m/s"] + SoundSpeed) * c["Hz"] / SoundSpeed)}; },
          "● 周波数{Hz}の音源に速度{m/s}で近づく時の､観測点における周波数は {r}Hz"),
     Rule(Either("Hz", "m/s"), Filter{"Hz"},
-         [](const Ctx& c) { return R{Eng5(NotNegative(341 - c["m/s"]) * c["Hz"] / 341)}; },
+         [](const Ctx& c) { return R{Eng5(NotNegative(SoundSpeed - c["m/s"]) * c["Hz"] / SoundSpeed)}; },
          "● 周波数{Hz}の音源から速度{m/s}で遠ざかる時の､観測点における周波数は {r}Hz"),
     Rule(Either("Hz", "m/h"), Filter{"Hz"},
-         [](const Ctx& c) { return R{Eng5(c["Hz"] * 341 / NotNegative(341 - c["m/h"] / 3600))}; },
+         [](const Ctx& c) { return R{Eng5(c["Hz"] * SoundSpeed / NotNegative(SoundSpeed - c["m/h"] / 3600))}; },
          "● 周波数{Hz}の音源が速度{m/h}で近づく時の､観測点における周波数は {r}Hz"),
     Rule(Either("Hz", "m/h"), Filter{"Hz"},
-         [](const Ctx& c) { return R{Eng5(c["Hz"] * 341 / NotNegative(c["m/h"] / 3600 + 341))}; },
+         [](const Ctx& c) { return R{Eng5(c["Hz"] * SoundSpeed / NotNegative(c["m/h"] / 3600 + SoundSpeed))}; },
          "● 周波数{Hz}の音源が速度{m/h}で遠ざかる時の､観測点における周波数は {r}Hz"),
     Rule(Either("Hz", "m/h"), Filter{"Hz"},
-         [](const Ctx& c) { return R{Eng5(NotNegative(c["m/h"] / 3600 + 341) * c["Hz"] / 341)}; },
+         [](const Ctx& c) { return R{Eng5(NotNegative(c["m/h"] / 3600 + SoundSpeed) * c["Hz"] / SoundSpeed)}; },
          "● 周波数{Hz}の音源に速度{m/h}で近づく時の､観測点における周波数は {r}Hz"),
     Rule(Either("Hz", "m/h"), Filter{"Hz"},
-         [](const Ctx& c) { return R{Eng5(NotNegative(341 - c["m/h"] / 3600) * c["Hz"] / 341)}; },
+         [](const Ctx& c) { return R{Eng5(NotNegative(SoundSpeed - c["m/h"] / 3600) * c["Hz"] / SoundSpeed)}; },
          "● 周波数{Hz}の音源から速度{m/h}で遠ざかる時の､観測点における周波数は {r}Hz"),
     Doc({
         " ● 電磁波発信源の周波数と移動速度から､ﾄﾞｯﾌﾟﾗｼﾌﾄ量を求める",

@@ -1,6 +1,7 @@
 // AM and FM modulation, superheterodyne receivers, thermal and receiver noise,
 // noise levels combined in a mixer, and the ghost width on a television screen.
 #include "formulas/radio/radio_tables.h"
+#include "formulas/unit_factors.h"
 
 namespace tamrisk {
 
@@ -134,8 +135,8 @@ constexpr auto ModulationNoiseRows = TableRows{
     }),
     Rule(Either("℃", " "), Filter{"W", "dBm"},
          [](const Ctx& c) {
-           return R{Eng5((c["℃"] + 273.15) * Boltzmann),
-                    Fmt("###0.000dBm/Hz", 10 * (Log((c["℃"] + 273.15) * Boltzmann * 1000) / Log(10)))};
+           return R{Eng5((c["℃"] + ZeroCelsius) * Boltzmann),
+                    Fmt("###0.000dBm/Hz", 10 * (Log((c["℃"] + ZeroCelsius) * Boltzmann * 1000) / Log(10)))};
          },
          "● 温度{℃}時の有能雑音電力は {r1}W/Hz または {r2}"),
     Rule(Either("K", " "), Filter{"W", "dBm"},
@@ -151,8 +152,8 @@ constexpr auto ModulationNoiseRows = TableRows{
     }),
     Rule(Either("℃", "Hz"), Filter{"W", "dBm"},
          [](const Ctx& c) {
-           return R{Eng5(Boltzmann * c["Hz"] * (c["℃"] + 273.15)),
-                    Fmt("###0.000dBm", 10 * (Log(Boltzmann * c["Hz"] * (c["℃"] + 273.15) * 1000) / Log(10)))};
+           return R{Eng5(Boltzmann * c["Hz"] * (c["℃"] + ZeroCelsius)),
+                    Fmt("###0.000dBm", 10 * (Log(Boltzmann * c["Hz"] * (c["℃"] + ZeroCelsius) * 1000) / Log(10)))};
          },
          "● 温度{℃}時の{Hz}帯域の雑音電力は {r1}W または {r2}"),
     Rule(Either("K", "Hz"), Filter{"W", "dBm"},
@@ -249,7 +250,7 @@ constexpr auto ModulationNoiseRows = TableRows{
     Rule(Either("in", "m"), Filter{"m"},
          [](const Ctx& c) { return c["in"] < 100 && c["m"] > 10 && c["m"] < 15800; },
          [](const Ctx& c) {
-           return R{Eng5(c["in"] * 0.0254 * Cos(Atn(Num(3) / 4)) * (Num(15750) / 0.83) * c["m"] / LightSpeed)};
+           return R{Eng5(c["in"] * MetresPerInch * Cos(Atn(Num(3) / 4)) * (Num(15750) / 0.83) * c["m"] / LightSpeed)};
          },
          "● 画面サイズ{in}の標準テレビにおいて､伝搬経路差{m}の反射電波により発生するゴースト幅は {r}m"),
     Doc({
@@ -257,9 +258,9 @@ constexpr auto ModulationNoiseRows = TableRows{
         "　　 経路差(m)=299792500xｺﾞｰｽﾄ幅(m)/(画面ｻｲｽﾞ(in)x0.0254xcos(atn(3/4))x(525x30/0.83))",
     }),
     Rule(Either("in", "m"), Filter{"m"},
-         [](const Ctx& c) { return c["in"] < 100 && c["in"] * 0.0254 * Cos(Atn(Num(3) / 4)) > c["m"]; },
+         [](const Ctx& c) { return c["in"] < 100 && c["in"] * MetresPerInch * Cos(Atn(Num(3) / 4)) > c["m"]; },
          [](const Ctx& c) {
-           return R{Eng5(LightSpeed * c["m"] / (c["in"] * 0.0254 * Cos(Atn(Num(3) / 4)) * (Num(15750) / 0.83)))};
+           return R{Eng5(LightSpeed * c["m"] / (c["in"] * MetresPerInch * Cos(Atn(Num(3) / 4)) * (Num(15750) / 0.83)))};
          },
          "● 画面サイズ{in}の標準テレビにおいて､幅{m}のゴースト発生時の反射電波の伝搬経路差は {r}m"),
 };
