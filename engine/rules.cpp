@@ -1,7 +1,6 @@
 #include "engine/rules.h"
 
 #include <charconv>
-#include <cstring>
 
 #include "engine/catalogue.h"
 
@@ -40,6 +39,23 @@ const std::string& Ctx::Unit(std::string_view name) const {
   return ParamOf(name) == 1 ? in_.unit1 : in_.unit2;
 }
 
+void LineTemplate::AppendTo(std::string& out, const Values& values) const {
+  const char* p = text_;
+  for (std::size_t k = 0; k < count_; ++k) {
+    const Part part = parts_[k];
+    out.append(p, part.literal);
+    p += part.literal + part.braces;
+    switch (part.code) {
+      case Label0: out += values.labels[0]; break;
+      case Label1: out += values.labels[1]; break;
+      case UnitText: out += values.unit; break;
+      case CrLf: out += "\r\n"; break;
+      default: out += values.results[part.code]; break;
+    }
+  }
+  out.append(p, static_cast<std::size_t>(text_ + size_ - p));
+}
+
 bool Ctx::Unfiltered() const { return in_.filter == NoFilter; }
 
 RunUnits RunUnitsOf(const CalcInput& in) {
@@ -64,36 +80,6 @@ bool ConditionHolds(Condition condition, const Ctx& ctx) {
   }
 }
 
-// Appends the line of a rule whose results are all computed; this cannot
-// fail any more.
-void WriteLine(const Ctx& ctx, std::string_view line, const LinePlan& plan,
-               const std::string* results, std::string& block) {
-  const CalcInput& in = ctx.Input();
-  const char* p = line.data();
-  const char* const end = p + line.size();
-  for (std::size_t k = 0;; ++k) {
-    const auto* open = static_cast<const char*>(std::memchr(p, '{', static_cast<std::size_t>(end - p)));
-    if (open == nullptr) {
-      block.append(p, static_cast<std::size_t>(end - p));
-      break;
-    }
-    block.append(p, static_cast<std::size_t>(open - p));
-    p = open + 1;
-    while (*p != '}') ++p;  // every placeholder is closed: the plan was made
-    ++p;
-    switch (const unsigned code = plan.At(k)) {
-      case LinePlan::Label0:
-      case LinePlan::Label1:
-        block += ctx.ParamOfSlot(code == LinePlan::Label0 ? 0 : 1) == 1 ? in.label1 : in.label2;
-        break;
-      case LinePlan::UnitText: block += ctx.ParamOfSlot(0) == 1 ? in.unit1 : in.unit2; break;
-      case LinePlan::CrLf: block += "\r\n"; break;
-      default: block += results[code]; break;
-    }
-  }
-  block += "\r\n";
-}
-
 // Tries one rule whose units match: its filter, its condition, then its
 // computation and line.
 void TryRule(const RuleRow& row, int order, const CalcInput& in, const RunUnits& units,
@@ -102,12 +88,17 @@ void TryRule(const RuleRow& row, int order, const CalcInput& in, const RunUnits&
   const Ctx ctx(row, order, in, thisYear);
   try {
     if (row.condition && !ConditionHolds(row.condition, ctx)) return;
-    const bool swapped = order == 1 && !row.swappedLine.empty();
     row.compute.Call([&](auto compute) {
       // Every figure is computed before anything of the line is written.
       const auto results = compute(ctx);
-      WriteLine(ctx, swapped ? row.swappedLine : row.line, swapped ? row.swappedPlan : row.plan,
-                results.texts.data(), block);
+      // Slot 0, the first-named parameter, is parameter 1 in order 0.
+      const bool firstIsParam1 = order == 0;
+      const LineTemplate::Values values{
+          results.texts.data(),
+          {firstIsParam1 ? in.label1 : in.label2, firstIsParam1 ? in.label2 : in.label1},
+          firstIsParam1 ? in.unit1 : in.unit2};
+      row.line.AppendTo(block, values);
+      block += "\r\n";
     });
   } catch (const CalcFailure&) {
     invalidInput = true;

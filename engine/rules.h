@@ -256,22 +256,90 @@ class Compute {
   rules_detail::ComputeUnion<0> fn_;
 };
 
-// What each placeholder of a line stands for, in order, four bits each: a
-// result number, a label, the unit text or a line break. Made with the row,
-// so that writing a line only copies.
-struct LinePlan {
-  static constexpr std::size_t MaxPlaceholders = 32;
-  enum Code : unsigned { Label0 = MaxResults, Label1, UnitText, CrLf };
+// A rule's line template, compiled once, when its row is made: the literal
+// texts between the placeholders stay where they are in the template, and
+// each placeholder becomes one part (how many bytes of literal text come
+// before it, how many bytes its braces take and what it stands for), so that
+// writing the line appends texts and never looks for a brace.
+class LineTemplate {
+ public:
+  // The most placeholders one line may have (22 fills the template's last
+  // eight bytes; the nearest resistor pairs' line has 19).
+  static constexpr std::size_t MaxPlaceholders = 22;
+  // What a placeholder stands for: a result (0 .. MaxResults - 1, in the
+  // order in which the results first appear), or one of these.
+  enum Code : std::uint8_t { Label0 = MaxResults, Label1, UnitText, CrLf };
   static_assert(CrLf < 16, "a code fits four bits");
 
-  std::uint64_t codes[2] = {0, 0};
-  std::size_t results = 0;
+  struct Part {
+    std::uint8_t literal = 0;    // bytes of literal text before the placeholder
+    std::uint8_t code : 4 = 0;   // a Code
+    std::uint8_t braces : 4 = 0;  // bytes of the placeholder, braces included
+  };
 
-  constexpr unsigned At(std::size_t k) const { return (codes[k / 16] >> (4 * (k % 16))) & 15; }
-  constexpr void Set(std::size_t k, unsigned code) {
-    codes[k / 16] |= std::uint64_t{code} << (4 * (k % 16));
-  }
+  // What the placeholders of one firing stand for.
+  struct Values {
+    const std::string* results;
+    std::string_view labels[2];  // of the parameter in slot 0 and in slot 1
+    std::string_view unit;       // the unit text of the parameter in slot 0
+  };
+
+  constexpr LineTemplate() = default;
+  // Compiles `line`; `slotOf(name)` is the parameter slot (0 or 1) of a
+  // label's name, or -1 when the name is no parameter's.
+  template <class SlotOf>
+  constexpr LineTemplate(std::string_view line, SlotOf slotOf);
+
+  std::string_view Text() const { return {text_, size_}; }
+  constexpr std::size_t ResultCount() const { return results_; }
+  std::span<const Part> Parts() const { return {parts_, count_}; }
+
+  // Appends the line, without the CR LF that ends it.
+  void AppendTo(std::string& out, const Values& values) const;
+
+ private:
+  const char* text_ = "";
+  std::uint16_t size_ = 0;
+  std::uint8_t count_ = 0;
+  std::uint8_t results_ = 0;
+  Part parts_[MaxPlaceholders] = {};
 };
+
+template <class SlotOf>
+constexpr LineTemplate::LineTemplate(std::string_view line, SlotOf slotOf)
+    : text_(line.data()), size_(static_cast<std::uint16_t>(line.size())) {
+  if (line.size() > 65535) RuleMistake("a line of more than 65535 bytes");
+  std::string_view results[MaxResults] = {};
+  for (std::size_t at = 0;;) {
+    const std::size_t open = line.find('{', at);
+    if (open == std::string_view::npos) break;
+    const std::size_t close = line.find('}', open);
+    if (close == std::string_view::npos) RuleMistake("a placeholder without its closing brace");
+    if (count_ == MaxPlaceholders) RuleMistake("a line with too many placeholders");
+    if (open - at > 255) RuleMistake("a line with more than 255 bytes between two placeholders");
+    if (close + 1 - open > 15) RuleMistake("a placeholder of more than 15 bytes");
+    const std::string_view key = line.substr(open + 1, close - open - 1);
+    unsigned code = 0;
+    if (key == "crlf") {
+      code = CrLf;
+    } else if (const int slot = slotOf(key); slot >= 0) {
+      code = slot == 0 ? Label0 : Label1;
+    } else if (key == "U") {
+      code = UnitText;
+    } else {
+      while (code < results_ && results[code] != key) ++code;
+      if (code == results_) {
+        if (results_ == MaxResults) RuleMistake("a line with too many results");
+        results[results_++] = key;
+      }
+    }
+    Part& part = parts_[count_++];
+    part.literal = static_cast<std::uint8_t>(open - at);
+    part.code = static_cast<std::uint8_t>(code);
+    part.braces = static_cast<std::uint8_t>(close + 1 - open);
+    at = close + 1;
+  }
+}
 
 struct RuleRow {
   AcceptedUnits first;
@@ -282,13 +350,7 @@ struct RuleRow {
   Filter filter;
   Condition condition = nullptr;
   Compute compute;
-  std::string_view line;
-  std::string_view swappedLine;  // the line of the second input order, when it differs
-  LinePlan plan;
-  LinePlan swappedPlan;
-
-  // The second input order of an *either order* row writes this line instead.
-  constexpr RuleRow WithSwappedLine(std::string_view l) const;
+  LineTemplate line;
 
   // The parameter slot (0 for the first-named, 1 for the other) that
   // `name` refers to, or -1.
@@ -303,100 +365,6 @@ struct RuleRow {
     return name[n + 1] == '1' ? 0 : name[n + 1] == '2' ? 1 : -1;
   }
 };
-
-// One piece of a line template.
-struct LinePiece {
-  enum class Kind : std::uint8_t { Text, Label, UnitText, Result, CrLf };
-  Kind kind = Kind::Text;
-  std::string_view text;  // for Text
-  int index = 0;          // slot for Label/UnitText, result number for Result
-};
-
-// Cuts a line template into its pieces, numbering the results in the order
-// in which they first appear.
-class LineReader {
- public:
-  constexpr LineReader(const RuleRow& row, std::string_view line) : row_(row), rest_(line) {}
-
-  // The next piece; false at the end of the line.
-  constexpr bool Next(LinePiece& piece) {
-    if (rest_.empty()) return false;
-    const std::size_t open = rest_.find('{');
-    if (open != 0) {
-      const std::size_t end = open == std::string_view::npos ? rest_.size() : open;
-      piece = {LinePiece::Kind::Text, rest_.substr(0, end), 0};
-      rest_.remove_prefix(end);
-      return true;
-    }
-    const std::size_t close = rest_.find('}');
-    if (close == std::string_view::npos) RuleMistake("a placeholder without its closing brace");
-    const std::string_view key = rest_.substr(1, close - 1);
-    rest_.remove_prefix(close + 1);
-    if (key == "crlf") {
-      piece = {LinePiece::Kind::CrLf, {}, 0};
-    } else if (const int slot = row_.SlotOf(key); slot >= 0) {
-      piece = {LinePiece::Kind::Label, {}, slot};
-    } else if (key == "U") {
-      piece = {LinePiece::Kind::UnitText, {}, 0};
-    } else {
-      std::size_t index = 0;
-      while (index < results_ && seen_[index] != key) ++index;
-      if (index == results_) {
-        if (results_ == MaxResults) RuleMistake("a line with too many results");
-        seen_[results_++] = key;
-      }
-      piece = {LinePiece::Kind::Result, {}, static_cast<int>(index)};
-    }
-    return true;
-  }
-
-  // The number of results the line has.
-  constexpr std::size_t ResultCount() {
-    LinePiece piece;
-    while (Next(piece)) {
-    }
-    return results_;
-  }
-
- private:
-  const RuleRow& row_;
-  std::string_view rest_;
-  std::string_view seen_[MaxResults] = {};
-  std::size_t results_ = 0;
-};
-
-// The plan of a line of `row`.
-constexpr LinePlan PlanLine(const RuleRow& row, std::string_view line) {
-  LinePlan plan;
-  LineReader reader(row, line);
-  LinePiece piece;
-  std::size_t k = 0;
-  while (reader.Next(piece)) {
-    if (piece.kind == LinePiece::Kind::Text) continue;
-    if (k == LinePlan::MaxPlaceholders) RuleMistake("a line with too many placeholders");
-    switch (piece.kind) {
-      case LinePiece::Kind::Label:
-        plan.Set(k, piece.index == 0 ? LinePlan::Label0 : LinePlan::Label1);
-        break;
-      case LinePiece::Kind::UnitText: plan.Set(k, LinePlan::UnitText); break;
-      case LinePiece::Kind::CrLf: plan.Set(k, LinePlan::CrLf); break;
-      default: plan.Set(k, static_cast<unsigned>(piece.index)); break;
-    }
-    ++k;
-  }
-  plan.results = reader.ResultCount();
-  return plan;
-}
-
-constexpr RuleRow RuleRow::WithSwappedLine(std::string_view l) const {
-  RuleRow r = *this;
-  r.swappedLine = l;
-  r.swappedPlan = PlanLine(r, l);
-  if (r.swappedPlan.results != plan.results) {
-    RuleMistake("a swapped line whose results differ from the line's");
-  }
-  return r;
-}
 
 template <class F>
 constexpr RuleRow Rule(Units units, Filter filter, Condition condition, F compute,
@@ -413,9 +381,8 @@ constexpr RuleRow Rule(Units units, Filter filter, Condition condition, F comput
   row.filter = filter;
   row.condition = condition;
   row.compute = static_cast<R<n> (*)(const Ctx&)>(compute);
-  row.line = line;
-  row.plan = PlanLine(row, line);
-  if (row.plan.results != n) RuleMistake("a line whose results differ from the computation's");
+  row.line = LineTemplate(line, [&row](std::string_view name) { return row.SlotOf(name); });
+  if (row.line.ResultCount() != n) RuleMistake("a line whose results differ from the computation's");
   return row;
 }
 

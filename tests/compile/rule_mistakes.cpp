@@ -20,8 +20,11 @@ constexpr TableRows MistakeRows{
     Rule(Either("V", "V"), Filter{"A"}, OneResult, "{r}A"),
 #elif MISTAKE == 4  // a placeholder left open
     Rule(Either("V", "Ω"), Filter{"A"}, OneResult, "{V} {r}A {Ω"),
-#elif MISTAKE == 5  // the second input order's line with another result
-    Rule(Either("V", "Ω"), Filter{"A"}, OneResult, "{V} {r}A").WithSwappedLine("{V} {s}A {r}A"),
+#elif MISTAKE == 5  // more results than a line may have
+    Rule(Either("V", "Ω"), Filter{"A"}, OneResult, "{a}{b}{c}{d}{e}{f}{g}{h}{i}{j}{k}{l}{m}"),
+#elif MISTAKE == 6  // more placeholders than a line may have
+    Rule(Either("V", "Ω"), Filter{"A"}, OneResult,
+         "{r}{V}{V}{V}{V}{V}{V}{V}{V}{V}{V}{V}{V}{V}{V}{V}{V}{V}{V}{V}{V}{V}{Ω}"),
 #endif
 };
 

@@ -13,8 +13,8 @@ const std::string kMessageNoFormula = "\r\n\r\n\r\n\r\n" " !!! 申し訳あり�
 const std::string kMessageInvalid = "\r\n\r\n\r\n\r\n" "          !!! 該当する計算式が登録されてないか､入力パラメータが適切でありません !!!";
 
 // A small catalogue that exercises the matcher: two domains, either and this
-// order, a condition, a wildcard parameter, a rule with an inner line break,
-// a line that differs by input order and a rule that fires only unfiltered.
+// order, a condition, a wildcard parameter, a rule with an inner line break
+// and a rule that fires only unfiltered.
 // Results fill their placeholders in order of first appearance in the line,
 // whatever their names: in "P" the first result is {r2}.
 constexpr TableRows FirstRows{
@@ -37,8 +37,7 @@ constexpr TableRows FirstRows{
     Rule(Either("m", " "), Filter{"m"}, [](const Ctx& c) { return R{Eng5(1 / c[" "])}; },
          "inverse {r}"),
     Rule(Either("m", " "), Filter{"m"}, [](const Ctx& c) { return R{Eng5(c["m"] * 3)}; },
-         "three {r}m")
-        .WithSwappedLine("THREE {r}m"),
+         "three {r}m"),
 };
 constexpr RuleTable FirstTable{FirstRows};
 
@@ -99,8 +98,8 @@ TEST(RunTest, FailingLineIsLeftOutWholeOthersStay) {
   EXPECT_EQ(out.output, "two  4m 8.0000m\r\nthree 12.000m\r\n");
   EXPECT_TRUE(out.invalidInput);
   EXPECT_FALSE(out.failed);
-  EXPECT_EQ(Calc("", " ", "4", "m", "m").output, "two  4m 8.0000m\r\nTHREE 12.000m\r\n")
-      << "the second input order writes its own line";
+  EXPECT_EQ(Calc("", " ", "4", "m", "m").output, "two  4m 8.0000m\r\nthree 12.000m\r\n")
+      << "the second input order";
 }
 
 TEST(RunTest, ConditionAndThisOrder) {
@@ -204,9 +203,48 @@ TEST(RuleDefinitionTest, WrongRowsAreRefusedWhenMade) {
                RuleDefinitionError);
   EXPECT_THROW(Rule(Either("V", "Volt"), Filter{}, one, "{r}"), RuleDefinitionError);
   EXPECT_THROW(Rule(Either("V", "Ω"), Filter{"Volt"}, one, "{r}"), RuleDefinitionError);
-  EXPECT_THROW(Rule(Either("V", "Ω"), Filter{}, one, "{r}").WithSwappedLine("{r} {s}"),
-               RuleDefinitionError);
   EXPECT_NO_THROW(Rule(Either("V", "Ω"), Filter{"A"}, one, "{V} {Ω} {r}{crlf}{U}"));
+}
+
+// The limits of a compiled line: each is refused with its reason, and a line
+// at the limit is taken.
+TEST(RuleDefinitionTest, LineTemplateLimits) {
+  const auto one = [](const Ctx& c) { return R{Eng5(c["V"])}; };
+  const auto reason = [&](const std::string& line) -> std::string {
+    try {
+      Rule(Either("V", "Ω"), Filter{}, one, line);
+    } catch (const RuleDefinitionError& e) {
+      return e.what();
+    }
+    return "";
+  };
+  std::string placeholders = "{r}";
+  for (int i = 0; i < 21; ++i) placeholders += "{V}";
+  EXPECT_EQ(reason(placeholders), "");
+  EXPECT_EQ(reason(placeholders + "{Ω}"), "a line with too many placeholders");
+  EXPECT_EQ(reason("{a}{b}{c}{d}{e}{f}{g}{h}{i}{j}{k}{l}{m}"), "a line with too many results");
+  EXPECT_EQ(reason(std::string(255, 'x') + "{r}"), "");
+  EXPECT_EQ(reason(std::string(256, 'x') + "{r}"),
+            "a line with more than 255 bytes between two placeholders");
+  EXPECT_EQ(reason("{r} {abcdefghijklm}"), "a line whose results differ from the computation's");
+  EXPECT_EQ(reason("{r} {abcdefghijklmn}"), "a placeholder of more than 15 bytes");
+}
+
+// A compiled line writes its literal texts and, for each placeholder, what
+// it stands for; results are numbered by their first appearance.
+TEST(LineTemplateTest, AppendsPartsInOrder) {
+  const auto slotOf = [](std::string_view name) { return name == "a" ? 0 : name == "b" ? 1 : -1; };
+  const LineTemplate line("●{b}/{a} {r2}{U}{crlf}  {r1}={r2}", slotOf);
+  EXPECT_EQ(line.ResultCount(), 2u);
+  EXPECT_EQ(line.Parts().size(), 7u);
+  const std::string results[] = {"first", "second"};
+  std::string out = "before ";
+  line.AppendTo(out, {results, {" 1a", " 2b"}, "unit"});
+  EXPECT_EQ(out, "before ● 2b/ 1a firstunit\r\n  second=first");
+  const LineTemplate plain("no placeholder", slotOf);
+  out.clear();
+  plain.AppendTo(out, {nullptr, {}, {}});
+  EXPECT_EQ(out, "no placeholder");
 }
 
 TEST(CheckedArithmeticTest, EveryFailingOperationThrows) {

@@ -50,7 +50,7 @@ TEST(CatalogueLintTest, EveryRuleIsWellFormed) {
                 in.label2 = MakeLabel(v2, " ", in.unit2);
                 bool invalid = false;
                 EXPECT_NO_THROW(domain->Evaluate(in, 2026, invalid))
-                    << domain->Name() << ": " << row.line;
+                    << domain->Name() << ": " << row.line.Text();
               }
             }
           }
