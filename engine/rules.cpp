@@ -120,7 +120,7 @@ void EvaluateTable(const RuleTable& table, const RunUnits& units, const CalcInpu
                    int thisYear, bool& invalidInput, std::string& block) {
   // The rules of parameter 1's unit, sorted by parameter 2's.
   std::span<const PairRule> pair = table.PairRulesOf(units.unit1);
-  const auto key = static_cast<std::uint16_t>(units.unit1 * 256 + units.unit2);
+  const UnitPair key(units.unit1, units.unit2);
   std::size_t lo = 0, hi = pair.size();
   while (lo < hi) {
     const std::size_t mid = lo + (hi - lo) / 2;
@@ -136,12 +136,12 @@ void EvaluateTable(const RuleTable& table, const RunUnits& units, const CalcInpu
     if (!open.empty() && (pair.empty() || open.front() < pair.front().rule)) {
       number = open.front();
       open = open.subspan(1);
-      if (!OpenRuleMatches(table.rows[number / 2], number % 2, units)) continue;
+      if (!OpenRuleMatches(table.rows[number.Row()], number.Order(), units)) continue;
     } else {
       number = pair.front().rule;
       pair = pair.subspan(1);
     }
-    TryRule(table.rows[number / 2], number % 2, in, units, thisYear, invalidInput, block);
+    TryRule(table.rows[number.Row()], number.Order(), in, units, thisYear, invalidInput, block);
   }
 }
 

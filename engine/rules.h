@@ -408,14 +408,29 @@ struct Section {
   std::span<const std::string_view> lines;
 };
 
-// One rule of a table in one input order: row * 2 + order, so that the
-// rules of a table sort in the order they are tried.
-using RuleNumber = std::uint16_t;
+// One rule of a table: a row in one input order (0: the row's first-named
+// parameter is parameter 1; 1: it is parameter 2). Rule numbers sort in the
+// order in which the rules are tried.
+class RuleNumber {
+ public:
+  constexpr RuleNumber() = default;
+  constexpr RuleNumber(std::size_t row, int order)
+      : code_(static_cast<std::uint16_t>(row * 2 + static_cast<std::size_t>(order))) {}
+
+  constexpr std::size_t Row() const { return code_ / 2; }
+  constexpr int Order() const { return code_ % 2; }
+
+  friend constexpr bool operator==(RuleNumber, RuleNumber) = default;
+  friend constexpr auto operator<=>(RuleNumber, RuleNumber) = default;
+
+ private:
+  std::uint16_t code_ = 0;
+};
 
 // A rule whose two parameters each take one exact unit, under the ids of
 // the units of parameter 1 and parameter 2.
 struct PairRule {
-  std::uint16_t pair;  // unit id of parameter 1 * 256 + unit id of parameter 2
+  UnitPair pair;
   RuleNumber rule;
 };
 
@@ -507,14 +522,14 @@ struct TableRows {
     for (std::size_t r = 0; r < Rows; ++r) {
       const RuleRow& row = rows[r];
       for (std::size_t order = 0; order < (row.eitherOrder ? 2u : 1u); ++order) {
-        const auto number = static_cast<RuleNumber>(r * 2 + order);
+        const RuleNumber number(r, static_cast<int>(order));
         const AcceptedUnits& at1 = order == 0 ? row.first : row.second;
         const AcceptedUnits& at2 = order == 0 ? row.second : row.first;
         if (at1.exact == OtherUnit || at2.exact == OtherUnit) {
           openRules[openCount++] = number;
           continue;
         }
-        const PairRule rule{static_cast<std::uint16_t>(at1.exact * 256 + at2.exact), number};
+        const PairRule rule{UnitPair(at1.exact, at2.exact), number};
         // Insertion by pair, then rule number; rules arrive in order.
         std::size_t at = pairCount++;
         while (at > 0 && pairRules[at - 1].pair > rule.pair) {
@@ -526,7 +541,7 @@ struct TableRows {
     }
     std::size_t at = 0;
     for (std::size_t unit = 0; unit <= UnitIdCount; ++unit) {
-      while (at < pairCount && pairRules[at].pair / 256 < unit) ++at;
+      while (at < pairCount && pairRules[at].pair.First() < unit) ++at;
       pairStarts[unit] = static_cast<std::uint16_t>(at);
     }
   }

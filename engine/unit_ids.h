@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <compare>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -100,6 +101,24 @@ static_assert([] {
 
 // The catalogue position of a unit text; 0 for " " and texts outside it.
 constexpr int UnitPositionOf(std::string_view text) { return UnitPositions[UnitIdOf(text)]; }
+
+// The unit ids of parameter 1 and parameter 2 as one small number, which
+// sorts by the first, then by the second.
+class UnitPair {
+ public:
+  constexpr UnitPair() = default;
+  constexpr UnitPair(UnitId first, UnitId second)
+      : code_(static_cast<std::uint16_t>(first << 8 | second)) {}
+
+  constexpr UnitId First() const { return static_cast<UnitId>(code_ >> 8); }
+  constexpr UnitId Second() const { return static_cast<UnitId>(code_ & 0xFF); }
+
+  friend constexpr bool operator==(UnitPair, UnitPair) = default;
+  friend constexpr auto operator<=>(UnitPair, UnitPair) = default;
+
+ private:
+  std::uint16_t code_ = 0;
+};
 
 // A set of unit ids.
 class UnitSet {

@@ -8,22 +8,34 @@ namespace tamrisk {
 
 namespace {
 
-// One rule for one ordered pair of input units under one filter unit, as a
-// sortable key: filter, unit of parameter 1, unit of parameter 2.
-std::uint32_t Key(UnitId filter, UnitId unit1, UnitId unit2) {
-  return std::uint32_t{filter} << 16 | std::uint32_t{unit1} << 8 | unit2;
-}
+// One rule for one ordered pair of input units under one filter unit, as one
+// number that sorts by filter, then by pair.
+class FilteredPair {
+ public:
+  FilteredPair(UnitId filter, UnitPair pair)
+      : code_(std::uint32_t{filter} << 16 | std::uint32_t{pair.First()} << 8 | pair.Second()) {}
+
+  UnitId Filter() const { return static_cast<UnitId>(code_ >> 16); }
+  UnitPair Pair() const {
+    return UnitPair(static_cast<UnitId>(code_ >> 8 & 0xFF), static_cast<UnitId>(code_ & 0xFF));
+  }
+
+  friend bool operator==(FilteredPair, FilteredPair) = default;
+  friend auto operator<=>(FilteredPair, FilteredPair) = default;
+
+ private:
+  std::uint32_t code_;
+};
 
 // The number of rules of an ordered pair, from the counted pairs of one
-// filter sorted by pair (key without the filter), 0 when it has none.
+// filter sorted by pair, 0 when it has none.
 struct PairRun {
-  std::uint16_t pair;
+  UnitPair pair;
   std::uint16_t rules;
 };
-std::uint16_t RulesOf(std::span<const PairRun> runs, UnitId unit1, UnitId unit2) {
-  const auto pair = static_cast<std::uint16_t>(unit1 << 8 | unit2);
+std::uint16_t RulesOf(std::span<const PairRun> runs, UnitPair pair) {
   const auto at = std::lower_bound(runs.begin(), runs.end(), pair,
-                                   [](const PairRun& r, std::uint16_t p) { return r.pair < p; });
+                                   [](const PairRun& r, UnitPair p) { return r.pair < p; });
   return at != runs.end() && at->pair == pair ? at->rules : 0;
 }
 
@@ -33,30 +45,27 @@ UnitPairs::UnitPairs(std::span<const FormulaDomain* const> domains) {
   // Rules by ordered pair with no filter, and one key for each filter unit
   // of each rule of each pair.
   std::vector<std::uint16_t> rules(UnitIdCount * UnitIdCount, 0);
-  std::vector<std::uint32_t> filtered;
-  auto count = [&](const RuleRow& row, UnitId unit1, UnitId unit2) {
-    ++rules[unit1 * UnitIdCount + unit2];
+  std::vector<FilteredPair> filtered;
+  auto count = [&](const RuleRow& row, UnitPair pair) {
+    ++rules[pair.First() * UnitIdCount + pair.Second()];
     for (std::size_t f = 1; f < UnitIdCount; ++f) {
       const auto filter = static_cast<UnitId>(f);
-      if (row.filter.units.Has(filter)) filtered.push_back(Key(filter, unit1, unit2));
+      if (row.filter.units.Has(filter)) filtered.emplace_back(filter, pair);
     }
   };
   for (const FormulaDomain* domain : domains) {
     for (const RuleTable* table : domain->Tables()) {
-      for (const PairRule& rule : table->pairRules) {
-        count(table->rows[rule.rule / 2], static_cast<UnitId>(rule.pair >> 8),
-              static_cast<UnitId>(rule.pair & 0xFF));
-      }
+      for (const PairRule& rule : table->pairRules) count(table->rows[rule.rule.Row()], rule.pair);
       // A parameter of several units: each catalogue unit it takes.
       for (const RuleNumber number : table->openRules) {
-        const RuleRow& row = table->rows[number / 2];
-        const AcceptedUnits& at1 = number % 2 == 0 ? row.first : row.second;
-        const AcceptedUnits& at2 = number % 2 == 0 ? row.second : row.first;
+        const RuleRow& row = table->rows[number.Row()];
+        const AcceptedUnits& at1 = number.Order() == 0 ? row.first : row.second;
+        const AcceptedUnits& at2 = number.Order() == 0 ? row.second : row.first;
         for (std::size_t u1 = 1; u1 < UnitIdCount; ++u1) {
           if (!at1.Matches(static_cast<UnitId>(u1))) continue;
           for (std::size_t u2 = 1; u2 < UnitIdCount; ++u2) {
             if (at2.Matches(static_cast<UnitId>(u2))) {
-              count(row, static_cast<UnitId>(u1), static_cast<UnitId>(u2));
+              count(row, UnitPair(static_cast<UnitId>(u1), static_cast<UnitId>(u2)));
             }
           }
         }
@@ -79,7 +88,7 @@ UnitPairs::UnitPairs(std::span<const FormulaDomain* const> domains) {
 
   std::sort(filtered.begin(), filtered.end());
   std::vector<PairRun> runs;
-  std::vector<std::uint16_t> pairs;
+  std::vector<UnitPair> pairs;
   std::size_t next = 0;
   for (std::size_t f = 1; f < UnitIdCount; ++f) {
     producerStarts_[f] = static_cast<std::uint32_t>(producers_.size());
@@ -87,21 +96,21 @@ UnitPairs::UnitPairs(std::span<const FormulaDomain* const> domains) {
     // same pairs each written first unit first.
     runs.clear();
     pairs.clear();
-    for (; next < filtered.size() && filtered[next] >> 16 == f; ++next) {
-      const auto pair = static_cast<std::uint16_t>(filtered[next] & 0xFFFF);
+    for (; next < filtered.size() && filtered[next].Filter() == f; ++next) {
+      const UnitPair pair = filtered[next].Pair();
       if (!runs.empty() && runs.back().pair == pair) {
         ++runs.back().rules;
         continue;
       }
       runs.push_back({pair, 1});
-      const std::uint16_t a = pair >> 8, b = pair & 0xFF;
-      pairs.push_back(static_cast<std::uint16_t>(std::min(a, b) << 8 | std::max(a, b)));
+      const UnitId a = pair.First(), b = pair.Second();
+      pairs.emplace_back(std::min(a, b), std::max(a, b));
     }
     std::sort(pairs.begin(), pairs.end());
     pairs.erase(std::unique(pairs.begin(), pairs.end()), pairs.end());
-    for (const std::uint16_t pair : pairs) {
-      const auto a = static_cast<UnitId>(pair >> 8), b = static_cast<UnitId>(pair & 0xFF);
-      producers_.push_back({a, b, RulesOf(runs, a, b), RulesOf(runs, b, a)});
+    for (const UnitPair pair : pairs) {
+      const UnitId a = pair.First(), b = pair.Second();
+      producers_.push_back({a, b, RulesOf(runs, pair), RulesOf(runs, UnitPair(b, a))});
     }
   }
   producerStarts_[0] = 0;

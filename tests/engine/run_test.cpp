@@ -247,6 +247,18 @@ TEST(LineTemplateTest, AppendsPartsInOrder) {
   EXPECT_EQ(out, "no placeholder");
 }
 
+// The index of a table relies on these orders: rule numbers in the order in
+// which rules are tried (row, then input order), unit pairs by parameter 1's
+// unit, then parameter 2's, over the whole range of unit ids.
+TEST(EncodingTest, RuleNumbersAndUnitPairsDecodeAndSort) {
+  static_assert(RuleNumber(300, 1).Row() == 300 && RuleNumber(300, 1).Order() == 1);
+  static_assert(RuleNumber(3, 1) < RuleNumber(4, 0) && RuleNumber(4, 0) < RuleNumber(4, 1));
+  static_assert(UnitPair(2, 255).First() == 2 && UnitPair(2, 255).Second() == 255);
+  static_assert(UnitPair(2, 255) < UnitPair(3, 0) && UnitPair(3, 0) < UnitPair(3, 1));
+  static_assert(UnitPair(UnitIdOf("V"), UnitIdOf("Ω")) != UnitPair(UnitIdOf("Ω"), UnitIdOf("V")));
+  SUCCEED();
+}
+
 TEST(CheckedArithmeticTest, EveryFailingOperationThrows) {
   const Num big(1e308);
   EXPECT_THROW(big * 10, CalcFailure);
