@@ -11,9 +11,9 @@ namespace tamrisk {
 namespace {
 
 constinit const std::array<const FormulaDomain*, 10> Domains = {
-    &domains::Conversion, &domains::Math,      &domains::Physics,     &domains::EarthScience,
-    &domains::DailyLife,  &domains::Circuit,   &domains::Radio,       &domains::Information,
-    &domains::Photography, &domains::PlainNumber,
+    &ConversionDomain, &MathDomain,    &PhysicsDomain,     &EarthScienceDomain,
+    &DailyLifeDomain,  &CircuitDomain, &RadioDomain,       &InformationDomain,
+    &PhotographyDomain, &PlainNumberDomain,
 };
 
 }  // namespace

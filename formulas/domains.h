@@ -6,7 +6,8 @@
 
 namespace tamrisk {
 
-// Places of the domains' sections in the formula list document.
+// Places of the domains' sections in the formula list document, each named
+// as its domain; the circuit and the radio domain share the electronics one.
 enum DocumentCategory {
   ConversionCategory = 1,
   MathCategory = 2,
@@ -19,28 +20,18 @@ enum DocumentCategory {
   PlainNumberCategory = 9,
 };
 
-namespace domains {
-extern const FormulaDomain Conversion;
-extern const FormulaDomain Math;
-extern const FormulaDomain Physics;
-extern const FormulaDomain EarthScience;
-extern const FormulaDomain DailyLife;
-extern const FormulaDomain Circuit;
-extern const FormulaDomain Radio;
-extern const FormulaDomain Information;
-extern const FormulaDomain Photography;
-extern const FormulaDomain PlainNumber;
-}  // namespace domains
-
-inline const FormulaDomain& ConversionDomain() { return domains::Conversion; }
-inline const FormulaDomain& MathDomain() { return domains::Math; }
-inline const FormulaDomain& PhysicsDomain() { return domains::Physics; }
-inline const FormulaDomain& EarthScienceDomain() { return domains::EarthScience; }
-inline const FormulaDomain& DailyLifeDomain() { return domains::DailyLife; }
-inline const FormulaDomain& CircuitDomain() { return domains::Circuit; }
-inline const FormulaDomain& RadioDomain() { return domains::Radio; }
-inline const FormulaDomain& InformationDomain() { return domains::Information; }
-inline const FormulaDomain& PhotographyDomain() { return domains::Photography; }
-inline const FormulaDomain& PlainNumberDomain() { return domains::PlainNumber; }
+// The domains, each under the one name that its own Name() returns too.
+// Their folders under formulas/ are short forms of the same names (circuits,
+// radio, physics, earth, photo, plain, conversion, math, information, daily).
+extern const FormulaDomain ConversionDomain;
+extern const FormulaDomain MathDomain;
+extern const FormulaDomain PhysicsDomain;
+extern const FormulaDomain EarthScienceDomain;
+extern const FormulaDomain DailyLifeDomain;
+extern const FormulaDomain CircuitDomain;
+extern const FormulaDomain RadioDomain;
+extern const FormulaDomain InformationDomain;
+extern const FormulaDomain PhotographyDomain;
+extern const FormulaDomain PlainNumberDomain;
 
 }  // namespace tamrisk

@@ -3,7 +3,7 @@
 
 namespace tamrisk {
 
-constinit const FormulaDomain domains::Circuit("CircuitDomain", ElectronicsCategory, {
+constinit const FormulaDomain CircuitDomain("CircuitDomain", ElectronicsCategory, {
     OhmsLawTable,
     DecibelsRangesTable,
     CombinationsTable,

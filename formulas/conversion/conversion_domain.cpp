@@ -5,7 +5,7 @@
 
 namespace tamrisk {
 
-constinit const FormulaDomain domains::Conversion("ConversionDomain", ConversionCategory, {
+constinit const FormulaDomain ConversionDomain("ConversionDomain", ConversionCategory, {
     UnitConversionTable,
     TimeTable,
     CalendarTable,

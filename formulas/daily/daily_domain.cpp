@@ -4,7 +4,7 @@
 
 namespace tamrisk {
 
-constinit const FormulaDomain domains::DailyLife("DailyLifeDomain", DailyLifeCategory, {
+constinit const FormulaDomain DailyLifeDomain("DailyLifeDomain", DailyLifeCategory, {
     DailyLifeTable,
 });
 

@@ -4,7 +4,7 @@
 
 namespace tamrisk {
 
-constinit const FormulaDomain domains::EarthScience("EarthScienceDomain", EarthScienceCategory, {
+constinit const FormulaDomain EarthScienceDomain("EarthScienceDomain", EarthScienceCategory, {
     EarthScienceTable,
 });
 

@@ -4,7 +4,7 @@
 
 namespace tamrisk {
 
-constinit const FormulaDomain domains::Information("InformationDomain", InformationCategory, {
+constinit const FormulaDomain InformationDomain("InformationDomain", InformationCategory, {
     InformationProcessingTable,
 });
 

@@ -5,7 +5,7 @@
 
 namespace tamrisk {
 
-constinit const FormulaDomain domains::Math("MathDomain", MathCategory, {
+constinit const FormulaDomain MathDomain("MathDomain", MathCategory, {
     PlaneFiguresTable,
     SolidsTrigonometryTable,
 });

@@ -4,7 +4,7 @@
 
 namespace tamrisk {
 
-constinit const FormulaDomain domains::Photography("PhotographyDomain", PhotographyCategory, {
+constinit const FormulaDomain PhotographyDomain("PhotographyDomain", PhotographyCategory, {
     PhotographyTable,
 });
 

@@ -5,7 +5,7 @@
 
 namespace tamrisk {
 
-constinit const FormulaDomain domains::Physics("PhysicsDomain", PhysicsCategory, {
+constinit const FormulaDomain PhysicsDomain("PhysicsDomain", PhysicsCategory, {
     DensityAndSpeedTable,
     TravelTable,
     AccelerationTable,

@@ -5,7 +5,7 @@
 
 namespace tamrisk {
 
-constinit const FormulaDomain domains::PlainNumber("PlainNumberDomain", PlainNumberCategory, {
+constinit const FormulaDomain PlainNumberDomain("PlainNumberDomain", PlainNumberCategory, {
     PlainArithmeticTable,
 });
 

@@ -4,7 +4,7 @@
 
 namespace tamrisk {
 
-constinit const FormulaDomain domains::Radio("RadioDomain", ElectronicsCategory, {
+constinit const FormulaDomain RadioDomain("RadioDomain", ElectronicsCategory, {
     LevelsLinesTable,
     ModulationNoiseTable,
 });

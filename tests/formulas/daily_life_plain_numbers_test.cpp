@@ -53,7 +53,7 @@ const Case kBodyCases[] = {
 };
 
 TEST(DailyLifeDomainTest, StandardWeightObesityAndSteps) {
-  for (const Case& c : kBodyCases) ExpectBothOrders(DailyLifeDomain(), c);
+  for (const Case& c : kBodyCases) ExpectBothOrders(DailyLifeDomain, c);
 }
 
 // Each bound of the discomfort table from both sides: the figure rounds to
@@ -80,7 +80,7 @@ const Case kHumidityCases[] = {
 };
 
 TEST(DailyLifeDomainTest, DiscomfortFromHumidity) {
-  for (const Case& c : kHumidityCases) ExpectBothOrders(DailyLifeDomain(), c);
+  for (const Case& c : kHumidityCases) ExpectBothOrders(DailyLifeDomain, c);
 }
 
 TEST(DailyLifeDomainTest, DiscomfortFromDewPointTakesTheHigherAsAirTemperature) {
@@ -93,7 +93,7 @@ TEST(DailyLifeDomainTest, DiscomfortFromDewPointTakesTheHigherAsAirTemperature) 
        {"● 気温 20℃､露点温度 20℃時の不快指数は 68.500%"}, false},
       {"1.5E308", " ", "℃", "1.5E308", " ", "℃", " 指定なし", {}, true},
   };
-  for (const Case& c : cases) ExpectTypedCase(DailyLifeDomain(), c);
+  for (const Case& c : cases) ExpectTypedCase(DailyLifeDomain, c);
 }
 
 // Every bound of the postal table from both sides (lower < w <= upper).
@@ -124,7 +124,7 @@ const Case kPostalCases[] = {
 };
 
 TEST(DailyLifeDomainTest, PostalFees) {
-  for (const Case& c : kPostalCases) ExpectBothOrders(DailyLifeDomain(), c);
+  for (const Case& c : kPostalCases) ExpectBothOrders(DailyLifeDomain, c);
 }
 
 const Case kScreenCases[] = {
@@ -140,7 +140,7 @@ const Case kScreenCases[] = {
 };
 
 TEST(DailyLifeDomainTest, TelevisionScreens) {
-  for (const Case& c : kScreenCases) ExpectBothOrders(DailyLifeDomain(), c);
+  for (const Case& c : kScreenCases) ExpectBothOrders(DailyLifeDomain, c);
 }
 
 // Every bound of the speeding table from both sides (lower <= s < upper),
@@ -169,7 +169,7 @@ const Case kSpeedingCases[] = {
 };
 
 TEST(DailyLifeDomainTest, SpeedingPointsAndFines) {
-  for (const Case& c : kSpeedingCases) ExpectBothOrders(DailyLifeDomain(), c);
+  for (const Case& c : kSpeedingCases) ExpectBothOrders(DailyLifeDomain, c);
 }
 
 // Two numbers without unit; labels end with the blank unit text.
@@ -248,13 +248,13 @@ const Case kPlainCases[] = {
 };
 
 TEST(PlainNumberDomainTest, OneAndTwoNumbers) {
-  for (const Case& c : kPlainCases) ExpectTypedCase(PlainNumberDomain(), c);
+  for (const Case& c : kPlainCases) ExpectTypedCase(PlainNumberDomain, c);
 }
 
 // log(1000)/log(10) is 2.9999999999999996, written with 15 digits as 3.
 TEST(PlainNumberDomainTest, CommonLogarithmIsWrittenWithFifteenDigits) {
   const DomainBlock out =
-      EvaluateOnly(PlainNumberDomain(), {"1000", " ", " ", "", " ", " ", " 指定なし", kThisYear});
+      EvaluateOnly(PlainNumberDomain, {"1000", " ", " ", "", " ", " ", " 指定なし", kThisYear});
   const std::vector<std::string> lines = SplitLines(out.text);
   ASSERT_GE(lines.size(), 2u);
   EXPECT_EQ(lines[0], "● log10( 1000 )＝  3");
@@ -265,7 +265,7 @@ TEST(PlainNumberDomainTest, CommonLogarithmIsWrittenWithFifteenDigits) {
 // the squares overflow, 1E-300 / 1E+300 underflows to 0 and is written.
 TEST(PlainNumberDomainTest, OverflowingLinesAreLeftOutAlone) {
   const DomainBlock out =
-      EvaluateOnly(PlainNumberDomain(), {"1E300", " ", " ", "1E-300", " ", " ", " 指定なし", kThisYear});
+      EvaluateOnly(PlainNumberDomain, {"1E300", " ", " ", "1E-300", " ", " ", " 指定なし", kThisYear});
   EXPECT_TRUE(out.invalid);
   const std::vector<std::string> lines = SplitLines(out.text);
   EXPECT_EQ(lines.size(), 7u);

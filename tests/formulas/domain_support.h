@@ -29,7 +29,7 @@ inline DomainBlock EvaluateOnly(const FormulaDomain& domain, const RunInput& in)
   return out;
 }
 
-inline DomainBlock ConvertOnly(const RunInput& in) { return EvaluateOnly(ConversionDomain(), in); }
+inline DomainBlock ConvertOnly(const RunInput& in) { return EvaluateOnly(ConversionDomain, in); }
 
 // Whole lines, each ending with CR LF.
 inline std::string Lines(const std::vector<std::string>& lines) {

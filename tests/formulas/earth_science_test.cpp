@@ -194,18 +194,18 @@ const DomainCase kPressureAndHeight[] = {
      false},
 };
 
-TEST(EarthScienceDomain, LineOfSight) { ExpectCases(EarthScienceDomain(), kLineOfSight, false); }
+TEST(EarthScienceDomain, LineOfSight) { ExpectCases(EarthScienceDomain, kLineOfSight, false); }
 TEST(EarthScienceDomain, TemperatureByMetres) {
-  ExpectCases(EarthScienceDomain(), kTemperatureByMetres, true);
+  ExpectCases(EarthScienceDomain, kTemperatureByMetres, true);
 }
 TEST(EarthScienceDomain, TemperatureByFeet) {
-  ExpectCases(EarthScienceDomain(), kTemperatureByFeet, true);
+  ExpectCases(EarthScienceDomain, kTemperatureByFeet, true);
 }
-TEST(EarthScienceDomain, HeightAlone) { ExpectCases(EarthScienceDomain(), kHeightAlone, true); }
-TEST(EarthScienceDomain, PressureAlone) { ExpectCases(EarthScienceDomain(), kPressureAlone, true); }
-TEST(EarthScienceDomain, TwoPressures) { ExpectCases(EarthScienceDomain(), kTwoPressures, false); }
+TEST(EarthScienceDomain, HeightAlone) { ExpectCases(EarthScienceDomain, kHeightAlone, true); }
+TEST(EarthScienceDomain, PressureAlone) { ExpectCases(EarthScienceDomain, kPressureAlone, true); }
+TEST(EarthScienceDomain, TwoPressures) { ExpectCases(EarthScienceDomain, kTwoPressures, false); }
 TEST(EarthScienceDomain, PressureAndHeight) {
-  ExpectCases(EarthScienceDomain(), kPressureAndHeight, true);
+  ExpectCases(EarthScienceDomain, kPressureAndHeight, true);
 }
 
 }  // namespace

@@ -78,7 +78,7 @@ const Case kBitWidthCases[] = {
 };
 
 TEST(InformationDomainTest, BitWidthAndBytes) {
-  for (const Case& c : kBitWidthCases) ExpectBothOrders(InformationDomain(), c);
+  for (const Case& c : kBitWidthCases) ExpectBothOrders(InformationDomain, c);
 }
 
 const Case kTransferCases[] = {
@@ -98,7 +98,7 @@ const Case kTransferCases[] = {
 };
 
 TEST(InformationDomainTest, TransferRateTimeAmountAndConverterStep) {
-  for (const Case& c : kTransferCases) ExpectBothOrders(InformationDomain(), c);
+  for (const Case& c : kTransferCases) ExpectBothOrders(InformationDomain, c);
 }
 
 // Two durations in hours: each value once as the MTBF and once as the MTTR
@@ -144,7 +144,7 @@ const Case kHourPairCases[] = {
 };
 
 TEST(InformationDomainTest, AvailabilityFailureIntervalAndOperatingTimeInHours) {
-  for (const Case& c : kHourPairCases) ExpectTypedCase(InformationDomain(), c);
+  for (const Case& c : kHourPairCases) ExpectTypedCase(InformationDomain, c);
 }
 
 // A period in days, months or years that covers the operating time.
@@ -164,7 +164,7 @@ const Case kPeriodCases[] = {
 };
 
 TEST(InformationDomainTest, OperatingTimeInLongerPeriods) {
-  for (const Case& c : kPeriodCases) ExpectBothOrders(InformationDomain(), c);
+  for (const Case& c : kPeriodCases) ExpectBothOrders(InformationDomain, c);
 }
 
 TEST(InformationDomainTest, PeriodEqualToTheOperatingTimeCountsOnlyAsParameter1) {
@@ -185,7 +185,7 @@ TEST(InformationDomainTest, PeriodEqualToTheOperatingTimeCountsOnlyAsParameter1)
       {"0", " ", "day", "0", " ", "hour", " 指定なし", {}, true},
       {"0", " ", "hour", "0", " ", "day", " 指定なし", {}, false},
   };
-  for (const Case& c : cases) ExpectTypedCase(InformationDomain(), c);
+  for (const Case& c : cases) ExpectTypedCase(InformationDomain, c);
 }
 
 TEST(InformationDomainTest, HexRoundsHalfToEvenWithin32Bits) {
@@ -235,7 +235,7 @@ const Case kPhotographyCases[] = {
 };
 
 TEST(PhotographyDomainTest, FieldSizeAndFNumber) {
-  for (const Case& c : kPhotographyCases) ExpectTypedCase(PhotographyDomain(), c);
+  for (const Case& c : kPhotographyCases) ExpectTypedCase(PhotographyDomain, c);
 }
 
 }  // namespace

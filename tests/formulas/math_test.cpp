@@ -381,15 +381,15 @@ const DomainCase kCompoundInterest[] = {
      false},
 };
 
-TEST(MathDomain, TwoLengths) { ExpectCases(MathDomain(), kTwoLengths, false); }
-TEST(MathDomain, OneLength) { ExpectCases(MathDomain(), kOneLength, true); }
-TEST(MathDomain, Areas) { ExpectCases(MathDomain(), kAreas, true); }
-TEST(MathDomain, TwoAngles) { ExpectCases(MathDomain(), kTwoAngles, false); }
-TEST(MathDomain, LengthAndAngle) { ExpectCases(MathDomain(), kLengthAndAngle, true); }
-TEST(MathDomain, LengthAndArea) { ExpectCases(MathDomain(), kLengthAndArea, true); }
-TEST(MathDomain, Trigonometry) { ExpectCases(MathDomain(), kTrigonometry, true); }
-TEST(MathDomain, Rolls) { ExpectCases(MathDomain(), kRolls, false); }
-TEST(MathDomain, CompoundInterest) { ExpectCases(MathDomain(), kCompoundInterest, true); }
+TEST(MathDomain, TwoLengths) { ExpectCases(MathDomain, kTwoLengths, false); }
+TEST(MathDomain, OneLength) { ExpectCases(MathDomain, kOneLength, true); }
+TEST(MathDomain, Areas) { ExpectCases(MathDomain, kAreas, true); }
+TEST(MathDomain, TwoAngles) { ExpectCases(MathDomain, kTwoAngles, false); }
+TEST(MathDomain, LengthAndAngle) { ExpectCases(MathDomain, kLengthAndAngle, true); }
+TEST(MathDomain, LengthAndArea) { ExpectCases(MathDomain, kLengthAndArea, true); }
+TEST(MathDomain, Trigonometry) { ExpectCases(MathDomain, kTrigonometry, true); }
+TEST(MathDomain, Rolls) { ExpectCases(MathDomain, kRolls, false); }
+TEST(MathDomain, CompoundInterest) { ExpectCases(MathDomain, kCompoundInterest, true); }
 
 }  // namespace
 }  // namespace tamrisk::testing

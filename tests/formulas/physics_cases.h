@@ -23,7 +23,7 @@ void ExpectPhysics(const PhysicsCase (&cases)[N]) {
   for (const PhysicsCase& c : cases) {
     RunInput in = c.in;
     in.thisYear = 2026;
-    ExpectBlock(PhysicsDomain(), in, c.lines, c.invalid, c.sameWhenSwapped);
+    ExpectBlock(PhysicsDomain, in, c.lines, c.invalid, c.sameWhenSwapped);
   }
 }
 

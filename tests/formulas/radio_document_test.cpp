@@ -97,10 +97,10 @@ TEST(RadioDocument, RadioSectionsFollowTheCircuitSectionsInRuleOrder) {
   const CategoryLines electronics = Category(kElectronics);
   EXPECT_EQ(electronics.next, kBanners[kInformation - 1]);
   const auto& sections = electronics.sections;
-  const size_t circuits = CircuitDomain().Sections().size();
+  const size_t circuits = CircuitDomain.Sections().size();
   ASSERT_EQ(sections.size(), circuits + kRadioTitles.size());
   for (size_t i = 0; i < circuits; ++i) {
-    EXPECT_EQ(sections[i].front(), CircuitDomain().Sections()[i].lines.front()) << i;
+    EXPECT_EQ(sections[i].front(), CircuitDomain.Sections()[i].lines.front()) << i;
   }
   std::vector<std::string> titles;
   for (size_t i = circuits; i < sections.size(); ++i) titles.push_back(sections[i].front());

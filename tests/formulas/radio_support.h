@@ -18,7 +18,7 @@ struct RadioCase {
 
 inline void ExpectCases(const RadioCase* begin, const RadioCase* end) {
   for (const RadioCase* c = begin; c != end; ++c) {
-    ExpectBlock(RadioDomain(),
+    ExpectBlock(RadioDomain,
                 RunInput{c->in[0], c->in[1], c->in[2], c->in[3], c->in[4], c->in[5], c->filter, 2026},
                 c->lines, c->invalid);
   }
