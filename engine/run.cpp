@@ -1,7 +1,7 @@
 #include "engine/run.h"
 
 #include "engine/calc_input.h"
-#include "engine/rules.h"
+#include "engine/formula_domain.h"
 
 namespace tamrisk {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "engine/rules.h"
+#include "engine/formula_domain.h"
 
 namespace tamrisk {
 
