@@ -2,10 +2,12 @@
 
 namespace tamrisk {
 
+std::string_view LineTemplate::Text() const { return {text_, size_}; }
+
 void LineTemplate::AppendTo(std::string& out, const Values& values) const {
   const char* p = text_;
   for (std::size_t k = 0; k < count_; ++k) {
-    const Part part = parts_[k];
+    const Part part = PartAt(k);
     out.append(p, part.literal);
     p += part.literal + part.braces;
     switch (part.code) {

@@ -203,18 +203,10 @@ struct RuleRow {
   Compute compute;
   LineTemplate line;
 
+  constexpr ParamNames Names() const { return {first.name, second.name, numbered}; }
   // The parameter slot (0 for the first-named, 1 for the other) that
   // `name` refers to, or -1.
-  constexpr int SlotOf(std::string_view name) const {
-    if (!numbered) {
-      if (name == first.name) return 0;
-      if (name == second.name) return 1;
-      return -1;
-    }
-    const std::size_t n = first.name.size();
-    if (name.size() != n + 2 || name.substr(0, n) != first.name || name[n] != '#') return -1;
-    return name[n + 1] == '1' ? 0 : name[n + 1] == '2' ? 1 : -1;
-  }
+  constexpr int SlotOf(std::string_view name) const { return Names().SlotOf(name); }
 };
 
 template <class F>
@@ -232,7 +224,7 @@ constexpr RuleRow Rule(Units units, Filter filter, Condition condition, F comput
   row.filter = filter;
   row.condition = condition;
   row.compute = static_cast<R<n> (*)(const Ctx&)>(compute);
-  row.line = LineTemplate(line, [&row](std::string_view name) { return row.SlotOf(name); });
+  row.line = LineTemplate(line, row.Names());
   if (row.line.ResultCount() != n) RuleMistake("a line whose results differ from the computation's");
   return row;
 }

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <array>
-#include <compare>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -32,8 +31,9 @@ class RuleNumber {
   constexpr std::size_t Row() const { return code_ / 2; }
   constexpr int Order() const { return code_ % 2; }
 
-  friend constexpr bool operator==(RuleNumber, RuleNumber) = default;
-  friend constexpr auto operator<=>(RuleNumber, RuleNumber) = default;
+  friend constexpr bool operator==(RuleNumber a, RuleNumber b) { return a.code_ == b.code_; }
+  friend constexpr bool operator<(RuleNumber a, RuleNumber b) { return a.code_ < b.code_; }
+  friend constexpr bool operator>(RuleNumber a, RuleNumber b) { return a.code_ > b.code_; }
 
  private:
   std::uint16_t code_ = 0;
@@ -131,6 +131,11 @@ struct TableRows {
   }
 
   constexpr void Index() {
+    // The rules of exact unit pairs in rule order, then sorted stably by the
+    // unit of parameter 2 and again by the unit of parameter 1: by pair, the
+    // rules of one pair in rule order. The second sort's starts are where
+    // each unit of parameter 1 begins.
+    std::array<PairRule, 2 * Rows> inOrder{};
     for (std::size_t r = 0; r < Rows; ++r) {
       const RuleRow& row = rows[r];
       for (std::size_t order = 0; order < (row.eitherOrder ? 2u : 1u); ++order) {
@@ -139,23 +144,28 @@ struct TableRows {
         const AcceptedUnits& at2 = order == 0 ? row.second : row.first;
         if (at1.exact == OtherUnit || at2.exact == OtherUnit) {
           openRules[openCount++] = number;
-          continue;
+        } else {
+          inOrder[pairCount++] = PairRule{UnitPair(at1.exact, at2.exact), number};
         }
-        const PairRule rule{UnitPair(at1.exact, at2.exact), number};
-        // Insertion by pair, then rule number; rules arrive in order.
-        std::size_t at = pairCount++;
-        while (at > 0 && pairRules[at - 1].pair > rule.pair) {
-          pairRules[at] = pairRules[at - 1];
-          --at;
-        }
-        pairRules[at] = rule;
       }
     }
-    std::size_t at = 0;
-    for (std::size_t unit = 0; unit <= UnitIdCount; ++unit) {
-      while (at < pairCount && pairRules[at].pair.First() < unit) ++at;
-      pairStarts[unit] = static_cast<std::uint16_t>(at);
-    }
+    std::array<PairRule, 2 * Rows> bySecond{};
+    std::array<std::uint16_t, UnitIdCount + 1> secondStarts{};
+    SortStably(inOrder, bySecond, secondStarts, [](UnitPair p) { return p.Second(); });
+    SortStably(bySecond, pairRules, pairStarts, [](UnitPair p) { return p.First(); });
+  }
+
+  // Copies the first pairCount rules of `from` to `to` sorted stably by
+  // key(pair) (a counting sort); starts[u] becomes where key u begins.
+  template <class Key>
+  constexpr void SortStably(const std::array<PairRule, 2 * Rows>& from,
+                            std::array<PairRule, 2 * Rows>& to,
+                            std::array<std::uint16_t, UnitIdCount + 1>& starts, Key key) const {
+    for (std::size_t i = 0; i < pairCount; ++i) ++starts[key(from[i].pair) + 1];
+    for (std::size_t u = 1; u <= UnitIdCount; ++u) starts[u] += starts[u - 1];
+    std::array<std::uint16_t, UnitIdCount> next{};
+    for (std::size_t u = 0; u < UnitIdCount; ++u) next[u] = starts[u];
+    for (std::size_t i = 0; i < pairCount; ++i) to[next[key(from[i].pair)]++] = from[i];
   }
 };
 template <class... Entry>

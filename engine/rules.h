@@ -47,7 +47,7 @@
 // ({r}, {r1}, {r2}, {s}, ...) a result: the computation returns the result
 // texts in the order in which their placeholders first appear in the line.
 // A line has at most MaxResults (12) results and LineTemplate::MaxPlaceholders
-// (22) placeholders. *Either order* rows give two rules, the first-named
+// (20) placeholders. *Either order* rows give two rules, the first-named
 // unit in parameter 1 first; both write the same line.
 //
 // A row written wrongly (a unit outside the catalogue, a line whose results

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <array>
-#include <compare>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -113,8 +112,9 @@ class UnitPair {
   constexpr UnitId First() const { return static_cast<UnitId>(code_ >> 8); }
   constexpr UnitId Second() const { return static_cast<UnitId>(code_ & 0xFF); }
 
-  friend constexpr bool operator==(UnitPair, UnitPair) = default;
-  friend constexpr auto operator<=>(UnitPair, UnitPair) = default;
+  friend constexpr bool operator==(UnitPair a, UnitPair b) { return a.code_ == b.code_; }
+  friend constexpr bool operator<(UnitPair a, UnitPair b) { return a.code_ < b.code_; }
+  friend constexpr bool operator>(UnitPair a, UnitPair b) { return a.code_ > b.code_; }
 
  private:
   std::uint16_t code_ = 0;

@@ -20,8 +20,7 @@ class FilteredPair {
     return UnitPair(static_cast<UnitId>(code_ >> 8 & 0xFF), static_cast<UnitId>(code_ & 0xFF));
   }
 
-  friend bool operator==(FilteredPair, FilteredPair) = default;
-  friend auto operator<=>(FilteredPair, FilteredPair) = default;
+  friend bool operator<(FilteredPair a, FilteredPair b) { return a.code_ < b.code_; }
 
  private:
   std::uint32_t code_;

@@ -24,7 +24,7 @@ constexpr TableRows MistakeRows{
     Rule(Either("V", "Ω"), Filter{"A"}, OneResult, "{a}{b}{c}{d}{e}{f}{g}{h}{i}{j}{k}{l}{m}"),
 #elif MISTAKE == 6  // more placeholders than a line may have
     Rule(Either("V", "Ω"), Filter{"A"}, OneResult,
-         "{r}{V}{V}{V}{V}{V}{V}{V}{V}{V}{V}{V}{V}{V}{V}{V}{V}{V}{V}{V}{V}{V}{Ω}"),
+         "{r}{V}{V}{V}{V}{V}{V}{V}{V}{V}{V}{V}{V}{V}{V}{V}{V}{V}{V}{V}{Ω}"),
 #endif
 };
 
