@@ -1,8 +1,73 @@
-#include "engine/formula_domain.h"
+// The definitions behind engine/rule_row.h, engine/line_template.h and
+// engine/formula_domain.h, in one file so that their headers are compiled
+// once.
+#include <charconv>
+#include <cstdint>
 
 #include "engine/catalogue.h"
+#include "engine/formula_domain.h"
+#include "engine/line_template.h"
+#include "engine/rule_row.h"
 
 namespace tamrisk {
+
+// What a table author writes.
+
+void RuleMistake(const char* reason) { throw RuleDefinitionError(reason); }
+
+std::string Hex(Num x) {
+  const auto bits = static_cast<std::uint32_t>(RoundToInt32(x));
+  char buf[8];
+  const auto res = std::to_chars(buf, buf + sizeof buf, bits, 16);
+  std::string s(buf, res.ptr);
+  for (char& c : s) {
+    if (c >= 'a' && c <= 'f') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return s;
+}
+
+int Ctx::ParamOf(std::string_view name) const {
+  const int slot = row_.SlotOf(name);
+  if (slot < 0) throw RuleDefinitionError("unknown parameter name in a rule: " + std::string(name));
+  return ParamOfSlot(slot);
+}
+
+Num Ctx::Value(std::string_view name) const {
+  return ParamOf(name) == 1 ? Num(in_.value1) : Num(in_.value2);
+}
+
+const std::string& Ctx::Label(std::string_view name) const {
+  return ParamOf(name) == 1 ? in_.label1 : in_.label2;
+}
+
+const std::string& Ctx::Unit(std::string_view name) const {
+  return ParamOf(name) == 1 ? in_.unit1 : in_.unit2;
+}
+
+bool Ctx::Unfiltered() const { return in_.filter == NoFilter; }
+
+// The line template.
+
+std::string_view LineTemplate::Text() const { return {text_, size_}; }
+
+void LineTemplate::AppendTo(std::string& out, const Values& values) const {
+  const char* p = text_;
+  for (std::size_t k = 0; k < count_; ++k) {
+    const Part part = PartAt(k);
+    out.append(p, part.literal);
+    p += part.literal + part.braces;
+    switch (part.code) {
+      case Label0: out += values.labels[0]; break;
+      case Label1: out += values.labels[1]; break;
+      case UnitText: out += values.unit; break;
+      case CrLf: out += "\r\n"; break;
+      default: out += values.results[part.code]; break;
+    }
+  }
+  out.append(p, static_cast<std::size_t>(text_ + size_ - p));
+}
+
+// The domain and its matcher.
 
 bool FormulaDomain::strictRules = false;
 
