@@ -1,10 +1,12 @@
 // tamrisk-cli: the calculation engine from a shell or a script.
 //
 //   tamrisk-cli [--filter UNIT] [--this-year YEAR] [--json] NUMBER [UNIT] [NUMBER [UNIT]]
-//   tamrisk-cli --batch [--this-year YEAR]
+//   tamrisk-cli [--this-year YEAR] --batch
 //   tamrisk-cli [--filter UNIT] [--json] --partners UNIT
 //   tamrisk-cli [--json] --produces UNIT
-//   tamrisk-cli --formula-list
+//   tamrisk-cli --formula-list | --list-units | --list-prefixes | --version | --help
+//
+// The options and the modes they go with are in cli/options.cpp.
 #include <poll.h>
 #include <unistd.h>
 
@@ -17,7 +19,11 @@
 #include <string>
 #include <vector>
 
-#include "cli/cli_args.h"
+#include "cli/answers.h"
+#include "cli/batch.h"
+#include "cli/json.h"
+#include "cli/options.h"
+#include "cli/spellings.h"
 #include "engine/version.h"
 #include "formulas/catalogue_run.h"
 

@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <string>
 
-#include "cli/cli_args.h"
+#include "cli/batch.h"
 #include "fuzz/fuzz_support.h"
 
 namespace {

@@ -17,7 +17,11 @@
 
 #include <gtest/gtest.h>
 
-#include "cli/cli_args.h"
+#include "cli/answers.h"
+#include "cli/batch.h"
+#include "cli/json.h"
+#include "cli/options.h"
+#include "cli/spellings.h"
 #include "engine/catalogue.h"
 
 namespace tamrisk {
@@ -341,6 +345,216 @@ TEST(CliTest, ArgumentsFillTheSevenTexts) {
   EXPECT_EQ(cmd.input.unit2, " ");
   EXPECT_EQ(cmd.input.unit3, " 指定なし");
   EXPECT_EQ(*cmd.thisYear, 1999);
+}
+
+std::vector<std::string> Words(const std::string& text) {
+  std::istringstream in(text);
+  std::vector<std::string> words;
+  for (std::string w; in >> w;) words.push_back(w);
+  return words;
+}
+
+// Each option goes with the modes that use it; anything else, and two
+// modes, is a usage error that names the two. --help goes with any command
+// line that is otherwise right.
+TEST(CliOptionsTest, EachOptionGoesWithItsModes) {
+  using M = CliMode;
+  struct C {
+    const char* args;
+    M mode;              // when right
+    const char* error;  // when wrong: the whole message
+  };
+  const C cases[] = {
+      {"--filter W --this-year 2000 --json 1 V", M::Calculate, nullptr},
+      {"--this-year 2000 --batch", M::Batch, nullptr},
+      {"--batch --this-year 2000", M::Batch, nullptr},
+      {"--json --filter W --partners V", M::Partners, nullptr},
+      {"--produces W --json", M::Produces, nullptr},
+      {"--batch --batch", M::Batch, nullptr},
+      {"--json --batch", M::Calculate, "--json does not go with --batch"},
+      {"--batch --filter W", M::Calculate, "--filter does not go with --batch"},
+      {"--formula-list --json", M::Calculate, "--json does not go with --formula-list"},
+      {"--filter W --formula-list", M::Calculate, "--filter does not go with --formula-list"},
+      {"--this-year 2000 --formula-list", M::Calculate, "--this-year does not go with --formula-list"},
+      {"--this-year 2000 --partners V", M::Calculate, "--this-year does not go with --partners"},
+      {"--filter A --produces W", M::Calculate, "--filter does not go with --produces"},
+      {"--list-units --json", M::Calculate, "--json does not go with --list-units"},
+      {"--version --this-year 1", M::Calculate, "--this-year does not go with --version"},
+      {"--batch --formula-list", M::Calculate, "--formula-list does not go with --batch"},
+      {"--partners V --produces W", M::Calculate, "--produces does not go with --partners"},
+      {"--version --list-prefixes", M::Calculate, "--list-prefixes does not go with --version"},
+      {"--list-units 3", M::Calculate, "unexpected argument: 3"},
+      {"--version 1 V", M::Calculate, "unexpected argument: 1"},
+      // --help: anywhere, on a command line that is right.
+      {"--help", M::Help, nullptr},
+      {"-h", M::Help, nullptr},
+      {"10 V --help", M::Help, nullptr},
+      {"--help --batch", M::Help, nullptr},
+      {"--json --partners V -h", M::Help, nullptr},
+      {"--version --help", M::Help, nullptr},
+      {"--help --bogus", M::Calculate, "unknown option: --bogus"},
+      {"--bogus --help", M::Calculate, "unknown option: --bogus"},
+      {"--help --json --batch", M::Calculate, "--json does not go with --batch"},
+      {"--batch --help --formula-list", M::Calculate, "--formula-list does not go with --batch"},
+      {"--help --partners", M::Calculate, "--partners needs a unit"},
+      {"--help 10 furlong", M::Calculate, "unknown unit: furlong"},
+      {"--this-year", M::Calculate, "--this-year needs a year"},
+  };
+  for (const C& c : cases) {
+    SCOPED_TRACE(c.args);
+    CliCommand cmd;
+    std::string error;
+    const bool right = ParseCliArgs(Words(c.args), cmd, error);
+    if (c.error) {
+      EXPECT_FALSE(right);
+      EXPECT_EQ(error, c.error);
+    } else {
+      EXPECT_TRUE(right) << error;
+      EXPECT_EQ(cmd.mode, c.mode);
+    }
+  }
+  // The last of an option given twice counts.
+  CliCommand cmd;
+  std::string error;
+  ASSERT_TRUE(ParseCliArgs(Words("--partners V --filter A --partners mH --filter W"), cmd, error));
+  EXPECT_EQ(cmd.unit, "H");
+  EXPECT_EQ(cmd.input.unit3, "W");
+}
+
+// The same from the program: the usage and status 0 for --help on a right
+// command line, one line and status 2 for any mistake, wherever --help is.
+TEST(CliTest, HelpAndMistakesWhateverTheirOrder) {
+  const std::string usage = CliUsage();
+  for (const char* args : {"--help", "-h", "1 V --help", "--help --batch", "--json --help --produces W"}) {
+    const Result r = RunCli(args);
+    EXPECT_EQ(r.status, 0) << args;
+    EXPECT_EQ(r.out, usage) << args;
+  }
+  struct C {
+    const char* args;
+    const char* line;
+  };
+  const C cases[] = {
+      {"--help --bogus", "unknown option: --bogus"},
+      {"--bogus --help", "unknown option: --bogus"},
+      {"--batch --json", "--json does not go with --batch"},
+      {"--json --help --batch", "--json does not go with --batch"},
+      {"--formula-list --batch", "--batch does not go with --formula-list"},
+  };
+  for (const C& c : cases) {
+    const Result r = RunCli(c.args);
+    EXPECT_EQ(r.status, 2) << c.args;
+    EXPECT_EQ(r.out, "tamrisk-cli: " + std::string(c.line) + "; see tamrisk-cli --help\n") << c.args;
+  }
+}
+
+std::string ReadFile(const char* path) {
+  std::ifstream file(path);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// The text of a line of the manual page's source: a macro's words run
+// together where it alternates fonts (.BR a " | " b), spaced where it sets
+// one (.B a b); "\-" is "-".
+std::string RoffText(const std::string& line) {
+  std::vector<std::string> words;
+  std::string macro;
+  size_t i = 0;
+  if (line.rfind('.', 0) == 0) {
+    i = line.find(' ');
+    macro = line.substr(1, i == std::string::npos ? std::string::npos : i - 1);
+    if (i == std::string::npos) return "";
+  }
+  while (i < line.size()) {
+    while (i < line.size() && line[i] == ' ') ++i;
+    if (i >= line.size()) break;
+    std::string word;
+    if (line[i] == '"') {
+      const size_t end = line.find('"', i + 1);
+      word = line.substr(i + 1, end - i - 1);
+      i = end + 1;
+    } else {
+      const size_t end = std::min(line.find(' ', i), line.size());
+      word = line.substr(i, end - i);
+      i = end;
+    }
+    for (size_t k; (k = word.find("\\-")) != std::string::npos;) word.replace(k, 2, "-");
+    words.push_back(word);
+  }
+  const bool alternating = macro.size() == 2;
+  std::string text;
+  for (size_t k = 0; k < words.size(); ++k) text += (k && !alternating ? " " : "") + words[k];
+  return text;
+}
+
+// The manual page's synopsis and option list are those of the table: an
+// option added to the table and not to the page, or the other way, fails.
+TEST(CliOptionsTest, ManualPageFollowsTheTable) {
+  const std::string manual = ReadFile(TAMRISK_MAN_PAGE);
+  ASSERT_FALSE(manual.empty());
+  auto section = [&](const std::string& name) {
+    const size_t start = manual.find(".SH " + name + "\n");
+    EXPECT_NE(start, std::string::npos) << name;
+    const size_t body = manual.find('\n', start) + 1;
+    return manual.substr(body, manual.find(".SH ", body) - body);
+  };
+  std::vector<std::string> synopsis{""};
+  std::istringstream lines(section("SYNOPSIS"));
+  for (std::string line; std::getline(lines, line);) {
+    if (line == ".br") {
+      synopsis.emplace_back();
+      continue;
+    }
+    synopsis.back() += (synopsis.back().empty() ? "" : " ") + RoffText(line);
+  }
+  EXPECT_EQ(synopsis, CliSynopsis());
+
+  std::vector<std::string> listed;
+  std::istringstream options(section("OPTIONS"));
+  for (std::string line, previous; std::getline(options, line); previous = line) {
+    if (previous == ".TP") listed.push_back(RoffText(line));
+  }
+  std::vector<std::string> table;
+  for (const CliOption& o : CliOptions()) {
+    std::string entry = o.alias.empty() ? "" : std::string(o.alias) + ", ";
+    entry += std::string(o.name);
+    if (!o.argument.empty()) entry += " " + std::string(o.argument);
+    table.push_back(entry);
+  }
+  EXPECT_EQ(listed, table);
+}
+
+// The completion offers every option of the table, and a unit, a year or
+// nothing after each option that takes an argument.
+TEST(CliOptionsTest, CompletionFollowsTheTable) {
+  const std::string script = ReadFile(TAMRISK_COMPLETION);
+  ASSERT_FALSE(script.empty());
+  const std::string words = "compgen -W \"";
+  const size_t start = script.find(words);
+  ASSERT_NE(start, std::string::npos);
+  const size_t begin = start + words.size();
+  std::vector<std::string> offered = Words(script.substr(begin, script.find('"', begin) - begin));
+  std::vector<std::string> table, withArgument;
+  for (const CliOption& o : CliOptions()) {
+    table.emplace_back(o.name);
+    if (!o.argument.empty()) withArgument.emplace_back(o.name);
+  }
+  std::sort(offered.begin(), offered.end());
+  std::sort(table.begin(), table.end());
+  EXPECT_EQ(offered, table);
+  // The patterns of `case $prev in`: "    --partners | --produces)".
+  std::vector<std::string> completed;
+  std::istringstream lines(script);
+  for (std::string line; std::getline(lines, line);) {
+    const size_t first = line.find_first_not_of(' ');
+    if (first == std::string::npos || line.compare(first, 2, "--") != 0 || line.back() != ')') continue;
+    for (const std::string& w : Words(line.substr(first, line.size() - first - 1))) {
+      if (w != "|") completed.push_back(w);
+    }
+  }
+  std::sort(completed.begin(), completed.end());
+  std::sort(withArgument.begin(), withArgument.end());
+  EXPECT_EQ(completed, withArgument);
 }
 
 TEST(CliTest, BatchWritesOneJsonObjectPerLine) {

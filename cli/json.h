@@ -1,0 +1,22 @@
+// JSON texts of tamrisk-cli: string literals and the object of one run.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "engine/run.h"
+
+namespace tamrisk {
+
+// Appends `text` as a JSON string literal, quotes included. Invalid UTF-8 is
+// written as U+FFFD, one for each maximal invalid sequence, so the output is
+// always valid UTF-8 JSON.
+void AppendJsonString(std::string& out, std::string_view text);
+
+// A JSON string literal, as AppendJsonString writes it.
+std::string JsonEscape(const std::string& text);
+
+// The JSON object of one run, as the batch mode writes it for a line.
+std::string OutputJson(const RunOutput& out);
+
+}  // namespace tamrisk
