@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "engine/catalogue.h"
+#include "engine/unit_records.h"
 #include "engine/utf8.h"
 
 namespace tamrisk {
@@ -13,25 +14,34 @@ namespace {
 // Letters that look like a catalogue unit's own and are what a text copied
 // from elsewhere often holds (the forms that Unicode normalisation gives):
 // taken for the catalogue's unit, but not offered as spellings.
-constexpr UnitAlias LookAlikes[] = {
-    {"\u00C5", "\u212B"},       // LATIN CAPITAL LETTER A WITH RING ABOVE: ANGSTROM SIGN
-    {"\u2126", "\u03A9"},       // OHM SIGN: GREEK CAPITAL LETTER OMEGA
-    {"\u212A", "K"},            // KELVIN SIGN: K
-    {"dB\u00B5V", "dB\u03BCV"},  // the micro sign: GREEK SMALL LETTER MU
-};
+const std::vector<UnitAlias>& LookAlikes() {
+  static const std::vector<UnitAlias> lookAlikes = [] {
+    std::vector<UnitAlias> v;
+    for (const UnitRecord& u : UnitRecords) {
+      if (!u.lookAlike.empty()) v.push_back({u.lookAlike, u.text});
+    }
+    return v;
+  }();
+  return lookAlikes;
+}
 
 struct PrefixSpelling {
   std::string_view spelling;
   std::string_view prefix;
 };
 
-// The catalogue's prefixes, and "u" and the micro sign µ (U+00B5) for μ.
+// The catalogue's prefixes, then their ASCII spellings ("u" for μ), then
+// the letters that look the same (the micro sign µ, U+00B5, for μ).
 const std::vector<PrefixSpelling>& PrefixSpellings() {
   static const std::vector<PrefixSpelling> spellings = [] {
     std::vector<PrefixSpelling> v;
-    for (const PrefixEntry& p : PrefixCatalogue) v.push_back({p.text, p.text});
-    v.push_back({"u", "μ"});
-    v.push_back({"\u00b5", "μ"});
+    for (const PrefixRecord& p : PrefixRecords) v.push_back({p.text, p.text});
+    for (const PrefixRecord& p : PrefixRecords) {
+      if (!p.ascii.empty()) v.push_back({p.ascii, p.text});
+    }
+    for (const PrefixRecord& p : PrefixRecords) {
+      if (!p.lookAlike.empty()) v.push_back({p.lookAlike, p.text});
+    }
     return v;
   }();
   return spellings;
@@ -78,10 +88,13 @@ std::size_t Distance(std::string_view a, std::string_view b) {
 }  // namespace
 
 const std::vector<UnitAlias>& UnitAliases() {
-  static const std::vector<UnitAlias> aliases = {
-      {"ohm", "Ω"},      {"degC", "℃"},      {"degF", "ﾟF"},   {"m2", "㎡"},
-      {"in^2", "in2"},   {"dBuV", "dBμV"},   {"m/s^2", "m/s2"}, {"angstrom", "Å"},
-  };
+  static const std::vector<UnitAlias> aliases = [] {
+    std::vector<UnitAlias> v;
+    for (const UnitRecord& u : UnitRecords) {
+      if (!u.ascii.empty()) v.push_back({u.ascii, u.text});
+    }
+    return v;
+  }();
   return aliases;
 }
 
@@ -93,7 +106,7 @@ std::optional<std::string_view> UnitOf(std::string_view text) {
   for (const UnitAlias& a : UnitAliases()) {
     if (a.spelling == text) return a.unit;
   }
-  for (const UnitAlias& a : LookAlikes) {
+  for (const UnitAlias& a : LookAlikes()) {
     if (a.spelling == text) return a.unit;
   }
   return std::nullopt;
@@ -165,7 +178,16 @@ std::string SpellingsHelp() {
   for (const UnitAlias& a : UnitAliases()) {
     aliases += "  " + std::string(a.spelling) + " = " + std::string(a.unit) + "\n";
   }
-  return "Prefixes: y z a f p n μ m c d da h k M G T P E Z Y; u or µ may be typed for μ.\n"
+  std::string prefixes = "Prefixes:";
+  std::string typed;
+  for (const PrefixRecord& p : PrefixRecords) {
+    prefixes += " " + std::string(p.text);
+    if (p.ascii.empty() && p.lookAlike.empty()) continue;
+    typed += "; " + std::string(p.ascii);
+    if (!p.ascii.empty() && !p.lookAlike.empty()) typed += " or ";
+    typed += std::string(p.lookAlike) + " may be typed for " + std::string(p.text);
+  }
+  return prefixes + typed + ".\n" +
          "ASCII spellings of units:\n" +
          aliases +
          "Look-alike letters count as the catalogue's: U+00C5 as Å (U+212B), the ohm\n"

@@ -1,9 +1,14 @@
 // The fixed prefix and unit catalogue: the texts the lists offer and the
-// rules compare, in the order that gives every mask position its meaning.
+// rules compare, in the order that gives every mask position its meaning,
+// taken from the records of engine/unit_records.h.
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <iterator>
 #include <string_view>
+
+#include "engine/unit_records.h"
 
 namespace tamrisk {
 
@@ -13,20 +18,21 @@ struct PrefixEntry {
 };
 
 // Positions 1..20 of prefixMask are indices 0..19.
-extern const std::array<PrefixEntry, 20> PrefixCatalogue;
+inline constexpr std::array<PrefixEntry, std::size(PrefixRecords)> PrefixCatalogue = [] {
+  std::array<PrefixEntry, std::size(PrefixRecords)> prefixes{};
+  for (std::size_t i = 0; i < prefixes.size(); ++i) {
+    prefixes[i] = {PrefixRecords[i].text, PrefixRecords[i].powerOfTen};
+  }
+  return prefixes;
+}();
 
 // Positions 1..80 of unitMask are indices 0..79; positions 75..80 are spare
 // and have an empty text.
-inline constexpr std::array<std::string_view, 80> UnitCatalogue = {
-    "m", "in", "ft", "yd", "mile", "g", "oz", "lbs", "deg", "rad",
-    "sec", "min", "hour", "m/s", "m/h", "mile/h", "knot", "℃", "cal", "J",
-    "a", "l", "Pa", "V", "A", "W", "VA", "Ω", "dB", "dBm",
-    "dBμV", "dBc", "Hz", "λ", "VSWR", "H", "F", "C", "bit", "byte",
-    "bps", "%", "ppm", "㎡", "n_mile", "day", "month", "year", "AU", "in2",
-    "Å", "m/s2", "N", "ppb", "dBf", "gal UK", "gal US", "rps", "rpm", "ﾟF",
-    "K", "PS", "HP", "尺", "寸", "間", "町", "里", "坪", "升",
-    "合", "斗", "貫", "匁", "", "", "", "", "", "",
-};
+inline constexpr std::array<std::string_view, std::size(UnitRecords)> UnitCatalogue = [] {
+  std::array<std::string_view, std::size(UnitRecords)> texts{};
+  for (std::size_t i = 0; i < texts.size(); ++i) texts[i] = UnitRecords[i].text;
+  return texts;
+}();
 
 inline constexpr std::string_view NoPrefix = " ";
 inline constexpr std::string_view NoUnit = " ";

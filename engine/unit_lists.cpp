@@ -9,21 +9,15 @@ namespace tamrisk {
 
 namespace {
 
-// The place of every catalogue unit (positions 1..74, ten to a row as in
-// the catalogue) in the case-insensitive Japanese collation order: "%" 0,
-// "℃" 1, "a" and "A" 2, "Å" 3, "AU" 4, ... "匁" 69, "里" 70, "λ" 71,
-// "Ω" 72. The window program's lists were sorted by that collation; the
-// window tests check this table against it.
-constexpr int UnitCollationRank[74] = {
-    34, 27, 19, 58, 39, 20, 45, 33, 16, 50,
-    53, 41, 24, 36, 35, 40, 31, 1, 9, 29,
-    2, 32, 46, 54, 2, 57, 55, 72, 11, 14,
-    15, 12, 26, 71, 56, 23, 17, 8, 5, 7,
-    6, 0, 48, 38, 44, 10, 42, 59, 4, 28,
-    3, 37, 43, 47, 13, 21, 22, 52, 51, 18,
-    30, 49, 25, 63, 65, 61, 66, 70, 67, 64,
-    62, 68, 60, 69,
-};
+// The place of every catalogue unit in the case-insensitive Japanese
+// collation order ("%" 0, "℃" 1, "a" and "A" 2, ... "λ" 71, "Ω" 72), by
+// catalogue position; the window program's lists were sorted by that
+// collation. An engine test checks the records against the collation.
+constexpr std::array<int, std::size(UnitRecords)> UnitCollationRank = [] {
+  std::array<int, std::size(UnitRecords)> ranks{};
+  for (std::size_t i = 0; i < ranks.size(); ++i) ranks[i] = UnitRecords[i].collation;
+  return ranks;
+}();
 
 constexpr int NotACatalogueUnit = 1000;
 
@@ -32,7 +26,7 @@ constexpr int NotACatalogueUnit = 1000;
 int SortKey(std::string_view text) {
   if (text.empty()) return 0;
   if (text.front() == ' ') return 1;
-  for (size_t i = 0; i < std::size(UnitCollationRank); ++i) {
+  for (size_t i = 0; i < UnitCatalogue.size(); ++i) {
     if (UnitCatalogue[i] == text) return 2 + UnitCollationRank[i];
   }
   return NotACatalogueUnit;
@@ -53,19 +47,6 @@ bool UnitListLess(std::string_view a, std::string_view b) {
   // Texts outside the catalogue have no collation place of their own.
   return ka == NotACatalogueUnit && a < b;
 }
-
-const int UnitBoxGrid[UnitBoxRows][UnitBoxColumns] = {
-    { 1,  8, 15, 20, 23, 32, 42, 71},
-    { 2,  9, 16, 53, 24, 33, 43, 72},
-    { 3, 10, 17, 62, 25, 34, 54, 73},
-    { 4, 11, 52, 63, 26, 35, 64, 74},
-    { 5, 12, 58, 44, 27, 36, 65, 75},
-    {45, 13, 59, 50, 28, 37, 66, 76},
-    {51, 46, 18, 21, 29, 38, 67, 77},
-    {49, 47, 60, 22, 30, 39, 68, 78},
-    { 6, 48, 61, 56, 55, 40, 69, 79},
-    { 7, 14, 19, 57, 31, 41, 70, 80},
-};
 
 ListContents BuildListContents(std::string_view prefixMask, std::string_view unitMask) {
   ListContents lists;

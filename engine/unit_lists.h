@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/unit_records.h"
+
 namespace tamrisk {
 
 struct ListContents {
@@ -34,14 +36,25 @@ ListContents BuildListContents(std::string_view prefixMask, std::string_view uni
 bool UnitListLess(std::string_view a, std::string_view b);
 
 // The layout of the unit check boxes of the customisation: unit positions
-// (1..80) row by row, columns left to right. Units of one quantity stand
-// together in a column.
+// (1..80) row by row, columns left to right, each where its record places
+// it. Units of one quantity stand together in a column.
 inline constexpr int UnitBoxRows = 10;
 inline constexpr int UnitBoxColumns = 8;
-extern const int UnitBoxGrid[UnitBoxRows][UnitBoxColumns];
+inline constexpr std::array<std::array<int, UnitBoxColumns>, UnitBoxRows> UnitBoxGrid = [] {
+  std::array<std::array<int, UnitBoxColumns>, UnitBoxRows> grid{};
+  for (const UnitRecord& u : UnitRecords) grid[u.box.row][u.box.column] = u.position;
+  return grid;
+}();
+static_assert(std::size(UnitRecords) == UnitBoxRows * UnitBoxColumns, "a check box for every position");
 
 // Unit positions from here to the end are spare: no unit, no check box shown.
 inline constexpr int FirstSpareUnitPosition = 75;
+static_assert([] {
+  for (const UnitRecord& u : UnitRecords) {
+    if (u.text.empty() != (u.position >= FirstSpareUnitPosition)) return false;
+  }
+  return true;
+}(), "the spare positions are the last ones");
 
 // Check box n of the customisation: 1..20 are the prefix positions, 21..100
 // the unit positions 1..80.

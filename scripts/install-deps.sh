@@ -11,6 +11,8 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n libfontconfig-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
+  # The Japanese collation that the engine's unit order is tested against.
+  libicu-dev
   # Decimal texts read and written (header-only, also in the page).
   libfast-float-dev libfmt-dev
   fonts-ipafont-gothic fonts-liberation
