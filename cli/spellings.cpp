@@ -1,6 +1,8 @@
 #include "cli/spellings.h"
 
 #include <algorithm>
+#include <array>
+#include <iterator>
 #include <cstddef>
 
 #include "engine/catalogue.h"
@@ -11,41 +13,52 @@ namespace tamrisk {
 
 namespace {
 
+// The records' spellings, gathered while the program is compiled, so that
+// only these short tables are in the program, not the records themselves.
+template <typename Records, typename Field>
+constexpr std::size_t CountSpellings(const Records& records, Field field) {
+  std::size_t n = 0;
+  for (const auto& r : records) n += (r.*field).empty() ? 0 : 1;
+  return n;
+}
+
+template <std::size_t N, typename Records, typename Field>
+constexpr std::array<UnitAlias, N> GatherSpellings(const Records& records, Field field) {
+  std::array<UnitAlias, N> spellings{};
+  std::size_t n = 0;
+  for (const auto& r : records) {
+    if (!(r.*field).empty()) spellings[n++] = {r.*field, r.text};
+  }
+  return spellings;
+}
+
+constexpr auto kAliases = GatherSpellings<CountSpellings(UnitRecords, &UnitRecord::ascii)>(
+    UnitRecords, &UnitRecord::ascii);
+
 // Letters that look like a catalogue unit's own and are what a text copied
 // from elsewhere often holds (the forms that Unicode normalisation gives):
 // taken for the catalogue's unit, but not offered as spellings.
-const std::vector<UnitAlias>& LookAlikes() {
-  static const std::vector<UnitAlias> lookAlikes = [] {
-    std::vector<UnitAlias> v;
-    for (const UnitRecord& u : UnitRecords) {
-      if (!u.lookAlike.empty()) v.push_back({u.lookAlike, u.text});
-    }
-    return v;
-  }();
-  return lookAlikes;
-}
+constexpr auto kLookAlikes = GatherSpellings<CountSpellings(UnitRecords, &UnitRecord::lookAlike)>(
+    UnitRecords, &UnitRecord::lookAlike);
 
-struct PrefixSpelling {
-  std::string_view spelling;
-  std::string_view prefix;
-};
+constexpr auto kPrefixAscii = GatherSpellings<CountSpellings(PrefixRecords, &PrefixRecord::ascii)>(
+    PrefixRecords, &PrefixRecord::ascii);
+constexpr auto kPrefixLookAlikes =
+    GatherSpellings<CountSpellings(PrefixRecords, &PrefixRecord::lookAlike)>(
+        PrefixRecords, &PrefixRecord::lookAlike);
 
 // The catalogue's prefixes, then their ASCII spellings ("u" for μ), then
-// the letters that look the same (the micro sign µ, U+00B5, for μ).
-const std::vector<PrefixSpelling>& PrefixSpellings() {
-  static const std::vector<PrefixSpelling> spellings = [] {
-    std::vector<PrefixSpelling> v;
-    for (const PrefixRecord& p : PrefixRecords) v.push_back({p.text, p.text});
-    for (const PrefixRecord& p : PrefixRecords) {
-      if (!p.ascii.empty()) v.push_back({p.ascii, p.text});
-    }
-    for (const PrefixRecord& p : PrefixRecords) {
-      if (!p.lookAlike.empty()) v.push_back({p.lookAlike, p.text});
-    }
-    return v;
-  }();
+// the letters that look the same (the micro sign µ, U+00B5, for μ): a
+// spelling and the prefix it stands for.
+constexpr auto kPrefixSpellings = [] {
+  std::array<UnitAlias, std::size(PrefixRecords) + kPrefixAscii.size() + kPrefixLookAlikes.size()>
+      spellings{};
+  std::size_t n = 0;
+  for (const PrefixRecord& p : PrefixRecords) spellings[n++] = {p.text, p.text};
+  for (const UnitAlias& a : kPrefixAscii) spellings[n++] = a;
+  for (const UnitAlias& a : kPrefixLookAlikes) spellings[n++] = a;
   return spellings;
-}
+}();
 
 // Code points of a UTF-8 text; each byte of an invalid sequence counts as
 // one, a code point of its own that no character has.
@@ -87,16 +100,7 @@ std::size_t Distance(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-const std::vector<UnitAlias>& UnitAliases() {
-  static const std::vector<UnitAlias> aliases = [] {
-    std::vector<UnitAlias> v;
-    for (const UnitRecord& u : UnitRecords) {
-      if (!u.ascii.empty()) v.push_back({u.ascii, u.text});
-    }
-    return v;
-  }();
-  return aliases;
-}
+std::span<const UnitAlias> UnitAliases() { return kAliases; }
 
 std::optional<std::string_view> UnitOf(std::string_view text) {
   if (text.empty()) return std::nullopt;
@@ -106,7 +110,7 @@ std::optional<std::string_view> UnitOf(std::string_view text) {
   for (const UnitAlias& a : UnitAliases()) {
     if (a.spelling == text) return a.unit;
   }
-  for (const UnitAlias& a : LookAlikes()) {
+  for (const UnitAlias& a : kLookAlikes) {
     if (a.spelling == text) return a.unit;
   }
   return std::nullopt;
@@ -119,9 +123,9 @@ bool SplitUnit(const std::string& text, std::string& prefix, std::string& unit) 
     return true;
   }
   // The longest prefix first, so "da" wins over "d".
-  const PrefixSpelling* best = nullptr;
+  const UnitAlias* best = nullptr;
   std::string_view bestUnit;
-  for (const PrefixSpelling& p : PrefixSpellings()) {
+  for (const UnitAlias& p : kPrefixSpellings) {
     if (text.size() <= p.spelling.size() || text.compare(0, p.spelling.size(), p.spelling) != 0) {
       continue;
     }
@@ -132,7 +136,7 @@ bool SplitUnit(const std::string& text, std::string& prefix, std::string& unit) 
     }
   }
   if (!best) return false;
-  prefix = std::string(best->prefix);
+  prefix = std::string(best->unit);
   unit = std::string(bestUnit);
   return true;
 }
@@ -153,7 +157,7 @@ const std::vector<std::string>& PrefixedUnitSpellings() {
   static const std::vector<std::string> all = [] {
     const std::vector<std::string>& units = UnitSpellings();
     std::vector<std::string> v = units;
-    for (const PrefixSpelling& p : PrefixSpellings()) {
+    for (const UnitAlias& p : kPrefixSpellings) {
       for (const std::string& u : units) v.push_back(std::string(p.spelling) + u);
     }
     return v;
@@ -169,7 +173,7 @@ std::string UnitList() {
 
 std::string PrefixList() {
   std::string out;
-  for (const PrefixSpelling& p : PrefixSpellings()) out += std::string(p.spelling) + "\n";
+  for (const UnitAlias& p : kPrefixSpellings) out += std::string(p.spelling) + "\n";
   return out;
 }
 
@@ -178,14 +182,17 @@ std::string SpellingsHelp() {
   for (const UnitAlias& a : UnitAliases()) {
     aliases += "  " + std::string(a.spelling) + " = " + std::string(a.unit) + "\n";
   }
+  // "Prefixes: y z ...; u or µ may be typed for μ."
   std::string prefixes = "Prefixes:";
   std::string typed;
-  for (const PrefixRecord& p : PrefixRecords) {
+  for (const PrefixEntry& p : PrefixCatalogue) {
     prefixes += " " + std::string(p.text);
-    if (p.ascii.empty() && p.lookAlike.empty()) continue;
-    typed += "; " + std::string(p.ascii);
-    if (!p.ascii.empty() && !p.lookAlike.empty()) typed += " or ";
-    typed += std::string(p.lookAlike) + " may be typed for " + std::string(p.text);
+    std::string others;
+    for (std::size_t i = PrefixCatalogue.size(); i < kPrefixSpellings.size(); ++i) {
+      if (kPrefixSpellings[i].unit != p.text) continue;
+      others += (others.empty() ? "" : " or ") + std::string(kPrefixSpellings[i].spelling);
+    }
+    if (!others.empty()) typed += "; " + others + " may be typed for " + std::string(p.text);
   }
   return prefixes + typed + ".\n" +
          "ASCII spellings of units:\n" +

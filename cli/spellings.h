@@ -4,6 +4,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,10 +13,10 @@ namespace tamrisk {
 
 struct UnitAlias {
   std::string_view spelling;  // what a user can type
-  std::string_view unit;      // the catalogue's text
+  std::string_view unit;      // the catalogue's text (of a unit or a prefix)
 };
-// The ASCII spellings of catalogue units.
-const std::vector<UnitAlias>& UnitAliases();
+// The ASCII spellings of catalogue units, in catalogue order.
+std::span<const UnitAlias> UnitAliases();
 
 // How --partners and --produces name the blank unit " ".
 inline constexpr std::string_view NoneSpelling = "none";
