@@ -80,21 +80,4 @@ inline CategoryLines Category(int number, const std::vector<std::string>& lines 
   return category;
 }
 
-inline std::vector<std::string> Titles(const std::vector<SectionLines>& sections) {
-  std::vector<std::string> titles;
-  for (const SectionLines& s : sections) titles.push_back(s.front());
-  return titles;
-}
-
-// The section with the title of `expected` holds exactly its lines.
-inline void ExpectSection(const std::vector<SectionLines>& sections, const SectionLines& expected) {
-  for (const SectionLines& s : sections) {
-    if (s.front() == expected.front()) {
-      EXPECT_EQ(s, expected);
-      return;
-    }
-  }
-  ADD_FAILURE() << "no section " << expected.front();
-}
-
 }  // namespace tamrisk::testing

@@ -55,60 +55,19 @@ inline std::vector<std::string> SplitLines(const std::string& block) {
   return lines;
 }
 
-// The same input with the two parameters changing places.
-inline RunInput Swapped(const RunInput& in) {
-  return {in.param2, in.subUnit2, in.unit2, in.param1, in.subUnit1, in.unit1, in.unit3, in.thisYear};
-}
-
 inline std::string Describe(const RunInput& in) {
   return "[" + in.param1 + "|" + in.subUnit1 + "|" + in.unit1 + "] [" + in.param2 + "|" +
          in.subUnit2 + "|" + in.unit2 + "] filter" + in.unit3;
 }
 
 // Runs `in` alone in `domain` and compares the whole block line by line, and
-// whether a line failed; with `alsoSwapped`, the same again with the two
-// parameters changing places (for rules that read the same either way).
+// whether a line failed.
 inline void ExpectBlock(const FormulaDomain& domain, const RunInput& in,
-                        const std::vector<std::string>& lines, bool invalid, bool alsoSwapped = false) {
+                        const std::vector<std::string>& lines, bool invalid) {
   SCOPED_TRACE(Describe(in));
   const DomainBlock out = EvaluateOnly(domain, in);
   EXPECT_EQ(SplitLines(out.text), SplitLines(Lines(lines)));
   EXPECT_EQ(out.invalid, invalid);
-  if (!alsoSwapped) return;
-  const DomainBlock swapped = EvaluateOnly(domain, Swapped(in));
-  EXPECT_EQ(SplitLines(swapped.text), SplitLines(Lines(lines))) << "parameters swapped";
-  EXPECT_EQ(swapped.invalid, invalid) << "parameters swapped";
-}
-
-// One input and the whole block a domain writes for it.
-struct DomainCase {
-  RunInput in;
-  std::vector<std::string> lines;
-  bool invalid = false;
-};
-
-// One input as its seven texts are typed (number, prefix and unit of each
-// parameter, then the filter), the whole block and whether a line failed.
-struct TypedCase {
-  const char* p1;
-  const char* prefix1;
-  const char* unit1;
-  const char* p2;
-  const char* prefix2;
-  const char* unit2;
-  const char* filter;
-  std::vector<std::string> lines;
-  bool invalid = false;
-};
-
-inline void ExpectTypedCase(const FormulaDomain& domain, const TypedCase& c, bool alsoSwapped = false) {
-  ExpectBlock(domain, {c.p1, c.prefix1, c.unit1, c.p2, c.prefix2, c.unit2, c.filter, 2026}, c.lines,
-              c.invalid, alsoSwapped);
-}
-
-template <size_t N>
-void ExpectCases(const FormulaDomain& domain, const DomainCase (&cases)[N], bool bothOrders) {
-  for (const DomainCase& c : cases) ExpectBlock(domain, c.in, c.lines, c.invalid, bothOrders);
 }
 
 }  // namespace tamrisk::testing
