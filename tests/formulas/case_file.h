@@ -20,7 +20,8 @@
 // unit's prefix and a blank before it: "10 V", "4.7 k Ω", "1 gal UK",
 // "1 k gal UK"; a number alone has neither, and "" is an empty number. The
 // result unit is left out for no filter. A case without "this year" runs in
-// 2026 and must not depend on the year.
+// 2026 and must not depend on the year. Lines compare whole, so a blank at
+// the end of a line counts (some calendar lines end with one).
 #pragma once
 
 #include <algorithm>
