@@ -105,4 +105,26 @@ inline constexpr char16_t PathNotHeldLine1[] = u"電卓ソフトのパスに､�
 inline constexpr char16_t PathNotHeldLine2[] = u"このパスは Tamrisk を終了するまで使えますが､設定ファイルには以前のパスを残します。";
 inline constexpr char16_t SettingsFileLabel[] = u"設定ファイル：";
 
+// Notes about the history file, each shown once, like those about the
+// settings file.
+inline constexpr char16_t HistoryNotSavedLine1[] = u"計算の履歴を保存できませんでした。この履歴は Tamrisk を終了するまで使えます。";
+inline constexpr char16_t HistoryDamagedLine1[] = u"計算の履歴ファイルに読み取れない行がありました。読み取れた計算は使えます。";
+inline constexpr char16_t HistoryBackupLine2[] = u"元のファイルは､履歴を保存するときに history.jsonl.bak として残します。";
+inline constexpr char16_t HistoryFileLabel[] = u"履歴ファイル：";
+
+// The history window.
+inline constexpr char16_t HistoryTitle[] = u"計算の履歴";
+inline constexpr char16_t HistoryMenuCaption[] = u"履歴(&R)";
+inline constexpr char16_t OpenHistoryCaption[] = u"計算の履歴(&R)";
+inline constexpr char16_t HistoryRecallCaption[] = u"呼び出し";
+inline constexpr char16_t HistoryDeleteCaption[] = u"削除";
+inline constexpr char16_t HistoryClearCaption[] = u"すべて削除";
+inline constexpr char16_t HistoryCloseCaption[] = u"閉じる";
+inline constexpr char16_t HistoryEmptyText[] = u"まだ計算の履歴はありません。";
+inline constexpr char16_t HistoryClearQuestion[] = u"計算の履歴をすべて削除しますか？";
+// The page's link of the inputs.
+inline constexpr char16_t ShareCaption[] = u"共有";
+inline constexpr char16_t ShareTip[] = u"この計算のリンクを共有またはコピーします";
+inline constexpr char16_t HistoryNotOfferedText[] = u"この履歴の倍数または単位「%1」は一覧にないため､入力しませんでした。倍数､単位ｶｽﾀﾏｲｽﾞで表示できます。";
+
 }  // namespace tamrisk::captions

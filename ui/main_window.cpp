@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDate>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFocusEvent>
@@ -27,6 +28,7 @@
 #include <utility>
 
 #include "engine/catalogue.h"
+#include "engine/history.h"
 #include "engine/list_choices.h"
 #include "formulas/catalogue_run.h"
 #include "ui/calculator_path_dialog.h"
@@ -35,6 +37,7 @@
 #include "ui/customisation_dialog.h"
 #include "ui/formula_list_viewer.h"
 #include "ui/help_window.h"
+#include "ui/history_window.h"
 #include "ui/list_type_ahead.h"
 #include "ui/partner_controller.h"
 #include "ui/pictures.h"
@@ -84,6 +87,7 @@ bool IsMenuShortcut(const QKeyEvent* key) {
     case Qt::Key_H:
     case Qt::Key_K:
     case Qt::Key_A:
+    case Qt::Key_R:
       return true;
     default:
       return false;
@@ -99,7 +103,9 @@ QString ResultBoxText(const QString& text) {
 }
 
 MainWindow::MainWindow()
-    : settings_([this](const char* name, const QString& text) { showNote(name, text); }) {
+    : settings_([this](const char* name, const QString& text) { showNote(name, text); }),
+      history_(DefaultHistoryPath(),
+               [this](const char* name, const QString& text) { showNote(name, text); }) {
   setObjectName(QStringLiteral("MainWindow"));
   setWindowTitle(FromUtf16(captions::MainWindowTitle));
   setWindowIcon(ProgramIcon());
@@ -336,6 +342,9 @@ void MainWindow::buildMenus() {
        [this] { customisationDialog()->openDialog(); });
   item(setting, "OpenCalcPass", captions::OpenCalcPassCaption, Qt::Key_D,
        [this] { calculatorPathDialog()->openDialog(); });
+  QMenu* history = menu("HistoryMenu", captions::HistoryMenuCaption);
+  item(history, "OpenHistory", captions::OpenHistoryCaption, Qt::Key_R,
+       [this] { historyWindow()->openHistory(); });
   QMenu* help = menu("HelpMenu", captions::HelpMenuCaption);
   item(help, "OpenHelp", captions::OpenHelpCaption, Qt::Key_H, [this] { openHelp(); });
   item(help, "OpenFormula", captions::OpenFormulaCaption, Qt::Key_K, [this] { openFormulaList(); });
@@ -378,6 +387,54 @@ CalculatorPathDialog* MainWindow::calculatorPathDialog() {
     calculatorPathDialog_->setPathText(state_.calculatorPath);
   }
   return calculatorPathDialog_;
+}
+
+HistoryWindow* MainWindow::historyWindow() {
+  if (!historyWindow_) {
+    historyWindow_ = new HistoryWindow(this, history_, [this](const RunInput& input) {
+      if (FillInputs(input)) RunCalculation();
+    });
+  }
+  return historyWindow_;
+}
+
+bool MainWindow::FillInputs(const RunInput& input) {
+  const std::pair<QComboBox*, const std::string*> lists[] = {
+      {subUnit1_, &input.subUnit1}, {unit1_, &input.unit1},   {subUnit2_, &input.subUnit2},
+      {unit2_, &input.unit2},       {unit3_, &input.unit3}};
+  for (const auto& [box, text] : lists) {
+    if (box->findText(FromUtf8(*text), Qt::MatchExactly | Qt::MatchCaseSensitive) < 0) {
+      output_->setPlainText(FromUtf16(captions::HistoryNotOfferedText).arg(FromUtf8(*text).trimmed()));
+      return false;
+    }
+  }
+  param1_->setText(FromUtf8(input.param1));
+  param2_->setText(FromUtf8(input.param2));
+  for (const auto& [box, text] : lists) SelectText(box, FromUtf8(*text));
+  return true;
+}
+
+void MainWindow::stepHistory(bool earlier) {
+  const std::vector<HistoryEntry>& entries = history_.entries();
+  auto* entry = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+  if (earlier) {
+    if (historyStep_ >= entries.size()) return;
+    if (historyStep_ == 0) {
+      beforeSteps_.param1 = param1_->text().toStdString();
+      beforeSteps_.subUnit1 = subUnit1_->currentText().toStdString();
+      beforeSteps_.unit1 = unit1_->currentText().toStdString();
+      beforeSteps_.param2 = param2_->text().toStdString();
+      beforeSteps_.subUnit2 = subUnit2_->currentText().toStdString();
+      beforeSteps_.unit2 = unit2_->currentText().toStdString();
+      beforeSteps_.unit3 = unit3_->currentText().toStdString();
+    }
+    ++historyStep_;
+  } else {
+    if (historyStep_ == 0) return;
+    --historyStep_;
+  }
+  FillInputs(historyStep_ == 0 ? beforeSteps_ : entries[entries.size() - historyStep_].input);
+  if (entry) entry->selectAll();
 }
 
 QString MainWindow::calculatorCommand() const {
@@ -489,6 +546,14 @@ void MainWindow::RunCalculation() {
     input.unit3 = unit3_->currentText().toStdString();
     input.thisYear = QDate::currentDate().year();
     result = Calculate(input);
+    // Kept as typed, with the first line of what it answered.
+    HistoryEntry entry;
+    entry.input = std::move(input);
+    entry.time = QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toStdString();
+    entry.result = FirstResultLine(result.output);
+    if (history_.add(std::move(entry)) && historyWindow_ && historyWindow_->isVisible())
+      historyWindow_->refresh();
+    historyStep_ = 0;
   }
   param1_->setText(QString::fromStdString(result.param1));
   param2_->setText(QString::fromStdString(result.param2));
@@ -580,6 +645,14 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
       return true;
     }
     return false;
+  }
+  if ((watched == param1_ || watched == param2_) && event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if ((key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) &&
+        (key->modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier) {
+      stepHistory(key->key() == Qt::Key_Up);
+      return true;
+    }
   }
   if (watched == param1_ || watched == param2_) {
     // A click into an entry that has not the focus selects its whole text,

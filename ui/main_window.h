@@ -11,7 +11,9 @@
 #include <bitset>
 #include <optional>
 
+#include "engine/run.h"
 #include "ui/app_state.h"
+#include "ui/history_keeper.h"
 #include "ui/settings_keeper.h"
 
 class QComboBox;
@@ -27,6 +29,7 @@ class VersionDialog;
 class CustomisationDialog;
 class CalculatorPathDialog;
 class FormulaListViewer;
+class HistoryWindow;
 class PartnerController;
 
 class MainWindow : public QMainWindow {
@@ -77,6 +80,15 @@ class MainWindow : public QMainWindow {
   CustomisationDialog* customisationDialog();
   CalculatorPathDialog* calculatorPathDialog();
 
+  // The calculations kept between runs, and their window (made on first
+  // use, opened by the history menu's item, Ctrl+R).
+  HistoryKeeper& history() { return history_; }
+  HistoryWindow* historyWindow();
+  // Puts a calculation's seven inputs into the controls. When a list does
+  // not offer one of its texts (the customisation hides it) nothing changes
+  // and the result box says which; returns false then.
+  bool FillInputs(const RunInput& input);
+
   // The 組合せ候補 button's work.
   PartnerController* partnerHint() { return partnerHint_; }
 
@@ -109,6 +121,10 @@ class MainWindow : public QMainWindow {
   void copyResult();
   void openHelp();
   void openFormulaList();
+  // Alt+Up (`earlier`) or Alt+Down in an entry: the inputs of the next
+  // earlier or later kept calculation; past the latest, what was there
+  // before the first step.
+  void stepHistory(bool earlier);
   void closeOtherWindows();
   void tick(int n);
   QString settingsPath() const;
@@ -132,6 +148,11 @@ class MainWindow : public QMainWindow {
   // Customisation boxes (1..100 at 0..99) that PopulateLists has ticked.
   std::bitset<100> ticked_;
   SettingsKeeper settings_;
+  HistoryKeeper history_;
+  // Alt+Up/Alt+Down: how many calculations back the inputs are (0: the
+  // user's own), and the user's own inputs from before the first step.
+  std::size_t historyStep_ = 0;
+  RunInput beforeSteps_;
   bool exiting_ = false;
   struct PendingNote {
     const char* name;
@@ -163,6 +184,7 @@ class MainWindow : public QMainWindow {
   CalculatorPathDialog* calculatorPathDialog_ = nullptr;
   HelpWindow* helpWindow_ = nullptr;
   FormulaListViewer* formulaListViewer_ = nullptr;
+  HistoryWindow* historyWindow_ = nullptr;
 };
 
 // The result box shows text with the platform's line ends: every CR LF of

@@ -42,4 +42,17 @@ std::optional<FileBytes> ReadRegularFile(const QString& path, qint64 maxBytes);
 // True when `path` names a regular file (after following links).
 bool IsRegularFile(const QString& path);
 
+// Writes `bytes` as the file at `path`, only onto a regular file (also one
+// reached through a link, which stays) or where nothing is; a FIFO, a
+// device, a folder, or a link to one of them or to nothing is left alone.
+// The new file is written beside the old one and renamed into place, so
+// that the old file stays whole when writing fails; where the folder takes
+// no new file, a file the user may write is rewritten in place. Returns
+// false when nothing was written.
+bool WriteRegularFile(const QString& path, const QByteArray& bytes);
+
+// Keeps a copy of the regular file at `path` as `path` + ".bak" (replacing
+// an older copy). Returns false when nothing was kept.
+bool KeepBackup(const QString& path);
+
 }  // namespace tamrisk

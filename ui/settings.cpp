@@ -308,36 +308,9 @@ std::optional<QByteArray> SerializeSettings(const SettingsRecord& record) {
 
 bool WriteSettingsFile(const QString& filePath, const SettingsRecord& record) {
   const std::optional<QByteArray> bytes = SerializeSettings(record);
-  if (!bytes) return false;
-  // Whatever stands at the name decides: a regular file (also behind a
-  // link) or nothing is written; anything else is the system's or the
-  // user's own and is left as it is. Writing through a link to a device
-  // would replace the device with a regular file.
-  const QByteArray name = QFile::encodeName(filePath);
-  struct stat st {};
-  if (::lstat(name.constData(), &st) == 0) {
-    if (S_ISLNK(st.st_mode) && ::stat(name.constData(), &st) != 0) return false;
-    if (!S_ISREG(st.st_mode)) return false;
-  } else if (errno != ENOENT) {
-    return false;
-  }
-  QSaveFile file(filePath);
-  // A file the user may write in a folder that takes no new file (no
-  // temporary file beside it) is rewritten in place.
-  file.setDirectWriteFallback(true);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (file.write(*bytes) != bytes->size()) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+  return bytes && WriteRegularFile(filePath, *bytes);
 }
 
-bool KeepSettingsBackup(const QString& filePath) {
-  if (!IsRegularFile(filePath)) return false;
-  const QString backup = filePath + QStringLiteral(".bak");
-  QFile::remove(backup);
-  return QFile::copy(filePath, backup);
-}
+bool KeepSettingsBackup(const QString& filePath) { return KeepBackup(filePath); }
 
 }  // namespace tamrisk
