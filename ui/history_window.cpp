@@ -52,7 +52,9 @@ HistoryWindow::HistoryWindow(QWidget* mainWindow, HistoryKeeper& keeper,
   list_->setObjectName(QStringLiteral("HistoryList"));
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
   list_->setUniformItemSizes(true);  // 1,000 rows are laid out at once
+  // A long result line ends in "…"; its tip shows it whole.
   list_->setTextElideMode(Qt::ElideRight);
+  list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   list_->installEventFilter(this);
   connect(list_, &QListWidget::itemActivated, this, [this] { recallChosen(); });
 
@@ -80,7 +82,7 @@ HistoryWindow::HistoryWindow(QWidget* mainWindow, HistoryKeeper& keeper,
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(list_, 1);
   layout->addLayout(buttons);
-  resize(Tw(9570), Tw(4800));
+  resize(Tw(9570), Tw(3600));
 }
 
 std::size_t HistoryWindow::entryIndex(int row) const {
