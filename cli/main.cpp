@@ -173,6 +173,11 @@ int main(int argc, char** argv) {
     }
     case Mode::Calculate: break;
   }
+  if (cmd.url) {
+    const char* base = std::getenv("TAMRISK_PAGE_URL");
+    Write(tamrisk::PageLink(base ? base : "", cmd.input) + "\n");
+    return Finish(tamrisk::kStatusAnswered);
+  }
   cmd.input.thisYear = cmd.thisYear ? *cmd.thisYear : CurrentYear();
   const tamrisk::RunOutput out = tamrisk::Calculate(cmd.input);
   Write(cmd.json ? tamrisk::OutputJson(out) + "\n" : tamrisk::HumanText(out));

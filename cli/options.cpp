@@ -8,6 +8,7 @@
 #include "cli/batch.h"
 #include "cli/spellings.h"
 #include "engine/catalogue.h"
+#include "engine/link.h"
 #include "engine/numtext.h"
 #include "engine/utf8.h"
 
@@ -24,6 +25,11 @@ bool TakeNothing(CliCommand&, const std::string&, std::string&) { return true; }
 
 bool TakeJson(CliCommand& cmd, const std::string&, std::string&) {
   cmd.json = true;
+  return true;
+}
+
+bool TakeUrl(CliCommand& cmd, const std::string&, std::string&) {
+  cmd.url = true;
   return true;
 }
 
@@ -76,6 +82,10 @@ constexpr std::array kOptions = {
               "the present year of the calendar formulas\n"},
     CliOption{"--json", "", "", std::nullopt, kCalculate | kPartners | kProduces, TakeJson,
               "print the result as the JSON object of --batch\n"},
+    CliOption{"--url", "", "", std::nullopt, kCalculate, TakeUrl,
+              "print the link that opens the page with these inputs and\n"
+              "runs them, on the address in TAMRISK_PAGE_URL (default\n"
+              "index.html, beside the page's files); not with --json\n"},
     CliOption{"--batch", "", "", CliMode::Batch, kBatch, TakeNothing,
               "read lines of seven TAB-separated fields (the texts of the\n"
               "window's seven input controls), write one JSON object each;\n"
@@ -256,8 +266,18 @@ bool ParseCliArgs(const std::vector<std::string>& args, CliCommand& cmd, std::st
   } else if (!TakeCalculation(positional, cmd, error)) {
     return false;
   }
+  if (cmd.url && cmd.json) {
+    error = "--url does not go with --json";
+    return false;
+  }
   if (help) cmd.mode = CliMode::Help;
   return true;
+}
+
+std::string PageLink(std::string_view base, const RunInput& input) {
+  if (base.empty()) base = DefaultPageAddress;
+  base = base.substr(0, base.find('#'));
+  return std::string(base) + "#" + EncodeLink(input);
 }
 
 std::vector<std::string> CliSynopsis() {

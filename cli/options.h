@@ -37,6 +37,9 @@ struct CliCommand {
   using Mode = CliMode;
   Mode mode = Mode::Calculate;
   bool json = false;  // Calculate, Partners, Produces: print a JSON object instead of lines
+  // Calculate: print the page's link for the calculation (PageLink) instead
+  // of running it.
+  bool url = false;
   // Partners: the unit asked about; Produces: the result unit (catalogue
   // texts, " " for none).
   std::string unit;
@@ -71,6 +74,15 @@ std::span<const CliOption> CliOptions();
 // and an argument that the mode does not take are all usage errors; --help
 // anywhere on an otherwise valid command line chooses Help.
 bool ParseCliArgs(const std::vector<std::string>& args, CliCommand& cmd, std::string& error);
+
+// The page's address when TAMRISK_PAGE_URL names none: relative, beside the
+// page's files.
+inline constexpr std::string_view DefaultPageAddress = "index.html";
+
+// The link that opens the page with the calculation's seven inputs: `base`
+// (empty: DefaultPageAddress; a fragment of its own is dropped), "#" and
+// the inputs' fragment (engine/link.h).
+std::string PageLink(std::string_view base, const RunInput& input);
 
 // The usage text of --help.
 std::string CliUsage();

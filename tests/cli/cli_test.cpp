@@ -97,6 +97,9 @@ TEST(CliTest, UsageErrors) {
       {"--produces nome", "unknown unit: nome (closest: none)"},
       {"--partners V 3", "unexpected argument: 3"},
       {"--filter A --produces W", "--filter does not go with --produces"},
+      {"--url --json 1 V", "--url does not go with --json"},
+      {"--url --batch", "--url does not go with --batch"},
+      {"--url --partners V", "--url does not go with --partners"},
   };
   for (const C& c : cases) {
     const Result r = RunCli(c.args);
@@ -150,6 +153,45 @@ TEST(CliTest, MessagesShowUnprintableBytesEscaped) {
     EXPECT_NE(r.out.find("k\\x1b[2J\\xff"), std::string::npos) << args << "\n" << r.out;
     EXPECT_EQ(r.out.find_first_of("\x1b\xff"), std::string::npos) << args;
   }
+}
+
+// The page's link for a calculation: the inputs as the window would hold
+// them, on the default relative address or TAMRISK_PAGE_URL's, which the
+// page reads back to the same seven texts.
+TEST(CliTest, UrlPrintsThePageLink) {
+  struct C {
+    const char* args;
+    const char* link;
+  };
+  const C cases[] = {
+      {"--url 10 V 5 kohm", "index.html#p1=10&u1=V&p2=5&m2=k&u2=%CE%A9\n"},
+      {"--url --filter W 1e3 uF 2", "index.html#p1=1e3&m1=%CE%BC&u1=F&p2=2&f=W\n"},
+      {"--url 7", "index.html#p1=7&p2=\n"},
+      {"--url 10 gal\\ UK", "index.html#p1=10&u1=gal%20UK&p2=\n"},
+      {"--url -3 V", "index.html#p1=-3&u1=V&p2=\n"},
+  };
+  for (const C& c : cases) {
+    const Result r = RunCli(c.args);
+    EXPECT_EQ(r.status, 0) << c.args;
+    EXPECT_EQ(r.out, c.link) << c.args;
+  }
+  for (const char* base : {"https://example.org/tamrisk/", "https://example.org/tamrisk/#old=1"}) {
+    const std::string env = std::string("TAMRISK_PAGE_URL='") + base + "' ";
+    FILE* p = popen((env + TAMRISK_CLI_PATH + " --url 10 V 5 Ω").c_str(), "r");
+    char buf[256] = {};
+    const size_t n = std::fread(buf, 1, sizeof buf - 1, p);
+    EXPECT_EQ(pclose(p), 0);
+    EXPECT_EQ(std::string(buf, n), "https://example.org/tamrisk/#p1=10&u1=V&p2=5&u2=%CE%A9\n") << base;
+  }
+  RunInput input;
+  input.param1 = "1.5";
+  input.subUnit1 = "k";
+  input.unit1 = "Ω";
+  input.param2 = "";
+  input.subUnit2 = " ";
+  input.unit2 = " ";
+  input.unit3 = "A";
+  EXPECT_EQ(PageLink("", input), "index.html#p1=1.5&m1=k&u1=%CE%A9&p2=&f=A");
 }
 
 TEST(CliTest, NoAnswerIsTheMessageAloneAndStatusOne) {
