@@ -39,4 +39,4 @@ TAMRISK_SITE="$SITE" node --test tests/web/engine.test.mjs tests/web/serve.test.
 echo "== the page in chromium"
 TAMRISK_SITE="$SITE" TAMRISK_CLI="$(pwd)/$BUILD_DIR/cli/tamrisk-cli" \
 TAMRISK_LINES="$WORK/lines.tsv" TAMRISK_NATIVE="$WORK/native.jsonl" TAMRISK_YEAR="$YEAR" \
-  node --test tests/web/page.test.mjs
+  node --test tests/web/page.test.mjs tests/web/history.test.mjs

@@ -6,6 +6,7 @@
 import { setUpCustomisation, showMasksInBoxes } from './customisation.js';
 import { setUpFormulaList } from './formula_list.js';
 import { setUpHelp } from './help.js';
+import { clearNote, openLink, recordRun, setUpHistory } from './history.js';
 import {
   $, PrefixMaskKey, UnitMaskKey, filter, keepingInputs, loadMasks, neverReady, params, populateLists,
   ready, selectText, state, whenReady,
@@ -29,17 +30,16 @@ function showProblem(id) {
   neverReady();
   $(id).hidden = false;
   for (const hidden of ['Loading', 'Picture2', 'PartnerNotice', 'Output']) $(hidden).hidden = true;
-  for (const menu of ['OpenCustom', 'OpenFormula']) $(menu).disabled = true;
+  for (const menu of ['OpenCustom', 'OpenFormula', 'OpenHistory']) $(menu).disabled = true;
 }
 
 // --- Calculation ------------------------------------------------------------
 
 function calculate() {
   whenReady(() => {
-    const result = state.engine.calculate(
-      [params[0].entry.value, params[0].prefix.value, params[0].unit.value,
-       params[1].entry.value, params[1].prefix.value, params[1].unit.value, filter.value],
-      new Date().getFullYear());
+    const fields = [params[0].entry.value, params[0].prefix.value, params[0].unit.value,
+                    params[1].entry.value, params[1].prefix.value, params[1].unit.value, filter.value];
+    const result = state.engine.calculate(fields, new Date().getFullYear());
     params[0].entry.value = result.param1;
     params[1].entry.value = result.param2;
     setOutput(result.output);
@@ -48,6 +48,8 @@ function calculate() {
     if (performance.getEntriesByName('tamrisk-first-result').length === 0) {
       performance.mark('tamrisk-first-result');
     }
+    clearNote();
+    recordRun(fields, result.output);
   });
 }
 
@@ -146,6 +148,7 @@ setUpCustomisation();
 setUpFormulaList();
 setUpPartnerHint(calculate);
 setUpHelp();
+setUpHistory(calculate, whenReady);
 $('OpenVersion').addEventListener('click', () => $('Form3').showModal());
 
 // --- Start ------------------------------------------------------------------
@@ -164,7 +167,10 @@ async function start() {
     params.forEach((p, i) => { p.entry.value = typed[i]; });
     showPartnerTip();
     $('Loading').hidden = true;
+    openLink(calculate);
   });
+  // A link pasted into the address of the open page.
+  window.addEventListener('hashchange', () => openLink(calculate));
   warmUp();
 }
 

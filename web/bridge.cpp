@@ -25,6 +25,8 @@
 #include "engine/catalogue.h"
 #include "engine/document_search.h"
 #include "engine/explanations.h"
+#include "engine/history.h"
+#include "engine/link.h"
 #include "engine/list_choices.h"
 #include "engine/partner_choices.h"
 #include "engine/search_note.h"
@@ -431,6 +433,120 @@ EMSCRIPTEN_KEEPALIVE const char* tamrisk_show_unit(int parameter, const char* un
           .member("unitMask", tamrisk::UnitMaskShowing(View(unitMask, unitMaskSize), question->position))
           .end();
     }
+    return Returned(lastText);
+  }, static_cast<const char*>(nullptr));
+}
+
+}  // extern "C"
+
+// The kept calculations (engine/history.h) and the address of a
+// calculation (engine/link.h). The page keeps the record format's whole
+// text in the browser's storage and hands it in.
+
+namespace {
+
+tamrisk::RunInput InputFrom(const char* const* texts, const size_t* sizes) {
+  tamrisk::RunInput input;
+  std::string* fields[] = {&input.param1, &input.subUnit1, &input.unit1, &input.param2,
+                           &input.subUnit2, &input.unit2, &input.unit3};
+  for (size_t i = 0; i < 7; ++i) fields[i]->assign(texts[i], sizes[i]);
+  return input;
+}
+
+void WriteInputs(Json& json, const tamrisk::RunInput& input) {
+  json.key("fields").array()
+      .value(input.param1).value(input.subUnit1).value(input.unit1)
+      .value(input.param2).value(input.subUnit2).value(input.unit2).value(input.unit3)
+      .end();
+}
+
+}  // namespace
+
+extern "C" {
+
+// The entries of a stored text, latest first: { entries: [{ fields (the
+// seven texts), time, result }], damaged (the count of lines that could
+// not be read), limit }. Null when the memory ran out.
+EMSCRIPTEN_KEEPALIVE const char* tamrisk_history_read(const char* text, size_t textSize) {
+  return Guarded([&] {
+    const tamrisk::HistoryRead read = tamrisk::ParseHistory(View(text, textSize));
+    Json json(lastText);
+    json.object().key("entries").array();
+    for (auto it = read.entries.rbegin(); it != read.entries.rend(); ++it) {
+      json.object();
+      WriteInputs(json, it->input);
+      json.member("time", it->time).member("result", it->result).end();
+    }
+    json.end()
+        .member("damaged", static_cast<int>(read.damaged.size()))
+        .member("limit", static_cast<int>(tamrisk::MaxHistoryEntries))
+        .end();
+    return Returned(lastText);
+  }, static_cast<const char*>(nullptr));
+}
+
+// A stored text with one calculation added as the latest (the seven inputs,
+// the time, the whole result text): { text, added }; added is false when it
+// repeated the latest entry. Lines that could not be read are left out.
+EMSCRIPTEN_KEEPALIVE const char* tamrisk_history_add(
+    const char* text, size_t textSize, const char* p1, size_t p1Size, const char* m1, size_t m1Size,
+    const char* u1, size_t u1Size, const char* p2, size_t p2Size, const char* m2, size_t m2Size,
+    const char* u2, size_t u2Size, const char* f, size_t fSize, const char* time, size_t timeSize,
+    const char* output, size_t outputSize) {
+  return Guarded([&] {
+    tamrisk::HistoryRead read = tamrisk::ParseHistory(View(text, textSize));
+    const char* texts[] = {p1, m1, u1, p2, m2, u2, f};
+    const size_t sizes[] = {p1Size, m1Size, u1Size, p2Size, m2Size, u2Size, fSize};
+    tamrisk::HistoryEntry entry;
+    entry.input = InputFrom(texts, sizes);
+    entry.time.assign(time, timeSize);
+    entry.result = tamrisk::FirstResultLine(View(output, outputSize));
+    const bool added = tamrisk::AddToHistory(read.entries, std::move(entry));
+    Json(lastText).object()
+        .member("text", tamrisk::SerializeHistory(read.entries))
+        .member("added", added)
+        .end();
+    return Returned(lastText);
+  }, static_cast<const char*>(nullptr));
+}
+
+// A stored text without the entry `latest` places before the latest (0 the
+// latest itself), as the text to store.
+EMSCRIPTEN_KEEPALIVE const char* tamrisk_history_remove(const char* text, size_t textSize,
+                                                        int latest) {
+  return Guarded([&] {
+    tamrisk::HistoryRead read = tamrisk::ParseHistory(View(text, textSize));
+    if (latest >= 0 && static_cast<size_t>(latest) < read.entries.size())
+      tamrisk::RemoveFromHistory(read.entries, read.entries.size() - 1 - static_cast<size_t>(latest));
+    lastText = tamrisk::SerializeHistory(read.entries);
+    return Returned(lastText);
+  }, static_cast<const char*>(nullptr));
+}
+
+// The fragment of the page's address for the seven inputs, without "#".
+EMSCRIPTEN_KEEPALIVE const char* tamrisk_link_encode(
+    const char* p1, size_t p1Size, const char* m1, size_t m1Size, const char* u1, size_t u1Size,
+    const char* p2, size_t p2Size, const char* m2, size_t m2Size, const char* u2, size_t u2Size,
+    const char* f, size_t fSize) {
+  return Guarded([&] {
+    const char* texts[] = {p1, m1, u1, p2, m2, u2, f};
+    const size_t sizes[] = {p1Size, m1Size, u1Size, p2Size, m2Size, u2Size, fSize};
+    lastText = tamrisk::EncodeLink(InputFrom(texts, sizes));
+    return Returned(lastText);
+  }, static_cast<const char*>(nullptr));
+}
+
+// The inputs a fragment carries: { fields } (the seven texts), or
+// { reason } (one line that says why nothing is filled), or {} when there
+// is no fragment.
+EMSCRIPTEN_KEEPALIVE const char* tamrisk_link_decode(const char* fragment, size_t fragmentSize) {
+  return Guarded([&] {
+    const tamrisk::LinkRead read = tamrisk::DecodeLink(View(fragment, fragmentSize));
+    Json json(lastText);
+    json.object();
+    if (read.input) WriteInputs(json, *read.input);
+    if (!read.reason.empty()) json.member("reason", read.reason);
+    json.end();
     return Returned(lastText);
   }, static_cast<const char*>(nullptr));
 }

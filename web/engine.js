@@ -131,6 +131,34 @@ export async function loadEngine(createTamrisk, options = {}) {
                        (...p) => json(m._tamrisk_partner_hint(...p, noFormula ? 1 : 0)));
     },
 
+    // The kept calculations, as the record format's text that the page
+    // stores (engine/history.h). historyRead: { entries: [{ fields, time,
+    // result }] latest first, damaged (lines that could not be read),
+    // limit }. historyAdd: { text, added } with the calculation of the seven
+    // `fields` and its whole result text added. historyRemove: the text
+    // without the entry `latest` places before the latest.
+    historyRead(stored) {
+      return withTexts([stored], (...p) => json(m._tamrisk_history_read(...p)));
+    },
+    historyAdd(stored, fields, time, output) {
+      if (fields.length !== 7) throw new Error('seven input texts expected');
+      return withTexts([stored, ...fields, time, output], (...p) => json(m._tamrisk_history_add(...p)));
+    },
+    historyRemove(stored, latest) {
+      return withTexts([stored], (...p) => text(m._tamrisk_history_remove(...p, latest)));
+    },
+
+    // The address fragment (without "#") for the seven input texts, and the
+    // seven texts a fragment carries: { fields }, { reason } when nothing is
+    // to be filled, {} when there is no fragment.
+    linkEncode(fields) {
+      if (fields.length !== 7) throw new Error('seven input texts expected');
+      return withTexts(fields, (...p) => text(m._tamrisk_link_encode(...p)));
+    },
+    linkDecode(fragment) {
+      return withTexts([fragment], (...p) => json(m._tamrisk_link_decode(...p)));
+    },
+
     // Before a unit the lists hide is shown for parameter `parameter`:
     // { question, yes, no, unitMask } (the unit mask with the unit shown), or
     // null for a text that is no catalogue unit.

@@ -194,7 +194,7 @@ test('keyboard alone: entries, lists, 計算 and the dialogs', async () => {
     // The menu is before the inputs: back from the first entry to the
     // formula list; Escape closes a dialog and gives the focus back.
     await page.focus('#Param_1');
-    for (const id of ['OpenVersion', 'OpenHelp', 'OpenFormula']) {
+    for (const id of ['OpenVersion', 'OpenHelp', 'OpenHistory', 'OpenFormula']) {
       await page.keyboard.press('Shift+Tab');
       assert.equal(await focused(), id);
     }
@@ -779,7 +779,8 @@ test('a module that cannot be loaded: one sentence says why, and what needs the 
     assert.deepEqual(shown, { Loading: false, Picture2: false, PartnerNotice: false, Output: false, unsupported: false });
     assert.equal(await page.locator('[role=alert]:visible, [role=status]:visible').count(), 1);
     assert.deepEqual(await page.$$eval('.menu button', (bs) => bs.map((b) => [b.id, b.disabled])),
-                     [['OpenCustom', true], ['OpenFormula', true], ['OpenHelp', false], ['OpenVersion', false]]);
+                     [['OpenCustom', true], ['OpenFormula', true], ['OpenHistory', true], ['OpenHelp', false],
+                      ['OpenVersion', false]]);
     // The help and the version still open.
     await page.click('#OpenHelp');
     assert.equal(await page.$eval('#HelpWindow', (d) => d.open), true);

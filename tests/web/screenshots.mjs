@@ -2,7 +2,8 @@
 // the dark scheme, and the customisation and the help on a 390 px phone
 // (the first two are the README's, docs/web-desktop.png and
 // docs/web-360px.png); and after 230 V and 50 Hz, which no formula answers,
-// 組合せ候補 open, and a unit chosen from it:
+// 組合せ候補 open, and a unit chosen from it; the history on a 390 px phone
+// after four calculations (docs/history-page.png):
 //   node tests/web/screenshots.mjs <site folder> <output folder>
 import { join } from 'node:path';
 import { launchChromium, newPage, pageReady } from './chromium.mjs';
@@ -23,13 +24,23 @@ const shots = [
   ['web-partner-hint.png', { width: 960, height: 720 }, { noFormula: true, open: '#Partner_Hint' }],
   ['web-partner-chosen.png', { width: 960, height: 560 },
    { noFormula: true, open: '#Partner_Hint', choose: '#PartnerList2 button:text-is("Ω　6式")' }],
+  ['history-page.png', { width: 390, height: 844 }, { before: true, open: '#OpenHistory' }],
 ];
-for (const [name, viewport, { colorScheme, noFormula, open, choose } = {}] of shots) {
+// The calculations before the last one, for the history.
+const earlier = [['100', 'm', '9.58', 'sec'], ['230', 'V', '50', 'Hz'], ['1.5', 'V', '2.2', 'Ω']];
+for (const [name, viewport, { colorScheme, noFormula, open, choose, before } = {}] of shots) {
   const context = await launchChromium({ viewport });
   const page = await newPage(context);
   if (colorScheme) await page.emulateMedia({ colorScheme });
   await page.goto(server.url);
   await pageReady(page);
+  for (const [p1, u1, p2, u2] of before ? earlier : []) {
+    await page.fill('#Param_1', p1);
+    await page.selectOption('#Unit_1', u1);
+    await page.fill('#Param_2', p2);
+    await page.selectOption('#Unit_2', u2);
+    await page.click('#Go_Calculate');
+  }
   await page.fill('#Param_1', noFormula ? '230' : '10');
   await page.selectOption('#Unit_1', 'V');
   await page.fill('#Param_2', noFormula ? '50' : '5');
