@@ -176,10 +176,11 @@ async function start() {
 
 // Work that the first calculation would otherwise wait for, done while the
 // page is idle after its start: the browser compiles the module's code for
-// a calculation, a failed one and the units that go together at their first
-// call (and the engine works out which units go together once), and finds
-// and loads the result box's fonts at its first layout. Each step in an idle
-// moment of its own; the results are thrown away.
+// a calculation, a failed one, the recording of a calculation and the units
+// that go together at their first call (and the engine works out which
+// units go together once), and finds and loads the result box's fonts at
+// its first layout. Each step in an idle moment of its own; the results are
+// thrown away.
 function warmUp() {
   const idle = (f) => (window.requestIdleCallback
     ? requestIdleCallback(f, { timeout: 2000 }) : setTimeout(f, 100));
@@ -188,7 +189,13 @@ function warmUp() {
   let sample = '';
   let note = '';
   const steps = [
-    () => { sample = engine.calculate(['10', ' ', 'V', '5', 'k', 'Ω', catalogue.noFilter], year).output; },
+    () => {
+      const fields = ['10', ' ', 'V', '5', 'k', 'Ω', catalogue.noFilter];
+      sample = engine.calculate(fields, year).output;
+      // What each calculation records: its address and its history entry.
+      engine.linkEncode(fields);
+      engine.historyAdd('', fields, '', sample);
+    },
     () => {
       engine.calculate(['230', ' ', 'V', '50', ' ', 'Hz', catalogue.noFilter], year);
       note = engine.partnerHint('V', 'Hz', catalogue.noFilter, state.unitMask, true).note;
