@@ -11,7 +11,8 @@
 //    result of 10 V and 5 Ω is in the result box, with the inputs given as
 //    soon as the page's elements exist. A first visit (new profile, nothing
 //    cached, the browser started 1.5 s before), a later visit (the service
-//    worker's cache), and a first visit at once after the browser's start.
+//    worker's cache), a first visit at once after the browser's start, and
+//    a first visit from a link that carries the inputs.
 //    What a first visit transfers, file by file (the page's requests and
 //    the service worker's), from the local server (web/serve.mjs, gzip).
 // 3. The first 計算 after load: a new browser on the page, the inputs
@@ -118,10 +119,11 @@ const Settle = 1500;
 const firstVisit = [];
 const firstAtStart = [];
 const laterVisit = [];
-async function visit(settle, url = server.url) {
+const firstFromLink = [];
+async function visit(settle, url = server.url, give = true) {
   const context = await launchChromium();
   if (settle) await new Promise((done) => setTimeout(done, Settle));
-  await context.addInitScript(giveInputs);
+  if (give) await context.addInitScript(giveInputs);
   const page = await newPage(context);
   await page.goto(url);
   const first = await firstResult(page);
@@ -152,11 +154,16 @@ for (let i = 0; i < rounds; ++i) {
   const atStart = await visit(false);
   firstAtStart.push(atStart.first);
   await atStart.context.close();
+  // The same first visit, the inputs given by a link instead of typed.
+  const fromLink = await visit(true, `${server.url}#p1=10&u1=V&p2=5&u2=%CE%A9`, false);
+  firstFromLink.push(fromLink.first);
+  await fromLink.context.close();
 }
 console.log('== first result after the page starts loading (ms)');
 console.log(`first visit:  ${spread(firstVisit)}  (${rounds} runs; new profile, browser idle ${Settle} ms)`);
 console.log(`later visit:  ${spread(laterVisit)}  (${rounds} runs; the service worker's cache)`);
 console.log(`first visit at once after the browser's start:  ${spread(firstAtStart)}  (${rounds} runs)`);
+console.log(`first visit from a link (#p1=10&u1=V&p2=5&u2=Ω):  ${spread(firstFromLink)}  (${rounds} runs)`);
 if (otherServer) {
   console.log(`${otherSiteArg}, in turn with the above:`);
   console.log(`  first visit:  ${spread(otherFirstVisit)}`);
