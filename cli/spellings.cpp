@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <iterator>
 #include <cstddef>
 
 #include "engine/catalogue.h"
@@ -51,7 +50,7 @@ constexpr auto kPrefixLookAlikes =
 // the letters that look the same (the micro sign µ, U+00B5, for μ): a
 // spelling and the prefix it stands for.
 constexpr auto kPrefixSpellings = [] {
-  std::array<UnitAlias, std::size(PrefixRecords) + kPrefixAscii.size() + kPrefixLookAlikes.size()>
+  std::array<UnitAlias, PrefixRecordCount + kPrefixAscii.size() + kPrefixLookAlikes.size()>
       spellings{};
   std::size_t n = 0;
   for (const PrefixRecord& p : PrefixRecords) spellings[n++] = {p.text, p.text};

@@ -5,7 +5,6 @@
 
 #include <array>
 #include <cstddef>
-#include <iterator>
 #include <string_view>
 
 #include "engine/unit_records.h"
@@ -18,8 +17,8 @@ struct PrefixEntry {
 };
 
 // Positions 1..20 of prefixMask are indices 0..19.
-inline constexpr std::array<PrefixEntry, std::size(PrefixRecords)> PrefixCatalogue = [] {
-  std::array<PrefixEntry, std::size(PrefixRecords)> prefixes{};
+inline constexpr std::array<PrefixEntry, PrefixRecordCount> PrefixCatalogue = [] {
+  std::array<PrefixEntry, PrefixRecordCount> prefixes{};
   for (std::size_t i = 0; i < prefixes.size(); ++i) {
     prefixes[i] = {PrefixRecords[i].text, PrefixRecords[i].powerOfTen};
   }
@@ -28,8 +27,8 @@ inline constexpr std::array<PrefixEntry, std::size(PrefixRecords)> PrefixCatalog
 
 // Positions 1..80 of unitMask are indices 0..79; positions 75..80 are spare
 // and have an empty text.
-inline constexpr std::array<std::string_view, std::size(UnitRecords)> UnitCatalogue = [] {
-  std::array<std::string_view, std::size(UnitRecords)> texts{};
+inline constexpr std::array<std::string_view, UnitRecordCount> UnitCatalogue = [] {
+  std::array<std::string_view, UnitRecordCount> texts{};
   for (std::size_t i = 0; i < texts.size(); ++i) texts[i] = UnitRecords[i].text;
   return texts;
 }();

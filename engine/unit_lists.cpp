@@ -13,8 +13,8 @@ namespace {
 // collation order ("%" 0, "℃" 1, "a" and "A" 2, ... "λ" 71, "Ω" 72), by
 // catalogue position; the window program's lists were sorted by that
 // collation. An engine test checks the records against the collation.
-constexpr std::array<int, std::size(UnitRecords)> UnitCollationRank = [] {
-  std::array<int, std::size(UnitRecords)> ranks{};
+constexpr std::array<int, UnitRecordCount> UnitCollationRank = [] {
+  std::array<int, UnitRecordCount> ranks{};
   for (std::size_t i = 0; i < ranks.size(); ++i) ranks[i] = UnitRecords[i].collation;
   return ranks;
 }();

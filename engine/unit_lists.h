@@ -45,16 +45,9 @@ inline constexpr std::array<std::array<int, UnitBoxColumns>, UnitBoxRows> UnitBo
   for (const UnitRecord& u : UnitRecords) grid[u.box.row][u.box.column] = u.position;
   return grid;
 }();
-static_assert(std::size(UnitRecords) == UnitBoxRows * UnitBoxColumns, "a check box for every position");
 
 // Unit positions from here to the end are spare: no unit, no check box shown.
 inline constexpr int FirstSpareUnitPosition = 75;
-static_assert([] {
-  for (const UnitRecord& u : UnitRecords) {
-    if (u.text.empty() != (u.position >= FirstSpareUnitPosition)) return false;
-  }
-  return true;
-}(), "the spare positions are the last ones");
 
 // Check box n of the customisation: 1..20 are the prefix positions, 21..100
 // the unit positions 1..80.

@@ -3,10 +3,10 @@
 // order, the customisation's check boxes, the explanations and the command
 // line's spellings are made from these tables while the program is
 // compiled (engine/catalogue.h and the files that include it), and checked
-// here for consistency. A unit is added by filling a spare record.
+// for consistency (engine/unit_records.cpp). A unit is added by filling a
+// spare record.
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <string_view>
 
@@ -239,108 +239,10 @@ inline constexpr UnitRecord UnitRecords[] = {
     {80, "", -1, {9, 7}, "", "", ""},
 };
 
-namespace unit_records {
+inline constexpr std::size_t PrefixRecordCount = sizeof(PrefixRecords) / sizeof(PrefixRecords[0]);
+inline constexpr std::size_t UnitRecordCount = sizeof(UnitRecords) / sizeof(UnitRecords[0]);
 
-constexpr bool SameIgnoringAsciiCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-    if (x != y) return false;
-  }
-  return true;
-}
-
-// Every text that a user may type for a unit or a prefix, to be told apart.
-constexpr bool SpellingsAreUnique() {
-  std::array<std::string_view, std::size(UnitRecords) * 3 + std::size(PrefixRecords) * 3> unitTexts{};
-  std::size_t n = 0;
-  for (const UnitRecord& u : UnitRecords) {
-    for (std::string_view t : {u.text, u.ascii, u.lookAlike}) {
-      if (!t.empty()) unitTexts[n++] = t;
-    }
-  }
-  for (std::size_t i = 0; i < n; ++i) {
-    for (std::size_t j = i + 1; j < n; ++j) {
-      if (unitTexts[i] == unitTexts[j]) return false;
-    }
-  }
-  n = 0;
-  for (const PrefixRecord& p : PrefixRecords) {
-    for (std::string_view t : {p.text, p.ascii, p.lookAlike}) {
-      if (!t.empty()) unitTexts[n++] = t;
-    }
-  }
-  for (std::size_t i = 0; i < n; ++i) {
-    for (std::size_t j = i + 1; j < n; ++j) {
-      if (unitTexts[i] == unitTexts[j]) return false;
-    }
-  }
-  return true;
-}
-
-constexpr bool PositionsInOrder() {
-  for (std::size_t i = 0; i < std::size(UnitRecords); ++i) {
-    if (UnitRecords[i].position != static_cast<int>(i) + 1) return false;
-  }
-  return true;
-}
-
-// A spare position has nothing but its check box place; a unit has an
-// explanation, and its spellings only with its text.
-constexpr bool SparePositionsAreEmpty() {
-  for (const UnitRecord& u : UnitRecords) {
-    if (u.text.empty() && (u.collation != -1 || !u.ascii.empty() || !u.lookAlike.empty() ||
-                           !u.explanation.empty())) {
-      return false;
-    }
-    if (!u.text.empty() && u.explanation.empty()) return false;
-  }
-  return true;
-}
-
-constexpr bool BoxPlacesAreUnique() {
-  bool used[10][8] = {};
-  for (const UnitRecord& u : UnitRecords) {
-    if (u.box.row < 0 || u.box.row >= 10 || u.box.column < 0 || u.box.column >= 8) return false;
-    if (used[u.box.row][u.box.column]) return false;
-    used[u.box.row][u.box.column] = true;
-  }
-  return true;
-}
-
-// The collation places run from 0 without a gap; two units share one only
-// when their texts differ in letter case alone.
-constexpr bool CollationIsAnOrder() {
-  int highest = -1;
-  for (const UnitRecord& u : UnitRecords) {
-    if (u.text.empty()) continue;
-    if (u.collation < 0) return false;
-    highest = u.collation > highest ? u.collation : highest;
-    for (const UnitRecord& v : UnitRecords) {
-      if (&u != &v && !v.text.empty() && u.collation == v.collation &&
-          !SameIgnoringAsciiCase(u.text, v.text)) {
-        return false;
-      }
-    }
-  }
-  for (int rank = 0; rank <= highest; ++rank) {
-    bool found = false;
-    for (const UnitRecord& u : UnitRecords) found = found || (!u.text.empty() && u.collation == rank);
-    if (!found) return false;
-  }
-  return true;
-}
-
-}  // namespace unit_records
-
-static_assert(std::size(PrefixRecords) == 20, "prefixMask has 20 positions");
-static_assert(std::size(UnitRecords) == 80, "unitMask has 80 positions");
-static_assert(unit_records::PositionsInOrder(), "a unit record out of catalogue order");
-static_assert(unit_records::SpellingsAreUnique(), "one text for two units or two prefixes");
-static_assert(unit_records::SparePositionsAreEmpty(), "a spare position with a unit's facts, or a unit without explanation");
-static_assert(unit_records::BoxPlacesAreUnique(), "two check boxes in one place, or one outside the grid");
-static_assert(unit_records::CollationIsAnOrder(), "collation places with a gap, or shared by different texts");
+// engine/unit_records.cpp checks the records for consistency as it is
+// compiled, once rather than in every file that includes them.
 
 }  // namespace tamrisk
