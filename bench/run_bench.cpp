@@ -28,6 +28,13 @@ void BM_RunMatching(benchmark::State& state) {
 }
 BENCHMARK(BM_RunMatching);
 
+// The same run with the formula of each line: compare with BM_RunMatching.
+void BM_RunMatchingExplained(benchmark::State& state) {
+  const RunInput in{"10", " ", "V", "5", " ", "Ω", " 指定なし", 2026};
+  for (auto _ : state) benchmark::DoNotOptimize(CalculateExplained(in));
+}
+BENCHMARK(BM_RunMatchingExplained);
+
 void BM_RunNoMatch(benchmark::State& state) {
   const RunInput in{"10", " ", "Hz", "5", " ", "g", " 指定なし", 2026};
   for (auto _ : state) benchmark::DoNotOptimize(Calculate(in));
@@ -63,7 +70,7 @@ constexpr auto MakeSyntheticRows() {
                    "● {r}W");
   }
   return [&]<std::size_t... I>(std::index_sequence<I...>) {
-    return TableRows{rows[I]...};
+    return TableRows{Doc({" ● synthetic"}), rows[I]...};
   }(std::make_index_sequence<SyntheticRowsPerTable>{});
 }
 template <std::size_t D>

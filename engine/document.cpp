@@ -1,5 +1,6 @@
 #include "engine/document.h"
 
+#include <iterator>
 #include <vector>
 
 #include "engine/formula_domain.h"
@@ -84,6 +85,25 @@ std::string BuildFormulaDocument(std::span<const FormulaDomain* const> domains) 
     text += line;
   }
   return text;
+}
+
+std::size_t FormulaDocumentLine(std::span<const FormulaDomain* const> domains,
+                                const FormulaDomain& domain, std::size_t section) {
+  // Counted as BuildFormulaDocument lays the lines out.
+  std::size_t line = 1 + std::size(kHeader);
+  for (int category = 1; category <= 9; ++category) {
+    line += 2;  // the banner and a blank
+    for (const FormulaDomain* d : domains) {
+      if (d->Category() != category) continue;
+      const std::vector<Section> sections = d->Sections();
+      for (std::size_t i = 0; i < sections.size(); ++i) {
+        if (d == &domain && i == section) return line;
+        line += sections[i].lines.size() + 1;
+      }
+    }
+    if (category < 9) line += 2;
+  }
+  return 0;
 }
 
 }  // namespace tamrisk

@@ -26,6 +26,19 @@ struct RunUnits {
 };
 RunUnits RunUnitsOf(const CalcInput& in);
 
+// What a run that explains its lines hears of every line a rule writes.
+class RuleLineSink {
+ public:
+  // The rule `row` of `table` in input order `order` wrote `lineCount`
+  // lines of the result text (one, or more with CR LF inside), with the
+  // result texts `results`.
+  virtual void Wrote(const RuleTable& table, std::size_t row, int order, const CalcInput& in,
+                     const std::string* results, std::size_t lineCount) = 0;
+
+ protected:
+  ~RuleLineSink() = default;
+};
+
 class FormulaDomain {
  public:
   // Up to MaxTables tables, in rule order.
@@ -56,8 +69,9 @@ class FormulaDomain {
   std::string Evaluate(const CalcInput& in, int thisYear, bool& invalidInput) const;
   // The same, appending the lines to `block` (a run collects every domain's
   // lines in one text), with the run's unit ids found beforehand.
+  // With a sink, also tells it of every line written.
   void EvaluateInto(const RunUnits& units, const CalcInput& in, int thisYear, bool& invalidInput,
-                    std::string& block) const;
+                    std::string& block, RuleLineSink* sink = nullptr) const;
 
   // Tests set this so that a wrongly written rule stops the test instead of
   // merely dropping its line.

@@ -54,6 +54,9 @@ struct RuleTable {
   std::span<const RuleRow> rows;
   std::span<const std::string_view> lines;    // the sections' lines, one after the other
   std::span<const std::uint16_t> sectionEnds;  // where each section's lines end
+  // The section that each row follows: the entry of the formula list that
+  // prints the row's formula.
+  std::span<const std::uint16_t> rowSections;
   // The rules of exact unit pairs, by pair and then in order.
   std::span<const PairRule> pairRules;
   // Where the pair rules of each unit id of parameter 1 begin (and, one id
@@ -68,6 +71,7 @@ struct RuleTable {
       : rows(t.rows),
         lines(t.lines),
         sectionEnds(t.sectionEnds),
+        rowSections(t.rowSections),
         pairRules(t.pairRules.data(), t.pairCount),
         pairStarts(t.pairStarts.data()),
         openRules(t.openRules.data(), t.openCount) {}
@@ -107,6 +111,7 @@ struct TableRows {
   std::array<RuleRow, Rows> rows{};
   std::array<std::string_view, Lines> lines{};
   std::array<std::uint16_t, Sections> sectionEnds{};
+  std::array<std::uint16_t, Rows> rowSections{};
   std::array<PairRule, 2 * Rows> pairRules{};
   std::size_t pairCount = 0;
   std::array<std::uint16_t, UnitIdCount + 1> pairStarts{};
@@ -121,7 +126,11 @@ struct TableRows {
   }
 
  private:
-  constexpr void Add(const RuleRow& r, std::size_t& row, std::size_t&, std::size_t&) {
+  constexpr void Add(const RuleRow& r, std::size_t& row, std::size_t&, std::size_t& section) {
+    // Every rule's formula is the section before it: a rule without one
+    // would answer with a formula that the list does not print.
+    if (section == 0) RuleMistake("a rule before the first section of its table");
+    rowSections[row] = static_cast<std::uint16_t>(section - 1);
     rows[row++] = r;
   }
   template <std::size_t N>

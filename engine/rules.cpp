@@ -95,8 +95,10 @@ bool ConditionHolds(Condition condition, const Ctx& ctx) {
 
 // Tries one rule whose units match: its filter, its condition, then its
 // computation and line.
-void TryRule(const RuleRow& row, int order, const CalcInput& in, const RunUnits& units,
-             int thisYear, bool& invalidInput, std::string& block) {
+void TryRule(const RuleTable& table, std::size_t rowIndex, int order, const CalcInput& in,
+             const RunUnits& units, int thisYear, bool& invalidInput, std::string& block,
+             RuleLineSink* sink) {
+  const RuleRow& row = table.rows[rowIndex];
   if (!units.unfiltered && !row.filter.units.Has(units.filter)) return;
   const Ctx ctx(row, order, in, thisYear);
   try {
@@ -110,8 +112,17 @@ void TryRule(const RuleRow& row, int order, const CalcInput& in, const RunUnits&
           results.texts.data(),
           {firstIsParam1 ? in.label1 : in.label2, firstIsParam1 ? in.label2 : in.label1},
           firstIsParam1 ? in.unit1 : in.unit2};
+      const std::size_t start = block.size();
       row.line.AppendTo(block, values);
       block += "\r\n";
+      if (sink) {
+        std::size_t lineCount = 0;
+        for (std::size_t at = block.find("\r\n", start); at != std::string::npos;
+             at = block.find("\r\n", at + 2)) {
+          ++lineCount;
+        }
+        sink->Wrote(table, rowIndex, order, in, results.texts.data(), lineCount);
+      }
     });
   } catch (const CalcFailure&) {
     invalidInput = true;
@@ -130,7 +141,7 @@ bool OpenRuleMatches(const RuleRow& row, int order, const RunUnits& units) {
 // The rules of one table that take the run's units, in table order: those
 // of its unit pair merged with those of several units.
 void EvaluateTable(const RuleTable& table, const RunUnits& units, const CalcInput& in,
-                   int thisYear, bool& invalidInput, std::string& block) {
+                   int thisYear, bool& invalidInput, std::string& block, RuleLineSink* sink) {
   // The rules of parameter 1's unit, sorted by parameter 2's.
   std::span<const PairRule> pair = table.PairRulesOf(units.unit1);
   const UnitPair key(units.unit1, units.unit2);
@@ -154,7 +165,7 @@ void EvaluateTable(const RuleTable& table, const RunUnits& units, const CalcInpu
       number = pair.front().rule;
       pair = pair.subspan(1);
     }
-    TryRule(table.rows[number.Row()], number.Order(), in, units, thisYear, invalidInput, block);
+    TryRule(table, number.Row(), number.Order(), in, units, thisYear, invalidInput, block, sink);
   }
 }
 
@@ -181,10 +192,10 @@ std::string FormulaDomain::Evaluate(const CalcInput& in, int thisYear, bool& inv
 }
 
 void FormulaDomain::EvaluateInto(const RunUnits& units, const CalcInput& in, int thisYear,
-                                 bool& invalidInput, std::string& block) const {
+                                 bool& invalidInput, std::string& block, RuleLineSink* sink) const {
   for (const RuleTable* table : Tables()) {
     if (table->PairRulesOf(units.unit1).empty() && table->openRules.empty()) continue;
-    EvaluateTable(*table, units, in, thisYear, invalidInput, block);
+    EvaluateTable(*table, units, in, thisYear, invalidInput, block, sink);
   }
 }
 

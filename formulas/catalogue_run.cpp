@@ -22,6 +22,12 @@ std::span<const FormulaDomain* const> AllDomains() { return Domains; }
 
 RunOutput Calculate(const RunInput& input) { return RunCalculation(input, AllDomains()); }
 
+ExplainedRun CalculateExplained(const RunInput& input) { return RunExplained(input, AllDomains()); }
+
+std::vector<LineFormula> CatalogueFormulasOfLines(const ExplainedRun& run) {
+  return FormulasOfLines(run, AllDomains());
+}
+
 const UnitPairs& CatalogueUnitPairs() {
   static const UnitPairs pairs(AllDomains());
   return pairs;

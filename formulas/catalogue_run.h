@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/line_formulas.h"
 #include "engine/run.h"
 #include "engine/unit_pairs.h"
 
@@ -19,6 +20,10 @@ std::span<const FormulaDomain* const> AllDomains();
 
 // RunCalculation over AllDomains().
 RunOutput Calculate(const RunInput& input);
+// The same run with the rule of each line of its result text.
+ExplainedRun CalculateExplained(const RunInput& input);
+// The formula of each line of such a run (FormulasOfLines over AllDomains()).
+std::vector<LineFormula> CatalogueFormulasOfLines(const ExplainedRun& run);
 
 // Which units go together in the whole catalogue. Worked out on the first
 // call and kept.

@@ -9,7 +9,9 @@ namespace {
 constexpr auto OneResult = [](const Ctx& c) { return R{Eng5(c["V"] / c["Ω"])}; };
 
 constexpr TableRows MistakeRows{
+#if MISTAKE != 7
     Doc({"section"}),
+#endif
 #if MISTAKE == 0
     Rule(Either("V", "Ω"), Filter{"A"}, OneResult, "{V} {Ω} {r}A"),
 #elif MISTAKE == 1  // a unit outside the catalogue
@@ -25,6 +27,8 @@ constexpr TableRows MistakeRows{
 #elif MISTAKE == 6  // more placeholders than a line may have
     Rule(Either("V", "Ω"), Filter{"A"}, OneResult,
          "{r}{V}{V}{V}{V}{V}{V}{V}{V}{V}{V}{V}{V}{V}{V}{V}{V}{V}{V}{V}{Ω}"),
+#elif MISTAKE == 7  // a rule before any section, so without its formula
+    Rule(Either("V", "Ω"), Filter{"A"}, OneResult, "{V} {Ω} {r}A"),
 #endif
 };
 

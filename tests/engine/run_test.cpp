@@ -42,6 +42,7 @@ constexpr TableRows FirstRows{
 constexpr RuleTable FirstTable{FirstRows};
 
 constexpr TableRows SecondRows{
+    Doc({"second section"}),
     Rule(Either("V", "Ω"), Filter{"A"},
          [](const Ctx& c) { return R{Eng5(c["V"] / c["Ω"] * 1000)}; }, "mA {r}"),
 };
@@ -126,6 +127,7 @@ TEST(RunTest, WildcardParameterTakesAnyUnitButTheExcluded) {
 // place) and rules with two keep their table order when they fire together.
 TEST(RunTest, RulesOfEveryKindOfUnitMatchKeepTheirOrder) {
   static constexpr TableRows rows{
+      Doc({"mixed section"}),
       Rule(ThisOrder("%", "%"), NoFilterOnly, [](const Ctx&) { return R{}; }, "exact1"),
       Rule(Either(AnyUnitExcept({" "}, "X"), "%"), NoFilterOnly,
            [](const Ctx&) { return R{}; }, "one {X}"),
@@ -165,10 +167,12 @@ TEST(RunTest, SameInputTwiceGivesTheSameText) {
 // A parameter name the computation or the condition does not have shows
 // only when the rule runs.
 constexpr TableRows UnknownNameRows{
+    Doc({"bad section"}),
     Rule(Either("V", "Ω"), Filter{}, [](const Ctx& c) { return R{Eng5(c["A"])}; }, "{r}"),
 };
 constexpr RuleTable UnknownNameTable{UnknownNameRows};
 constexpr TableRows BadConditionRows{
+    Doc({"bad section"}),
     Rule(Either("V", "Ω"), Filter{}, [](const Ctx& c) { return c["A"] > 0; },
          [](const Ctx& c) { return R{Eng5(c["V"])}; }, "{r}"),
 };
