@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QToolTip>
 
@@ -129,6 +130,19 @@ void FormulaListViewer::openViewer() {
   raise();
   activateWindow();
   command1_->setFocus();
+}
+
+void FormulaListViewer::openViewerAt(int documentLine, int lineCount) {
+  openViewer();
+  const QTextBlock first = text1_->document()->findBlockByNumber(documentLine);
+  if (!first.isValid()) return;
+  QTextBlock last = text1_->document()->findBlockByNumber(documentLine + lineCount - 1);
+  if (!last.isValid()) last = first;
+  QTextCursor cursor(first);
+  cursor.setPosition(last.position() + last.length() - 1, QTextCursor::KeepAnchor);
+  text1_->setTextCursor(cursor);
+  text1_->setFocus();
+  showFoundLine();
 }
 
 int FormulaListViewer::boxPosition(int documentIndex) const {

@@ -32,6 +32,10 @@ class FormulaListViewer : public QWidget {
   // Places the window beside the main window, shows the document from its
   // first line and starts the search again at the top.
   void openViewer();
+  // Opens the window as openViewer does, with the `lineCount` lines from
+  // line `documentLine` of the document (0: the empty line before the
+  // header) selected and scrolled into view.
+  void openViewerAt(int documentLine, int lineCount);
 
   const FormulaSearch& search() const { return search_; }
 

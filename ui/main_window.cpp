@@ -38,6 +38,7 @@
 #include "ui/formula_list_viewer.h"
 #include "ui/help_window.h"
 #include "ui/history_window.h"
+#include "ui/line_formula_panel.h"
 #include "ui/list_type_ahead.h"
 #include "ui/partner_controller.h"
 #include "ui/pictures.h"
@@ -277,6 +278,11 @@ void MainWindow::buildControls() {
   outputColours.setColor(QPalette::Text, QColor(0, 0, 192));
   output_->setPalette(outputColours);
   output_->setGeometry(0, Tw(OutputTop), Tw(9550), Tw(OutputStartHeight));
+  formulaPanel_ = new LineFormulaPanel(output_, central);
+  connect(formulaPanel_, &LineFormulaPanel::openEntry, this, [this](int line, int count) {
+    if (!formulaListViewer_) formulaListViewer_ = new FormulaListViewer(this);
+    formulaListViewer_->openViewerAt(line, count);
+  });
 
   partnerHint_ = new PartnerController(
       this, {unit1_, unit2_, unit3_, output_, partnerHint}, state_,
@@ -534,6 +540,7 @@ void MainWindow::RunCalculation() {
   param1_->selectAll();
   param2_->selectAll();
   RunOutput result;
+  ExplainedRun run;
   {
     BusyPointer busy;
     RunInput input;
@@ -545,7 +552,8 @@ void MainWindow::RunCalculation() {
     input.unit2 = unit2_->currentText().toStdString();
     input.unit3 = unit3_->currentText().toStdString();
     input.thisYear = QDate::currentDate().year();
-    result = Calculate(input);
+    run = CalculateExplained(input);
+    result = run.output;
     // Kept as typed, with the first line of what it answered.
     HistoryEntry entry;
     entry.input = std::move(input);
@@ -562,6 +570,7 @@ void MainWindow::RunCalculation() {
   param1_->selectAll();
   param2_->selectAll();
   output_->setPlainText(ResultBoxText(QString::fromStdString(result.output)));
+  formulaPanel_->setLines(CatalogueFormulasOfLines(run));
   if (result.failed && !result.invalidInput) partnerHint_->showNotice();
 }
 
@@ -584,6 +593,7 @@ void MainWindow::ShowUnitExplanation(const QString& prefix, const QString& unit)
   const QString text = UnitExplanationText(prefix, unit);
   if (text.isEmpty()) return;
   output_->setPlainText(ResultBoxText(text));
+  formulaPanel_->setLines({});
 }
 
 void MainWindow::clearRow(QLineEdit* param, QComboBox* prefix, QComboBox* unit) {

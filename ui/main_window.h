@@ -30,6 +30,7 @@ class CustomisationDialog;
 class CalculatorPathDialog;
 class FormulaListViewer;
 class HistoryWindow;
+class LineFormulaPanel;
 class PartnerController;
 
 class MainWindow : public QMainWindow {
@@ -185,6 +186,7 @@ class MainWindow : public QMainWindow {
   HelpWindow* helpWindow_ = nullptr;
   FormulaListViewer* formulaListViewer_ = nullptr;
   HistoryWindow* historyWindow_ = nullptr;
+  LineFormulaPanel* formulaPanel_ = nullptr;  // the formula of Output's current line
 };
 
 // The result box shows text with the platform's line ends: every CR LF of

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QTextBlock>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -535,6 +537,85 @@ class MainWindowTest : public QObject {
   // root folder. It makes that folder, and the missing ones above it, as the
   // launcher does: the user's alone (0700), whatever the umask lets others
   // have; a folder that was there keeps its mode.
+  // The caret on a result line shows that line's formula with the numbers
+  // in it; Up and Down move it on, a click picks a line, Enter or the
+  // button opens the formula list at that formula. Output keeps its text.
+  void formulaOfLine() {
+    auto w = start();
+    auto* param1 = get<QLineEdit>(w.get(), "Param_1");
+    auto* param2 = get<QLineEdit>(w.get(), "Param_2");
+    auto* output = get<QPlainTextEdit>(w.get(), "Output");
+    auto* panel = get<QWidget>(w.get(), "Formula_Panel");
+    auto* panelText = get<QLabel>(w.get(), "Formula_Text");
+    QTest::keyClicks(param1, QStringLiteral("10"));
+    Select(get<QComboBox>(w.get(), "Unit_1"), Unit(24));
+    param2->setFocus();
+    QTest::keyClicks(param2, QStringLiteral("5"));
+    Select(get<QComboBox>(w.get(), "Unit_2"), Unit(28));
+    param1->setFocus();
+    QTest::keyClick(param1, Qt::Key_Return);
+    const QString result = output->toPlainText();
+    QVERIFY(!panel->isVisible());
+
+    output->setFocus();
+    QTRY_VERIFY(panel->isVisible());
+    const QStringList first = panelText->text().split(u'\n');
+    QCOMPARE(first.value(0), QStringLiteral("● 抵抗器の両端の電圧と抵抗値から､抵抗を流れる電流を求める"));
+    QCOMPARE(first.value(1), QStringLiteral("電流(A)=電圧(V)/抵抗値(Ω)"));
+    QCOMPARE(first.value(2), QStringLiteral("電圧(V) = 10V､抵抗値(Ω) = 5Ω"));
+    QCOMPARE(first.value(3), QStringLiteral("電流(A) = 10V / 5Ω = 2.0000A"));
+
+    QTest::keyClick(output, Qt::Key_Down);
+    QVERIFY(panelText->text().endsWith(QStringLiteral("電力(W) = 10V^2 / 5Ω = 20.000W")));
+    QTest::keyClick(output, Qt::Key_Up);
+    QCOMPARE(panelText->text().split(u'\n').value(3), first.value(3));
+
+    // A click on the third line.
+    const QTextBlock third = output->document()->findBlockByNumber(2);
+    QTextCursor at(third);
+    const QPoint point = output->cursorRect(at).center() + QPoint(20, 0);
+    QTest::mouseClick(output->viewport(), Qt::LeftButton, {}, point);
+    QVERIFY(panelText->text().startsWith(
+        QStringLiteral("● 抵抗器の抵抗値と印加する正弦波のﾋﾟｰｸ電圧から､消費される電力を求める")));
+    QCOMPARE(output->toPlainText(), result);
+    QVERIFY(!output->textCursor().hasSelection());
+
+    // Enter opens the list at the formula, its lines selected.
+    QTest::keyClick(output, Qt::Key_Up);
+    QTest::keyClick(output, Qt::Key_Up);
+    output->setFocus();
+    QTest::keyClick(output, Qt::Key_Return);
+    auto* viewer = w->findChild<QWidget*>(QStringLiteral("FormulaListViewer"));
+    QVERIFY(viewer);
+    QTRY_VERIFY(viewer->isVisible());
+    auto* list = get<QPlainTextEdit>(viewer, "Text1");
+    const QStringList selected = list->textCursor().selectedText().split(QChar::ParagraphSeparator);
+    QCOMPARE(selected.value(0), QStringLiteral(" ● 抵抗器の両端の電圧と抵抗値から､抵抗を流れる電流を求める"));
+    QCOMPARE(selected.value(1), QStringLiteral("　　 電流(A)=電圧(V)/抵抗値(Ω)"));
+    QCOMPARE(selected.size(), 2);
+    const QRect shown = list->cursorRect();
+    QVERIFY(shown.top() >= 0 && shown.bottom() <= list->viewport()->height());
+    viewer->close();
+
+    // The button does the same.
+    activate(w.get());
+    output->setFocus();
+    QTest::keyClick(output, Qt::Key_Down);
+    QTest::mouseClick(get<QPushButton>(w.get(), "Formula_Open"), Qt::LeftButton);
+    QTRY_VERIFY(viewer->isVisible());
+    QVERIFY(list->textCursor().selectedText().contains(QStringLiteral("電力(W)=電圧(V)^2/抵抗値(Ω)")));
+    viewer->close();
+
+    // A message has no formula.
+    param1->setText(QStringLiteral("1e999"));
+    param1->setFocus();
+    QTest::keyClick(param1, Qt::Key_Return);
+    output->setFocus();
+    QTest::keyClick(output, Qt::Key_Down);
+    QVERIFY(output->toPlainText() != result);
+    QVERIFY(!panel->isVisible());
+  }
+
   void vanishedWorkingFolder() {
     QTemporaryDir home;
     QVERIFY(QFile::setPermissions(home.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
