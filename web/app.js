@@ -4,13 +4,14 @@
 // arrangement is the page's own. The customisation, the formula list,
 // 組合せ候補 and the help each have a module of their own.
 import { setUpCustomisation, showMasksInBoxes } from './customisation.js';
-import { setUpFormulaList } from './formula_list.js';
+import { openFormulaListAt, setUpFormulaList } from './formula_list.js';
 import { setUpHelp } from './help.js';
 import { clearNote, openLink, recordRun, setUpHistory } from './history.js';
 import {
   $, PrefixMaskKey, UnitMaskKey, filter, keepingInputs, loadMasks, neverReady, params, populateLists,
   ready, selectText, state, whenReady,
 } from './lists.js';
+import { setUpLineFormulas, showResultLines } from './line_formulas.js';
 import { loadTamrisk } from './loader.js';
 import { clearPartnerNotice, setUpPartnerHint, showPartnerNotice, showPartnerTip } from './partner_hint.js';
 
@@ -18,9 +19,10 @@ const output = $('Output');
 // The result text exactly as the engine wrote it (CR LF line ends), for copying.
 let outputText = '';
 
-function setOutput(text) {
+// `formulas`, when given, tells each line's formula (a calculation's result).
+function setOutput(text, formulas = null) {
   outputText = text;
-  output.textContent = text;
+  showResultLines(text, formulas);
   output.scrollTop = 0;
 }
 
@@ -39,10 +41,12 @@ function calculate() {
   whenReady(() => {
     const fields = [params[0].entry.value, params[0].prefix.value, params[0].unit.value,
                     params[1].entry.value, params[1].prefix.value, params[1].unit.value, filter.value];
-    const result = state.engine.calculate(fields, new Date().getFullYear());
+    const year = new Date().getFullYear();
+    const result = state.engine.calculate(fields, year);
     params[0].entry.value = result.param1;
     params[1].entry.value = result.param2;
-    setOutput(result.output);
+    const { engine } = state;
+    setOutput(result.output, result.failed ? null : () => engine.lineFormulas(fields, year));
     clearPartnerNotice();
     if (result.failed && !result.invalidInput) showPartnerNotice();
     if (performance.getEntriesByName('tamrisk-first-result').length === 0) {
@@ -146,6 +150,7 @@ $('CopyClip').addEventListener('click', async () => {
 
 setUpCustomisation();
 setUpFormulaList();
+setUpLineFormulas(output, openFormulaListAt);
 setUpPartnerHint(calculate);
 setUpHelp();
 setUpHistory(calculate, whenReady);

@@ -236,6 +236,44 @@ EMSCRIPTEN_KEEPALIVE int tamrisk_calculate(const char* param1, size_t param1Size
   }, -1);
 }
 
+// The formula of each line of the result text for the seven input texts
+// and the current year, as a calculation gives it (a run of its own, so
+// that a plain calculation does none of this work): [{ title, formulas,
+// own, bindings, substitution, documentLine }], one per line, none for a
+// message. `formulas` lists the line's own formula first where `own` is
+// true. Null when the memory ran out.
+EMSCRIPTEN_KEEPALIVE const char* tamrisk_line_formulas(const char* param1, size_t param1Size,
+                                                       const char* subUnit1, size_t subUnit1Size,
+                                                       const char* unit1, size_t unit1Size,
+                                                       const char* param2, size_t param2Size,
+                                                       const char* subUnit2, size_t subUnit2Size,
+                                                       const char* unit2, size_t unit2Size,
+                                                       const char* unit3, size_t unit3Size,
+                                                       int thisYear) {
+  return Guarded([&] {
+    tamrisk::RunInput input;
+    input.param1.assign(param1, param1Size);
+    input.subUnit1.assign(subUnit1, subUnit1Size);
+    input.unit1.assign(unit1, unit1Size);
+    input.param2.assign(param2, param2Size);
+    input.subUnit2.assign(subUnit2, subUnit2Size);
+    input.unit2.assign(unit2, unit2Size);
+    input.unit3.assign(unit3, unit3Size);
+    input.thisYear = thisYear;
+    const tamrisk::ExplainedRun run = tamrisk::CalculateExplained(input);
+    Json json(lastText);
+    json.array();
+    for (const tamrisk::LineFormula& f : tamrisk::CatalogueFormulasOfLines(run)) {
+      json.object().member("title", f.title).strings("formulas", tamrisk::FormulasInOrder(f));
+      json.member("own", f.ownFormula >= 0).member("bindings", tamrisk::BindingsText(f));
+      json.member("substitution", f.substitution);
+      json.member("documentLine", static_cast<int>(f.documentLine)).end();
+    }
+    json.end();
+    return Returned(lastText);
+  }, static_cast<const char*>(nullptr));
+}
+
 // A text of the last run: 0 the rewritten Param_1, 1 the rewritten Param_2,
 // 2 the result text.
 EMSCRIPTEN_KEEPALIVE const char* tamrisk_run_text(int which) {

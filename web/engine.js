@@ -65,6 +65,17 @@ export async function loadEngine(createTamrisk, options = {}) {
       };
     },
 
+    // The formula of each line of the result text that `calculate` gives
+    // for the same texts: [{ title, formulas, own, bindings, substitution,
+    // documentLine }], none for a message. `formulas` has the line's own
+    // formula first where `own`; documentLine is the line of the formula
+    // list document (split at CR LF, 0 the empty one before the header)
+    // that holds the title.
+    lineFormulas(fields, thisYear) {
+      if (fields.length !== 7) throw new Error('seven input texts expected');
+      return withTexts(fields, (...p) => json(m._tamrisk_line_formulas(...p, thisYear)));
+    },
+
     // The lists for two masks, { prefixes, units, filters }, and the entry
     // each selects when the lists are made, { prefixIndex, unitIndex,
     // filterIndex }.

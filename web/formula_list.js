@@ -32,15 +32,33 @@ function search(down, focusDocument) {
   note.textContent = found.note;
 }
 
+function openList() {
+  if (formulaDocument === null) formulaDocument = state.engine.formulaDocument();
+  state.engine.searchReset();
+  documentBox.textContent = formulaDocument;
+  documentBox.scrollTop = 0;
+  note.textContent = '';
+  viewer.showModal();
+}
+
+// Opens the list with `lineCount` lines from line `documentLine` of the
+// document (split at CR LF) marked and scrolled to.
+export function openFormulaListAt(documentLine, lineCount) {
+  whenReady(() => {
+    openList();
+    const lines = formulaDocument.split('\r\n');
+    let start = 0;
+    for (let i = 0; i < documentLine && i < lines.length; ++i) start += lines[i].length + 2;
+    let length = 0;
+    for (let i = documentLine; i < documentLine + lineCount && i < lines.length; ++i) {
+      length += lines[i].length + (i + 1 < documentLine + lineCount ? 2 : 0);
+    }
+    showMatch(start + 1, length);
+  });
+}
+
 export function setUpFormulaList() {
-  $('OpenFormula').addEventListener('click', () => whenReady(() => {
-    if (formulaDocument === null) formulaDocument = state.engine.formulaDocument();
-    state.engine.searchReset();
-    documentBox.textContent = formulaDocument;
-    documentBox.scrollTop = 0;
-    note.textContent = '';
-    viewer.showModal();
-  }));
+  $('OpenFormula').addEventListener('click', () => whenReady(openList));
   $('searchdown').addEventListener('click', () => search(true, true));
   $('searchup').addEventListener('click', () => search(false, true));
   // Enter searches forward and leaves the focus in the entry for the next Enter.

@@ -636,6 +636,8 @@ test('the accessibility audit finds nothing in the light and the dark scheme, in
       await enter(page, ['10', ' ', 'V', '5', ' ', 'Ω', NoFilter]);
       await page.click('#Go_Calculate');
       await audit('a result');
+      await page.click('#Output .result-line >> nth=0');
+      await audit('a result line\'s formula');
       await enter(page, ['230', ' ', 'V', '50', ' ', 'Hz', NoFilter]);
       await page.click('#Go_Calculate');
       await audit('no formula');
@@ -667,6 +669,61 @@ test('the accessibility audit finds nothing in the light and the dark scheme, in
       assert.deepEqual(found, []);
     });
   }
+});
+
+test('a result line shows its formula below it; its link opens the formula list there', async () => {
+  await withPage({}, async ({ page }) => {
+    const fields = ['10', ' ', 'V', '5', ' ', 'Ω', NoFilter];
+    await enter(page, fields);
+    await page.click('#Go_Calculate');
+    const want = native(fields).output;
+    assert.equal(await output(page), want);
+    const lines = page.locator('#Output .result-line');
+    assert.equal(await lines.count(), want.split('\r\n').length - 1);
+
+    // A tap opens the line's formula under it, a second tap closes it.
+    await lines.nth(0).click();
+    const formula = page.locator('#LineFormula');
+    const shown = () => formula.evaluate((e) => [...e.children].map((c) => c.textContent));
+    assert.deepEqual(await shown(), [
+      '● 抵抗器の両端の電圧と抵抗値から､抵抗を流れる電流を求める',
+      '電流(A)=電圧(V)/抵抗値(Ω)',
+      '電圧(V) = 10V､抵抗値(Ω) = 5Ω',
+      '電流(A) = 10V / 5Ω = 2.0000A',
+      '計算式一覧で見る',
+    ]);
+    assert.equal(await lines.nth(0).evaluate((e) => e.nextElementSibling.id), 'LineFormula');
+    assert.equal(await lines.nth(0).getAttribute('aria-describedby'), 'LineFormula');
+    await lines.nth(0).click();
+    assert.equal(await formula.count(), 0);
+    assert.equal(await output(page), want);
+
+    // The arrow keys in the result box move from line to line, one formula at a time.
+    await page.focus('#Output');
+    await page.keyboard.press('ArrowDown');
+    await page.keyboard.press('ArrowDown');
+    assert.equal((await shown())[0], '● 抵抗器の抵抗値と印加する電圧から､消費される電力を求める');
+    assert.equal(await page.locator('#Output [aria-describedby]').count(), 1);
+
+    // The link: the formula list, the entry marked and in view.
+    await page.click('#LineFormulaLink');
+    assert.ok(await page.locator('#Form7').evaluate((d) => d.open));
+    const marked = await page.locator('#Text1 mark').textContent();
+    assert.deepEqual(marked.split('\r\n'),
+                     [' ● 抵抗器の抵抗値と印加する電圧から､消費される電力を求める', '　　 電力(W)=電圧(V)^2/抵抗値(Ω)']);
+    const inView = await page.evaluate(() => {
+      const box = document.getElementById('Text1').getBoundingClientRect();
+      const mark = document.querySelector('#Text1 mark').getBoundingClientRect();
+      return mark.top >= box.top && mark.bottom <= box.bottom;
+    });
+    assert.ok(inView);
+    await page.click('#FormulaClose');
+
+    // A message has no lines to open.
+    await enter(page, ['10', ' ', 'Hz', '5', ' ', 'g', NoFilter]);
+    await page.click('#Go_Calculate');
+    assert.equal(await lines.count(), 0);
+  });
 });
 
 test('the search repeats markup as text: nothing is made of it, nothing runs or is fetched', async () => {
