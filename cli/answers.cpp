@@ -1,5 +1,6 @@
 #include "cli/answers.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <span>
 #include <string_view>
@@ -89,6 +90,28 @@ ListAnswer ProducersAnswer(const std::string& result, bool json) {
     answer.text += PairLine(p.unit1, p.unit2, p.forward, p.backward);
   }
   return answer;
+}
+
+std::string ExplainedText(const ExplainedRun& run) {
+  if (run.output.failed) return HumanText(run.output);
+  const std::vector<LineFormula> formulas = CatalogueFormulasOfLines(run);
+  const std::vector<std::string_view> lines = ResultLines(run.output.output);
+  std::string text;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    text += lines[i];
+    text += '\n';
+    if (i >= formulas.size()) continue;
+    std::string explanation = LineFormulaText(formulas[i]);
+    std::size_t start = 0;
+    while (start <= explanation.size()) {
+      const std::size_t end = std::min(explanation.find('\n', start), explanation.size());
+      text += "    ";
+      text.append(explanation, start, end - start);
+      text += '\n';
+      start = end + 1;
+    }
+  }
+  return text;
 }
 
 }  // namespace tamrisk

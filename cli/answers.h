@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "engine/line_formulas.h"
 #include "engine/run.h"
 
 namespace tamrisk {
@@ -10,6 +11,8 @@ namespace tamrisk {
 // The human mode's text of a run: LF line ends, and a "no answer" message
 // without the empty lines that precede it in the result box.
 std::string HumanText(const RunOutput& out);
+// The human text of a run with each line followed by its formula, indented.
+std::string ExplainedText(const ExplainedRun& run);
 
 // The answer of --partners or --produces: its text, and whether it names
 // any unit.

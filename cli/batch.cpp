@@ -9,7 +9,7 @@
 
 namespace tamrisk {
 
-std::string RunBatchLine(const std::string& rawLine, int thisYear) {
+std::string RunBatchLine(const std::string& rawLine, int thisYear, bool explain) {
   std::string_view line = rawLine;
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
   // The fields are counted before any is made: a line of millions of TABs
@@ -29,6 +29,7 @@ std::string RunBatchLine(const std::string& rawLine, int thisYear) {
     start = tab + 1;
   }
   in.thisYear = thisYear;
+  if (explain) return ExplainedJson(CalculateExplained(in));
   return OutputJson(Calculate(in));
 }
 

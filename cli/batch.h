@@ -9,7 +9,7 @@
 namespace tamrisk {
 
 // One batch line: seven TAB-separated fields in, one JSON object out.
-std::string RunBatchLine(const std::string& line, int thisYear);
+std::string RunBatchLine(const std::string& line, int thisYear, bool explain = false);
 
 // The longest batch line, its line feed not counted. A real line is a few
 // hundred bytes; a longer one is answered with an error and never held.

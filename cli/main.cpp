@@ -1,7 +1,7 @@
 // tamrisk-cli: the calculation engine from a shell or a script.
 //
-//   tamrisk-cli [--filter UNIT] [--this-year YEAR] [--json] NUMBER [UNIT] [NUMBER [UNIT]]
-//   tamrisk-cli [--this-year YEAR] --batch
+//   tamrisk-cli [--filter UNIT] [--this-year YEAR] [--json] [--explain] [--url] NUMBER [UNIT] [NUMBER [UNIT]]
+//   tamrisk-cli [--this-year YEAR] [--explain] --batch
 //   tamrisk-cli [--filter UNIT] [--json] --partners UNIT
 //   tamrisk-cli [--json] --produces UNIT
 //   tamrisk-cli --formula-list | --list-units | --list-prefixes | --version | --help
@@ -143,7 +143,7 @@ int main(int argc, char** argv) {
           }
           std::string answer = read == Read::TooLong
                                    ? tamrisk::BatchLineTooLongJson(tamrisk::kMaxBatchLineBytes)
-                                   : tamrisk::RunBatchLine(line, year);
+                                   : tamrisk::RunBatchLine(line, year, cmd.explain);
           answer.push_back('\n');
           ++lines;
           if (!Write(answer, !InputWaiting())) break;
@@ -179,7 +179,12 @@ int main(int argc, char** argv) {
     return Finish(tamrisk::kStatusAnswered);
   }
   cmd.input.thisYear = cmd.thisYear ? *cmd.thisYear : CurrentYear();
+  if (cmd.json || cmd.explain) {
+    const tamrisk::ExplainedRun run = tamrisk::CalculateExplained(cmd.input);
+    Write(cmd.json ? tamrisk::ExplainedJson(run) + "\n" : tamrisk::ExplainedText(run));
+    return Finish(run.output.failed ? tamrisk::kStatusNoAnswer : tamrisk::kStatusAnswered);
+  }
   const tamrisk::RunOutput out = tamrisk::Calculate(cmd.input);
-  Write(cmd.json ? tamrisk::OutputJson(out) + "\n" : tamrisk::HumanText(out));
+  Write(tamrisk::HumanText(out));
   return Finish(out.failed ? tamrisk::kStatusNoAnswer : tamrisk::kStatusAnswered);
 }

@@ -28,6 +28,11 @@ bool TakeJson(CliCommand& cmd, const std::string&, std::string&) {
   return true;
 }
 
+bool TakeExplain(CliCommand& cmd, const std::string&, std::string&) {
+  cmd.explain = true;
+  return true;
+}
+
 bool TakeUrl(CliCommand& cmd, const std::string&, std::string&) {
   cmd.url = true;
   return true;
@@ -81,7 +86,13 @@ constexpr std::array kOptions = {
     CliOption{"--this-year", "", "YEAR", std::nullopt, kCalculate | kBatch, TakeYear,
               "the present year of the calendar formulas\n"},
     CliOption{"--json", "", "", std::nullopt, kCalculate | kPartners | kProduces, TakeJson,
-              "print the result as the JSON object of --batch\n"},
+              "print the result as the JSON object of --batch; for a\n"
+              "calculation with the array \"lines\": each result line's\n"
+              "formula and the numbers in it\n"},
+    CliOption{"--explain", "", "", std::nullopt, kCalculate | kBatch, TakeExplain,
+              "print each result line followed by its formula, indented,\n"
+              "and the numbers in it; with --batch, add \"lines\" to each\n"
+              "object\n"},
     CliOption{"--url", "", "", std::nullopt, kCalculate, TakeUrl,
               "print the link that opens the page with these inputs and\n"
               "runs them, on the address in TAMRISK_PAGE_URL (default\n"
@@ -266,8 +277,8 @@ bool ParseCliArgs(const std::vector<std::string>& args, CliCommand& cmd, std::st
   } else if (!TakeCalculation(positional, cmd, error)) {
     return false;
   }
-  if (cmd.url && cmd.json) {
-    error = "--url does not go with --json";
+  if (cmd.url && (cmd.json || cmd.explain)) {
+    error = std::string("--url does not go with ") + (cmd.json ? "--json" : "--explain");
     return false;
   }
   if (help) cmd.mode = CliMode::Help;

@@ -40,6 +40,8 @@ struct CliCommand {
   // Calculate: print the page's link for the calculation (PageLink) instead
   // of running it.
   bool url = false;
+  // Calculate, Batch: each result line with the formula that made it.
+  bool explain = false;
   // Partners: the unit asked about; Produces: the result unit (catalogue
   // texts, " " for none).
   std::string unit;

@@ -201,12 +201,64 @@ TEST(CliTest, NoAnswerIsTheMessageAloneAndStatusOne) {
             " !!! 申し訳ありませんが､入力パラメータをもとに結果を導き出す計算式が登録されていません !!!\n");
 }
 
-TEST(CliTest, JsonIsTheBatchObject) {
+// --json is the batch object with the lines' formulas beside its members;
+// --batch alone writes the members as before, --batch --explain adds the
+// lines too.
+TEST(CliTest, JsonIsTheBatchObjectWithLines) {
   const Result json = RunCli("--json 10 V 5 Ω --filter A");
   const Result batch = RunCli("--batch", "10\t \tV\t5\t \tΩ\tA\n");
+  const Result explained = RunCli("--batch --explain", "10\t \tV\t5\t \tΩ\tA\n");
   EXPECT_EQ(json.status, 0);
-  EXPECT_EQ(json.out, batch.out);
-  EXPECT_EQ(RunCli("--json 10 Hz 5 g").status, 1);
+  EXPECT_EQ(json.out, explained.out);
+  const std::string lines =
+      ", \"lines\": [{\"text\": \"● 5Ωの抵抗に電圧 10Vを印加した場合に流れる電流は 2.0000A\", "
+      "\"title\": \"● 抵抗器の両端の電圧と抵抗値から､抵抗を流れる電流を求める\", "
+      "\"formulas\": [\"電流(A)=電圧(V)/抵抗値(Ω)\"], \"own\": true, "
+      "\"bindings\": [\"電圧(V) = 10V\", \"抵抗値(Ω) = 5Ω\"], "
+      "\"substitution\": \"電流(A) = 10V / 5Ω = 2.0000A\"}]}\n";
+  ASSERT_GT(json.out.size(), lines.size());
+  EXPECT_EQ(json.out.substr(json.out.size() - lines.size()), lines);
+  EXPECT_EQ(json.out.substr(0, json.out.size() - lines.size()) + "}\n", batch.out);
+  EXPECT_EQ(batch.out.find("lines"), std::string::npos);
+
+  const Result none = RunCli("--json 10 Hz 5 g");
+  EXPECT_EQ(none.status, 1);
+  EXPECT_NE(none.out.find(", \"lines\": []}"), std::string::npos) << none.out;
+}
+
+// --explain: each line followed by its formula, indented; a message alone.
+TEST(CliTest, ExplainFollowsEachLineWithItsFormula) {
+  const Result current = RunCli("--explain --filter A 10 V 5 Ω");
+  EXPECT_EQ(current.status, 0);
+  EXPECT_EQ(current.out,
+            "● 5Ωの抵抗に電圧 10Vを印加した場合に流れる電流は 2.0000A\n"
+            "    ● 抵抗器の両端の電圧と抵抗値から､抵抗を流れる電流を求める\n"
+            "    電流(A)=電圧(V)/抵抗値(Ω)\n"
+            "    電圧(V) = 10V､抵抗値(Ω) = 5Ω\n"
+            "    電流(A) = 10V / 5Ω = 2.0000A\n");
+  // A temperature: the line's own formula of the entry first.
+  const std::string kelvin = RunCli("--explain --filter K 100 ℃").out;
+  EXPECT_EQ(kelvin.substr(0, kelvin.find("\n    温度(℃)=温度(K)")),
+            "● 温度 100℃を絶対温度で表すと 373.15000K\n"
+            "    ● 温度の単位変換\n"
+            "    温度(K)=温度(℃)+273.15");
+  EXPECT_NE(kelvin.find("\n    温度(K) = 100℃ + 273.15 = 373.15000K\n"), std::string::npos) << kelvin;
+
+  // Every line of the plain text is there, in order, with its formula under it.
+  const std::string plain = RunCli("10 V 5 Ω").out;
+  std::string kept;
+  const std::string all = RunCli("--explain 10 V 5 Ω").out;
+  for (std::size_t at = 0; at < all.size();) {
+    const std::size_t end = all.find('\n', at);
+    if (all.compare(at, 4, "    ") != 0) kept += all.substr(at, end + 1 - at);
+    at = end + 1;
+  }
+  EXPECT_EQ(kept, plain);
+
+  const Result none = RunCli("--explain 10 Hz 5 g");
+  EXPECT_EQ(none.status, 1);
+  EXPECT_EQ(none.out, RunCli("10 Hz 5 g").out);
+  EXPECT_EQ(RunCli("--explain --partners V").status, 2);
 }
 
 // Which units go with a unit, and which pairs give a result unit: one line
