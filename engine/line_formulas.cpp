@@ -1,6 +1,7 @@
 #include "engine/line_formulas.h"
 
 #include <optional>
+#include <tuple>
 
 #include "engine/calc_input.h"
 #include "engine/document.h"
@@ -277,6 +278,7 @@ LineFormula FormulaOfRule(const FormulaDomain& domain, const RuleTable& table, s
   // result) and each input's unit is named once on its right side, by no
   // other term.
   if (f.ownFormula >= 0 && parts[f.ownFormula] && !resultUnit.empty() && !sameUnits &&
+      results && !results[0].empty() &&
       rule.line.ResultCount() == 1 && TextAfterFirstResult(rule.line).starts_with(resultUnit)) {
     const FormulaParts& p = *parts[f.ownFormula];
     bool clear = p.leftUnit == resultUnit && !inputs.empty();
@@ -307,11 +309,8 @@ class Collector final : public RuleLineSink {
   const FormulaDomain* domain = nullptr;
 
   void Wrote(const RuleTable& table, std::size_t row, int order, const CalcInput&,
-             const std::string* results, std::size_t lineCount) override {
-    for (std::size_t i = 0; i < lineCount; ++i) {
-      lines_.push_back(LineOrigin{domain, &table, row, order,
-                                  table.rows[row].line.ResultCount() ? results[0] : std::string()});
-    }
+             const std::string*, std::size_t lineCount) override {
+    for (std::size_t i = 0; i < lineCount; ++i) lines_.push_back(LineOrigin{domain, &table, row, order});
   }
 
  private:
@@ -332,7 +331,7 @@ ExplainedRun RunExplained(const RunInput& input, std::span<const FormulaDomain* 
   out.param2 = norm->param2Text;
   bool invalidInput = false;
   out.output.reserve(1024);
-  run.lines.reserve(16);
+  run.lines.reserve(8);
   const RunUnits units = RunUnitsOf(norm->input);
   Collector collector(run.lines);
   for (const FormulaDomain* domain : domains) {
@@ -345,13 +344,29 @@ ExplainedRun RunExplained(const RunInput& input, std::span<const FormulaDomain* 
     out.output = invalidInput ? InvalidInputMessage : NoFormulaMessage;
   }
   run.input = std::move(norm->input);
+  run.thisYear = input.thisYear;
   return run;
 }
 
 LineFormula FormulaOfLine(const ExplainedRun& run, std::size_t line,
                           std::span<const FormulaDomain* const> domains) {
   const LineOrigin& o = run.lines.at(line);
-  LineFormula f = FormulaOfRule(*o.domain, *o.table, o.row, o.order, run.input, &o.result);
+  // The first result, as the line wrote it.
+  std::string result;
+  const RuleRow& rule = o.table->rows[o.row];
+  if (rule.line.ResultCount() == 1) {
+    const Ctx ctx(rule, o.order, run.input, run.thisYear);
+    try {
+      rule.compute.Call([&](auto compute) {
+        const auto results = compute(ctx);
+        if constexpr (std::tuple_size_v<decltype(results.texts)> > 0) result = results.texts[0];
+      });
+    } catch (const CalcFailure&) {
+      // It wrote its line once: this cannot fail; no substitution then.
+    } catch (const RuleDefinitionError&) {
+    }
+  }
+  LineFormula f = FormulaOfRule(*o.domain, *o.table, o.row, o.order, run.input, &result);
   f.documentLine = FormulaDocumentLine(domains, *o.domain, f.section);
   return f;
 }

@@ -48,7 +48,6 @@ struct LineOrigin {
   const RuleTable* table = nullptr;
   std::size_t row = 0;  // the row in its table
   int order = 0;
-  std::string result;   // the rule's first result text
 };
 
 // A calculation run that also tells, for each line of its result text, the
@@ -57,12 +56,14 @@ struct LineOrigin {
 struct ExplainedRun {
   RunOutput output;
   CalcInput input;  // the normalised input that the rules saw
+  int thisYear = 0;
   std::vector<LineOrigin> lines;
 };
 ExplainedRun RunExplained(const RunInput& input, std::span<const FormulaDomain* const> domains);
 
 // The formula of line `line` of the run's result text, the run made over
-// `domains`.
+// `domains`. The rule's result is computed again from the run's input (a
+// computation is a pure function of it) where the formula shows it.
 LineFormula FormulaOfLine(const ExplainedRun& run, std::size_t line,
                           std::span<const FormulaDomain* const> domains);
 // Those of every line.
