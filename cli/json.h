@@ -4,15 +4,12 @@
 #include <string>
 #include <string_view>
 
+#include "engine/json_text.h"  // AppendJsonString
 #include "engine/line_formulas.h"
 #include "engine/run.h"
 
 namespace tamrisk {
 
-// Appends `text` as a JSON string literal, quotes included. Invalid UTF-8 is
-// written as U+FFFD, one for each maximal invalid sequence, so the output is
-// always valid UTF-8 JSON.
-void AppendJsonString(std::string& out, std::string_view text);
 
 // A JSON string literal, as AppendJsonString writes it.
 std::string JsonEscape(const std::string& text);

@@ -1,41 +1,32 @@
 #include "engine/json_text.h"
 
+#include <array>
+
 #include <cstdint>
+
+#include "engine/utf8.h"
 
 namespace tamrisk {
 
 namespace {
 
-// The length of the valid UTF-8 sequence at the start of `text`, or 0.
-std::size_t Utf8SequenceLength(std::string_view text) {
-  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-  const unsigned char lead = byte(0);
-  if (lead < 0x80) return 1;
-  std::size_t length = 0;
-  std::uint32_t code = 0;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-    code = lead & 0x1Fu;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    code = lead & 0x0Fu;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    code = lead & 0x07u;
-  } else {
-    return 0;
+// How a byte of UTF-8 text goes into a JSON string: Plain bytes stand for
+// themselves; Lead3 bytes begin a three-byte sequence whose second byte may
+// be any continuation byte (all of Japanese); every other byte is looked at
+// on its own.
+enum ByteKind : unsigned char { Plain, Lead3, Other };
+constexpr std::array<ByteKind, 256> kByteKinds = [] {
+  std::array<ByteKind, 256> kinds{};
+  for (int c = 0; c < 256; ++c) {
+    if (c >= 0x20 && c < 0x7F && c != '"' && c != '\\') kinds[c] = Plain;
+    else if (c >= 0xE1 && c <= 0xEF && c != 0xED) kinds[c] = Lead3;
+    else kinds[c] = Other;
   }
-  if (text.size() < length) return 0;
-  for (std::size_t i = 1; i < length; ++i) {
-    if ((byte(i) & 0xC0u) != 0x80u) return 0;
-    code = (code << 6) | (byte(i) & 0x3Fu);
-  }
-  // Overlong forms, surrogates and code points beyond U+10FFFF.
-  if ((length == 3 && code < 0x800) || (length == 4 && (code < 0x10000 || code > 0x10FFFF)))
-    return 0;
-  if (code >= 0xD800 && code <= 0xDFFF) return 0;
-  return length;
-}
+  return kinds;
+}();
+
+bool IsContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
 
 void AppendUtf8(std::string& out, std::uint32_t code) {
   if (code < 0x80) {
@@ -128,10 +119,10 @@ class Reader {
       }
       if (static_cast<unsigned char>(c) < 0x20) return false;
       if (c != '\\') {
-        const std::size_t length = Utf8SequenceLength(text_.substr(at_));
-        if (length == 0) return false;
-        out.append(text_.substr(at_, length));
-        at_ += length;
+        const Utf8Char ch = Utf8At(text_, at_);
+        if (!ch.valid) return false;
+        out.append(text_.substr(at_, ch.size));
+        at_ += ch.size;
         continue;
       }
       ++at_;
@@ -252,32 +243,55 @@ class Reader {
 }  // namespace
 
 void AppendJsonString(std::string& out, std::string_view text) {
-  static constexpr char Hex[] = "0123456789abcdef";
+  static const char kReplacement[] = "\xEF\xBF\xBD";  // U+FFFD
   out += '"';
-  while (!text.empty()) {
-    const unsigned char c = static_cast<unsigned char>(text.front());
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += static_cast<char>(c);
-    } else if (c < 0x20 || c == 0x7F) {
-      out += "\\u00";
-      out += Hex[c >> 4];
-      out += Hex[c & 0xF];
-    } else if (c >= 0x80) {
-      const std::size_t length = Utf8SequenceLength(text);
-      if (length == 0) {
-        out += "\xEF\xBF\xBD";  // U+FFFD
-        text.remove_prefix(1);
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  // Bytes that stand for themselves are copied a run at a time: [run, p)
+  // is such a run, not yet in `out`.
+  const char* run = p;
+  while (p != end) {
+    const auto c = static_cast<unsigned char>(*p);
+    const ByteKind kind = kByteKinds[c];
+    if (kind == Plain) {
+      ++p;
+      continue;
+    }
+    if (kind == Lead3 && end - p >= 3 && IsContinuation(p[1]) && IsContinuation(p[2])) {
+      p += 3;
+      continue;
+    }
+    if (c >= 0x80) {
+      // A multi-byte sequence; an invalid one is replaced up to the byte
+      // where it fails.
+      const std::size_t at = static_cast<std::size_t>(p - text.data());
+      const Utf8Char ch = Utf8At(text, at);
+      if (ch.valid) {
+        p += ch.size;
         continue;
       }
-      out.append(text.substr(0, length));
-      text.remove_prefix(length);
+      out.append(run, p);
+      out += kReplacement;
+      run = p += ch.size;
       continue;
-    } else {
-      out += static_cast<char>(c);
     }
-    text.remove_prefix(1);
+    out.append(run, p);
+    switch (c) {
+      case '"': out += "\\\""; break;
+      case '\\': out += "\\\\"; break;
+      case '\r': out += "\\r"; break;
+      case '\n': out += "\\n"; break;
+      case '\t': out += "\\t"; break;
+      default: {
+        static const char* hex = "0123456789abcdef";
+        out += "\\u00";
+        out.push_back(hex[c >> 4]);
+        out.push_back(hex[c & 15]);
+      }
+    }
+    run = ++p;
   }
+  out.append(run, p);
   out += '"';
 }
 

@@ -26,11 +26,13 @@
 #include "engine/document_search.h"
 #include "engine/explanations.h"
 #include "engine/history.h"
+#include "engine/json_text.h"
 #include "engine/link.h"
 #include "engine/list_choices.h"
 #include "engine/partner_choices.h"
 #include "engine/search_note.h"
 #include "engine/unit_lists.h"
+#include "engine/utf8.h"
 #include "formulas/catalogue_run.h"
 
 namespace {
@@ -60,26 +62,7 @@ class Json {
   }
   Json& value(std::string_view text) {
     separate();
-    out_ += '"';
-    for (const char c : text) {
-      switch (c) {
-        case '"': out_ += "\\\""; break;
-        case '\\': out_ += "\\\\"; break;
-        case '\n': out_ += "\\n"; break;
-        case '\r': out_ += "\\r"; break;
-        case '\t': out_ += "\\t"; break;
-        default:
-          if (static_cast<unsigned char>(c) < 0x20) {
-            constexpr char hex[] = "0123456789abcdef";
-            out_ += "\\u00";
-            out_ += hex[(c >> 4) & 0xF];
-            out_ += hex[c & 0xF];
-          } else {
-            out_ += c;
-          }
-      }
-    }
-    out_ += '"';
+    AppendJsonString(out_, text);
     return *this;
   }
   Json& value(const char* text) { return value(std::string_view(text)); }
@@ -128,23 +111,19 @@ std::u16string ToUtf16(std::string_view s) {
   std::u16string out;
   out.reserve(s.size());
   for (size_t i = 0; i < s.size();) {
-    const auto c = static_cast<unsigned char>(s[i]);
-    const size_t length = c < 0x80 ? 1 : c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 0;
-    if (length == 0 || i + length > s.size()) {
+    const tamrisk::Utf8Char ch = tamrisk::Utf8At(s, i);
+    i += ch.size;
+    if (!ch.valid) {
       out.push_back(u'\uFFFD');
-      ++i;
       continue;
     }
-    char32_t code = length == 1 ? c : c & (0x7F >> length);
-    for (size_t k = 1; k < length; ++k) code = (code << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
-    if (code >= 0x10000) {
-      code -= 0x10000;
+    if (ch.code >= 0x10000) {
+      const char32_t code = ch.code - 0x10000;
       out.push_back(static_cast<char16_t>(0xD800 + (code >> 10)));
       out.push_back(static_cast<char16_t>(0xDC00 + (code & 0x3FF)));
     } else {
-      out.push_back(static_cast<char16_t>(code));
+      out.push_back(static_cast<char16_t>(ch.code));
     }
-    i += length;
   }
   return out;
 }
