@@ -19,6 +19,7 @@
 #include <memory>
 
 #include "engine/history.h"
+#include "tests/ui/main_window_start.h"
 #include "tests/ui/next_modal.h"
 #include "tests/ui/working_folder.h"
 #include "ui/application.h"
@@ -77,18 +78,11 @@ class HistoryTest : public QObject {
     file.write(bytes);
   }
 
-  std::unique_ptr<MainWindow> start() {
-    auto window = std::make_unique<MainWindow>();
-    window->show();
-    if (!QTest::qWaitForWindowActive(window.get())) qWarning("window not active");
-    return window;
-  }
+  std::unique_ptr<MainWindow> start() { return testing::StartMainWindow(); }
 
   template <typename W>
   static W* get(const QWidget* window, const char* name) {
-    W* w = window->findChild<W*>(QString::fromLatin1(name));
-    if (!w) qFatal("no control %s", name);
-    return w;
+    return testing::Control<W>(window, name);
   }
 
   // Types the inputs and presses Enter in parameter 1's entry.

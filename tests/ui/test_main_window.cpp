@@ -30,6 +30,7 @@
 
 #include "engine/catalogue.h"
 #include "engine/unit_lists.h"
+#include "tests/ui/main_window_start.h"
 #include "tests/ui/next_modal.h"
 #include "tests/ui/working_folder.h"
 #include "ui/application.h"
@@ -116,25 +117,14 @@ class MainWindowTest : public QObject {
     if (!QTest::qWaitForWindowActive(window)) qWarning("window not active");
   }
 
-  std::unique_ptr<MainWindow> start() {
-    auto window = std::make_unique<MainWindow>();
-    window->show();
-    if (!QTest::qWaitForWindowActive(window.get())) qWarning("window not active");
-    return window;
-  }
+  std::unique_ptr<MainWindow> start() { return testing::StartMainWindow(); }
 
   template <typename W>
   static W* get(const QWidget* window, const char* name) {
-    W* w = window->findChild<W*>(QString::fromLatin1(name));
-    if (!w) qFatal("no control %s", name);
-    return w;
+    return testing::Control<W>(window, name);
   }
 
-  static QPoint centred() {
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    return {static_cast<int>((static_cast<float>(screen.width()) - Tw(9660)) / 2.0f),
-            static_cast<int>((static_cast<float>(screen.height()) - Tw(5715)) / 2.0f)};
-  }
+  static QPoint centred() { return testing::CentredMainWindow(); }
 
  private slots:
   void initTestCase() {

@@ -26,6 +26,7 @@
 #include <unistd.h>
 
 #include "engine/catalogue.h"
+#include "tests/ui/main_window_start.h"
 #include "tests/ui/next_modal.h"
 #include "tests/ui/working_folder.h"
 #include "ui/application.h"
@@ -646,25 +647,14 @@ class WindowSettingsTest : public QObject {
     return testing::OnNextModal(watchers_.get(), std::move(check));
   }
 
-  std::unique_ptr<MainWindow> start() {
-    auto window = std::make_unique<MainWindow>();
-    window->show();
-    if (!QTest::qWaitForWindowActive(window.get())) qWarning("window not active");
-    return window;
-  }
+  std::unique_ptr<MainWindow> start() { return testing::StartMainWindow(); }
 
   template <typename W>
   static W* get(const QWidget* window, const char* name) {
-    W* w = window->findChild<W*>(QString::fromLatin1(name));
-    if (!w) qFatal("no control %s", name);
-    return w;
+    return testing::Control<W>(window, name);
   }
 
-  static QPoint centred() {
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    return {static_cast<int>((static_cast<float>(screen.width()) - Tw(9660)) / 2.0f),
-            static_cast<int>((static_cast<float>(screen.height()) - Tw(5715)) / 2.0f)};
-  }
+  static QPoint centred() { return testing::CentredMainWindow(); }
 
   void writeIni(float top, float left, const QString& prefixMask, const QString& unitMask,
                 const QString& path) {
