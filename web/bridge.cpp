@@ -62,7 +62,7 @@ class Json {
   }
   Json& value(std::string_view text) {
     separate();
-    AppendJsonString(out_, text);
+    tamrisk::AppendJsonString(out_, text);
     return *this;
   }
   Json& value(const char* text) { return value(std::string_view(text)); }
@@ -126,6 +126,24 @@ std::u16string ToUtf16(std::string_view s) {
     }
   }
   return out;
+}
+
+// The seven input texts, each with its length, and the year, as a run takes them.
+tamrisk::RunInput InputOf(const char* param1, size_t param1Size, const char* subUnit1,
+                          size_t subUnit1Size, const char* unit1, size_t unit1Size,
+                          const char* param2, size_t param2Size, const char* subUnit2,
+                          size_t subUnit2Size, const char* unit2, size_t unit2Size,
+                          const char* unit3, size_t unit3Size, int thisYear) {
+  tamrisk::RunInput input;
+  input.param1.assign(param1, param1Size);
+  input.subUnit1.assign(subUnit1, subUnit1Size);
+  input.unit1.assign(unit1, unit1Size);
+  input.param2.assign(param2, param2Size);
+  input.subUnit2.assign(subUnit2, subUnit2Size);
+  input.unit2.assign(unit2, unit2Size);
+  input.unit3.assign(unit3, unit3Size);
+  input.thisYear = thisYear;
+  return input;
 }
 
 tamrisk::RunOutput lastRun;
@@ -201,15 +219,9 @@ EMSCRIPTEN_KEEPALIVE int tamrisk_calculate(const char* param1, size_t param1Size
                                            const char* unit2, size_t unit2Size,
                                            const char* unit3, size_t unit3Size, int thisYear) {
   return Guarded([&] {
-    tamrisk::RunInput input;
-    input.param1.assign(param1, param1Size);
-    input.subUnit1.assign(subUnit1, subUnit1Size);
-    input.unit1.assign(unit1, unit1Size);
-    input.param2.assign(param2, param2Size);
-    input.subUnit2.assign(subUnit2, subUnit2Size);
-    input.unit2.assign(unit2, unit2Size);
-    input.unit3.assign(unit3, unit3Size);
-    input.thisYear = thisYear;
+    const tamrisk::RunInput input = InputOf(param1, param1Size, subUnit1, subUnit1Size, unit1, unit1Size,
+                                            param2, param2Size, subUnit2, subUnit2Size, unit2, unit2Size,
+                                            unit3, unit3Size, thisYear);
     lastRun = tamrisk::Calculate(input);
     return (lastRun.failed ? 1 : 0) | (lastRun.invalidInput ? 2 : 0);
   }, -1);
@@ -230,15 +242,9 @@ EMSCRIPTEN_KEEPALIVE const char* tamrisk_line_formulas(const char* param1, size_
                                                        const char* unit3, size_t unit3Size,
                                                        int thisYear) {
   return Guarded([&] {
-    tamrisk::RunInput input;
-    input.param1.assign(param1, param1Size);
-    input.subUnit1.assign(subUnit1, subUnit1Size);
-    input.unit1.assign(unit1, unit1Size);
-    input.param2.assign(param2, param2Size);
-    input.subUnit2.assign(subUnit2, subUnit2Size);
-    input.unit2.assign(unit2, unit2Size);
-    input.unit3.assign(unit3, unit3Size);
-    input.thisYear = thisYear;
+    const tamrisk::RunInput input = InputOf(param1, param1Size, subUnit1, subUnit1Size, unit1, unit1Size,
+                                            param2, param2Size, subUnit2, subUnit2Size, unit2, unit2Size,
+                                            unit3, unit3Size, thisYear);
     const tamrisk::ExplainedRun run = tamrisk::CalculateExplained(input);
     Json json(lastText);
     json.array();
