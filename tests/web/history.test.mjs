@@ -4,23 +4,12 @@
 // stored value, a link that opens and runs (also offline), damaged links,
 // and 共有.
 import assert from 'node:assert/strict';
-import { execFileSync } from 'node:child_process';
 import { after, before, test } from 'node:test';
 import { accessibilityViolations, launchChromium, newPage, pageReady } from './chromium.mjs';
 import { serve } from '../../web/serve.mjs';
+import { NoFilter, Site, native } from './page_env.mjs';
 
-const Site = process.env.TAMRISK_SITE;
-const Cli = process.env.TAMRISK_CLI;
-if (!Site || !Cli) throw new Error('TAMRISK_SITE and TAMRISK_CLI must name the site folder and tamrisk-cli');
-const Year = new Date().getFullYear();
-const NoFilter = ' 指定なし';
 const Unfilled = '入力しませんでした。';
-
-function native(fields) {
-  const out = execFileSync(Cli, ['--batch', '--this-year', String(Year)],
-                           { input: fields.join('\t') + '\n', encoding: 'utf8' });
-  return JSON.parse(out);
-}
 
 let server;
 before(async () => { server = await serve(Site); });

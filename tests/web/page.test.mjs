@@ -10,19 +10,7 @@ import { readFileSync } from 'node:fs';
 import { after, before, describe, test } from 'node:test';
 import { accessibilityViolations, launchChromium, newPage, pageReady } from './chromium.mjs';
 import { serve } from '../../web/serve.mjs';
-
-const Site = process.env.TAMRISK_SITE;
-const Cli = process.env.TAMRISK_CLI;
-if (!Site || !Cli) throw new Error('TAMRISK_SITE and TAMRISK_CLI must name the site folder and tamrisk-cli');
-const Year = new Date().getFullYear();
-const NoFilter = ' 指定なし';
-
-// What tamrisk-cli --batch writes for the seven texts of the input controls.
-function native(fields) {
-  const out = execFileSync(Cli, ['--batch', '--this-year', String(Year)],
-                           { input: fields.join('\t') + '\n', encoding: 'utf8' });
-  return JSON.parse(out);
-}
+import { Cli, NoFilter, Site, native } from './page_env.mjs';
 
 let server;
 before(async () => { server = await serve(Site); });
